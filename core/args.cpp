@@ -1,0 +1,153 @@
+#include "core/args.h"
+
+#include <cstring>
+
+#include "controls/registry.h"
+#include "core/errors.h"
+#include "core/eval.h"
+
+namespace zep {
+
+char file_name[kMaxPath] = "";
+
+namespace {
+
+// Steps over an argument text: literals are skipped whole and parentheses
+// counted. Stops at a comma at depth 0 or at the end; *depth is the open
+// parenthesis count left at the stop.
+const char* SkipArg(const char* p, int* depth) {
+  *depth = 0;
+  while (*p != '\0') {
+    if (*p == '"') {
+      ++p;
+      while (*p != '\0' && *p != '"') ++p;
+      if (*p == '\0') break;
+    } else if (*p == '(') {
+      ++*depth;
+    } else if (*p == ')') {
+      --*depth;
+    } else if (*p == ',' && *depth == 0) {
+      break;
+    }
+    ++p;
+  }
+  return p;
+}
+
+}  // namespace
+
+int CountArgs(const char* args) {
+  if (args[0] == '\0') return 0;
+  int count = 1;
+  int depth = 0;
+  for (const char* p = SkipArg(args, &depth); *p == ','; p = SkipArg(p + 1, &depth)) ++count;
+  return count;
+}
+
+bool CheckArgCount(const char* args, int n) {
+  if (args[0] == '\0') {
+    if (n == 0) return true;
+    SetError(kErrArgCount);
+    return false;
+  }
+  int count = CountArgs(args);
+  if (count == n) return true;
+  SetError(count > n ? kErrArgCount : kErrFewArgs);
+  return false;
+}
+
+bool LocateArg(const char* args, int k, const char** start, size_t* length) {
+  const char* p = args;
+  int depth = 0;
+  for (int i = 0;; ++i) {
+    const char* end = SkipArg(p, &depth);
+    if (i == k) {
+      if (*end == '\0' && depth > 0) return SetError(kErrParen), false;
+      *start = p;
+      *length = static_cast<size_t>(end - p);
+      return true;
+    }
+    if (*end != ',') return SetError(kErrFewArgs), false;
+    p = end + 1;
+  }
+}
+
+namespace {
+
+// Evaluates argument i into a float; false on any error.
+bool EvalArg(WindowRef window, const char* args, int i, float* value) {
+  const char* start;
+  size_t length;
+  if (!LocateArg(args, i, &start, &length)) return false;
+  char text[kMaxStatement + 1];
+  if (length > kMaxStatement) return SetError(kErrTooLong), false;
+  std::memcpy(text, start, length);
+  text[length] = '\0';
+  *value = EvalExpr(window, text);
+  return error_code == 0;
+}
+
+}  // namespace
+
+bool GetIntArgs(WindowRef window, const char* args, int first, int last, int32_t* out) {
+  if (args[0] == ',') return SetError(kErrFewArgs), false;
+  for (int k = first; k <= last; ++k) {
+    float value;
+    if (!EvalArg(window, args, k, &value)) return false;
+    out[k] = TruncToInt32(value);
+  }
+  return true;
+}
+
+float GetNumArg(WindowRef window, const char* args, int i) {
+  float value = 0;
+  if (!EvalArg(window, args, i, &value)) return 0;
+  return value;
+}
+
+bool GetStrArg(const char* args, int i, char* out) {
+  const char* start;
+  size_t length;
+  uint8_t saved = error_code;
+  if (!LocateArg(args, i, &start, &length)) {
+    error_code = saved;
+    return SetError(kErrNoString), false;
+  }
+  const char* open = static_cast<const char*>(std::memchr(start, '"', length));
+  if (open == nullptr) return SetError(kErrNoString), false;
+  size_t rest = length - static_cast<size_t>(open + 1 - start);
+  const char* close = static_cast<const char*>(std::memchr(open + 1, '"', rest));
+  if (close == nullptr) return SetError(kErrNoString), false;
+  size_t n = static_cast<size_t>(close - open - 1);
+  if (n > kMaxStatement - 1) n = kMaxStatement - 1;
+  std::memcpy(out, open + 1, n);
+  out[n] = '\0';
+  return true;
+}
+
+int FindControlIndex(const char* s) {
+  for (int i = 0; i < control_table.control_count; ++i) {
+    if (std::strcmp(control_table.records[i].id, s) == 0) return i;
+  }
+  if (std::strcmp(s, "FILE_NAME") == 0) return -2;
+  SetError(kErrNoControl);
+  return -1;
+}
+
+int ResolveStrArg(char* s, size_t cap) {
+  uint8_t saved = error_code;
+  int index = FindControlIndex(s);
+  error_code = saved;
+  if (index >= 0) {
+    if (control_table.records[index].type != kEditControl) return 0;
+    ControlText(index, s, cap);
+    return 1;
+  }
+  if (index == -2) {
+    CopyText(s, cap, file_name);
+    return 1;
+  }
+  return -1;
+}
+
+}  // namespace zep

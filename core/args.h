@@ -1,0 +1,44 @@
+// Argument helpers: every command handler fetches its arguments through these.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "core/common.h"
+
+namespace zep {
+
+// Exactly n arguments: count = 1 + the commas outside literals at depth 0.
+// Too few sets code 8; too many, or an empty text when n > 0, code 23.
+bool CheckArgCount(const char* args, int n);
+
+// Number of arguments in the text (0 for an empty text).
+int CountArgs(const char* args);
+
+// Finds argument k. Gives its start and length, or false when there are fewer
+// arguments (code 8) or a parenthesis is still open at the end (code 2).
+bool LocateArg(const char* args, int k, const char** start, size_t* length);
+
+// Evaluates arguments first..last and stores each, truncated toward zero,
+// in out[k] where k is the argument's own index.
+bool GetIntArgs(WindowRef window, const char* args, int first, int last, int32_t* out);
+
+// Evaluates argument i as a 32-bit float, not truncated.
+float GetNumArg(WindowRef window, const char* args, int i);
+
+// Copies the literal of argument i (without quotes) into out, which holds
+// kMaxStatement bytes. Code 9 when the argument holds no complete literal.
+bool GetStrArg(const char* args, int i, char* out);
+
+// Turns a string argument into what it stands for: the text of a one-line
+// edit control with that ID, or the current file name for "FILE_NAME".
+// Gives 1 when replaced, 0 for another control, -1 when left as written.
+int ResolveStrArg(char* s, size_t cap);
+
+// Index of the first control with ID s; -2 for "FILE_NAME"; else code 24 and -1.
+int FindControlIndex(const char* s);
+
+// The file that "FILE_NAME" stands for.
+extern char file_name[kMaxPath];
+
+}  // namespace zep

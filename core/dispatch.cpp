@@ -1,0 +1,132 @@
+#include "core/dispatch.h"
+
+#include <cstring>
+
+#include "core/args.h"
+#include "core/commands.h"
+#include "core/errors.h"
+#include "core/exec.h"
+#include "core/program.h"
+
+namespace zep {
+
+bool CopyStatement(const char* text, int pos, char* out) {
+  const char* p = text + pos;
+  size_t n = 0;
+  bool in_literal = false;
+  for (; *p != '\0'; ++p) {
+    if (*p == '"') in_literal = !in_literal;
+    if (!in_literal && (*p == ';' || *p == '{')) break;
+    if (n == kMaxStatement) {
+      out[n] = '\0';
+      SetError(kErrTooLong);
+      SetErrorNameN(out, 31);
+      return false;
+    }
+    out[n++] = *p;
+  }
+  out[n] = '\0';
+  if (in_literal) {
+    SetError(kErrParen, out);
+    return false;
+  }
+  return true;
+}
+
+void StatementName(const char* statement, char* out) {
+  const char* open = std::strchr(statement, '(');
+  size_t n = open ? static_cast<size_t>(open - statement) : std::strlen(statement);
+  std::memcpy(out, statement, n);
+  out[n] = '\0';
+}
+
+bool StatementArgs(const char* statement, char* out) {
+  const char* p = std::strchr(statement, '(');
+  if (p == nullptr) {
+    out[0] = '\0';
+    return true;
+  }
+  ++p;
+  size_t n = 0;
+  while (*p != '\0') {
+    if (*p == '"') {
+      do out[n++] = *p++; while (*p != '\0' && *p != '"');
+      if (*p == '\0') {
+        out[n] = '\0';
+        SetError(kErrParen);
+        return false;
+      }
+    } else if (*p == ')' && p[1] == '\0') {
+      break;
+    }
+    out[n++] = *p++;
+  }
+  out[n] = '\0';
+  return true;
+}
+
+namespace {
+
+struct ControlStatement {
+  const char* name;
+  int arg_count;
+  int kind;
+};
+
+const ControlStatement kControlStatements[] = {
+    {"loop", 1, kStmtLoop}, {"call", 1, kStmtCall}, {"if", 1, kStmtIf},
+    {"return", 0, kStmtReturn}, {"end", 0, kStmtEnd},
+};
+
+// A control statement's kind after its count check, or -1 when name is none.
+int ControlKind(const char* name, const char* args, bool create_pass) {
+  for (const ControlStatement& c : kControlStatements) {
+    if (create_pass && c.kind != kStmtLoop && c.kind != kStmtIf) continue;
+    if (std::strcmp(c.name, name) == 0) {
+      return CheckArgCount(args, c.arg_count) ? c.kind : kStmtDone;
+    }
+  }
+  return -1;
+}
+
+// Cuts the statement at pos; false on an error or an empty name.
+bool SplitStatement(int pos, char* statement, char* name, char* args) {
+  if (!CopyStatement(program_text, pos, statement)) return false;
+  StatementName(statement, name);
+  if (!StatementArgs(statement, args)) return false;
+  if (name[0] == '\0') return false;
+  SetErrorName(name);
+  return true;
+}
+
+}  // namespace
+
+int DispatchStatement(WindowRef window, int pos) {
+  char statement[kMaxStatement + 1], name[kMaxStatement + 1], args[kMaxStatement + 1];
+  if (!SplitStatement(pos, statement, name, args)) return kStmtDone;
+  if (const CommandRow* row = FindCommand(name, kPhaseRun)) {
+    row->handler(window, args, row->extra);
+    return kStmtDone;
+  }
+  if (statement[0] == '}') return kStmtDone;
+  int kind = ControlKind(name, args, false);
+  if (kind >= 0) return kind;
+  if (!ExecAssignment(window, pos) && error_code == 0) SetError(kErrNoCommand);
+  return kStmtDone;
+}
+
+int ExecCreateStatement(int pos) {
+  char statement[kMaxStatement + 1], name[kMaxStatement + 1], args[kMaxStatement + 1];
+  if (!SplitStatement(pos, statement, name, args)) return kStmtDone;
+  if (const CommandRow* row = FindCommand(name, kPhaseCreate)) {
+    row->handler(nullptr, args, row->extra);
+    return kStmtDone;
+  }
+  int kind = ControlKind(name, args, true);
+  if (kind >= 0) return kind;
+  if (ExecAssignment(nullptr, pos) || error_code != 0) return kStmtDone;
+  if (statement[0] != '}') SetError(kErrNoCommand);
+  return kStmtDone;
+}
+
+}  // namespace zep

@@ -1,0 +1,29 @@
+// Cutting statements into name and arguments, and running them.
+#pragma once
+
+#include <cstddef>
+
+#include "core/common.h"
+
+namespace zep {
+
+// Results that tell ExecBlock what a statement was.
+enum StatementKind { kStmtDone = 0, kStmtLoop = 2, kStmtCall = 3, kStmtIf = 4,
+                     kStmtReturn = 5, kStmtEnd = 6 };
+
+// The statement at pos: the text up to the next `;` or `{` outside literals,
+// copied into out (kMaxStatement + 1 bytes). Codes 3 and 2.
+bool CopyStatement(const char* text, int pos, char* out);
+
+// The bytes before the first `(`, or the whole statement.
+void StatementName(const char* statement, char* out);
+// The text between the first `(` and a `)` that ends the statement. Code 2
+// for a literal left open.
+bool StatementArgs(const char* statement, char* out);
+
+// Runs the statement at pos in the run phase.
+int DispatchStatement(WindowRef window, int pos);
+// Runs the statement at pos in the CREATE pre-pass (no window).
+int ExecCreateStatement(int pos);
+
+}  // namespace zep

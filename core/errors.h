@@ -1,0 +1,50 @@
+// The single error state of a run, the error messages and the error report.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "core/common.h"
+
+namespace zep {
+
+// 0 = no error. The first error set stops the running section.
+extern uint8_t error_code;
+// What the message names after its prefix: a command, variable or array.
+extern char error_name[64];
+
+enum ErrorCode : uint8_t {
+  kErrColour = 1, kErrParen = 2, kErrTooLong = 3, kErrUndefined = 4,
+  kErrNoFile = 5, kErrNoCommand = 6, kErrArrayRange = 7, kErrFewArgs = 8,
+  kErrNoString = 9, kErrExpression = 10, kErrTooManyVars = 11,
+  kErrNoArray = 12, kErrIf = 13, kErrNoBackScreen = 14, kErrOpenFile = 15,
+  kErrBadValue = 16, kErrFileOpen = 17, kErrNoSection = 18, kErrNesting = 19,
+  kErrMemory = 20, kErrTimer = 21, kErrDivZero = 22, kErrArgCount = 23,
+  kErrNoControl = 24, kErrControlCreate = 25, kErrControlType = 26,
+  kErrExtension = 27, kErrArrayName = 28, kErrNoValue = 30,
+};
+
+// Sets the code and leaves error_name as it is.
+inline void SetError(uint8_t code) { error_code = code; }
+// Sets the code and the name (shortened to 63 bytes, whole characters).
+void SetError(uint8_t code, const char* name);
+void SetErrorName(const char* name);
+void SetErrorNameN(const char* name, size_t n);
+inline void ClearError() { error_code = 0; }
+
+// The fixed Japanese message of a code, or nullptr for an unknown code.
+const char* ErrorMessage(int code);
+
+// Builds the text of the error box: the section line, then the prefix and
+// error_name (or a fixed text), then the message. At most 511 bytes.
+size_t BuildErrorMessage(int code, const char* section, const char* name,
+                         char* out, size_t cap);
+
+// The name of the section that contains pos in the compacted text
+// ("CREATE" for a negative pos, empty when no section encloses it).
+void SectionNameAt(const char* text, int pos, char* out, size_t cap);
+
+// Shows the one "ZEP Error" box for code, naming the section at pos.
+void ReportError(WindowRef owner, int code, const char* text, int pos);
+
+}  // namespace zep

@@ -1,0 +1,414 @@
+#include "core/exec.h"
+
+#include <cstring>
+
+#include "core/args.h"
+#include "core/dispatch.h"
+#include "core/errors.h"
+#include "core/eval.h"
+#include "core/host.h"
+#include "core/loader.h"
+#include "core/program.h"
+#include "core/run_settings.h"
+#include "core/text.h"
+#include "core/variables.h"
+
+namespace zep {
+
+namespace {
+
+// Steps past the literal whose opening quote is at p; gives the position of
+// the closing quote, or of the NUL when it is left open.
+const char* SkipLiteral(const char* p) {
+  ++p;
+  while (*p != '\0' && *p != '"') p += CharLength(p);
+  return p;
+}
+
+}  // namespace
+
+int SkipStatement(int pos) {
+  const char* p = program_text + pos;
+  while (*p != '\0') {
+    if (*p == '"') {
+      p = SkipLiteral(p);
+      if (*p == '\0') return SetError(kErrParen), static_cast<int>(p - program_text);
+    } else if (*p == ';') {
+      return static_cast<int>(p + 1 - program_text);
+    }
+    p += CharLength(p);
+  }
+  return static_cast<int>(p - program_text);
+}
+
+int FindBlockOpen(int pos) {
+  const char* p = program_text + pos;
+  while (*p != '\0') {
+    if (*p == '"') {
+      p = SkipLiteral(p);
+      if (*p == '\0') break;
+    } else if (*p == '{') {
+      return static_cast<int>(p - program_text);
+    }
+    p += CharLength(p);
+  }
+  SetError(kErrParen);
+  return static_cast<int>(p - program_text);
+}
+
+int MatchBrace(int open_pos) {
+  const char* p = program_text + open_pos;
+  int depth = 0;
+  while (*p != '\0') {
+    if (*p == '"') {
+      p = SkipLiteral(p);
+      if (*p == '\0') break;
+    } else if (*p == '{') {
+      ++depth;
+    } else if (*p == '}' && --depth == 0) {
+      return static_cast<int>(p - program_text);
+    }
+    p += CharLength(p);
+  }
+  SetError(kErrParen);
+  return static_cast<int>(p - program_text);
+}
+
+namespace {
+
+const char* const kComparisons[] = {"==", "!=", ">=", "<=", ">", "<"};
+
+// The first comparison operator from the left: its index in kComparisons,
+// or -1. At each position the two-byte operators are tried first, and `>`
+// or `<` count alone only when no `=` follows.
+int FindComparison(const char* text, size_t* at) {
+  for (size_t i = 0; text[i] != '\0'; ++i) {
+    for (int op = 0; op < 6; ++op) {
+      const char* o = kComparisons[op];
+      if (text[i] != o[0]) continue;
+      if (o[1] != '\0' ? text[i + 1] == o[1] : text[i + 1] != '=') {
+        *at = i;
+        return op;
+      }
+    }
+  }
+  return -1;
+}
+
+}  // namespace
+
+int EvalCondition(WindowRef window, const char* text) {
+  size_t at = 0;
+  int op = FindComparison(text, &at);
+  const char* right = op < 0 ? nullptr : text + at + std::strlen(kComparisons[op]);
+  if (op < 0 || at == 0 || *right == '\0') {
+    char name[kMaxStatement + 8];
+    size_t n = CopyText(name, sizeof name, "if(");
+    n += CopyText(name + n, sizeof name - n, text);
+    CopyText(name + n, sizeof name - n, ")");
+    SetError(kErrIf, name);
+    return 1;
+  }
+  if (at > kMaxCondSide || std::strlen(right) > kMaxCondSide) return SetError(kErrTooLong), 0;
+  char left[kMaxCondSide + 1];
+  std::memcpy(left, text, at);
+  left[at] = '\0';
+  float a = EvalExpr(window, left);
+  if (error_code != 0) return 0;
+  float b = EvalExpr(window, right);
+  if (error_code != 0) return 0;
+  const bool results[] = {a == b, a != b, a >= b, a <= b, a > b, a < b};
+  return results[op] ? 1 : 0;
+}
+
+namespace {
+
+// The leading integer of a text as atoi reads it (blanks, sign, digits),
+// only to tell whether it is zero.
+bool LeadingIntegerIsZero(const char* s) {
+  while (*s == ' ' || *s == '\t') ++s;
+  if (*s == '+' || *s == '-') ++s;
+  for (; *s >= '0' && *s <= '9'; ++s) {
+    if (*s != '0') return false;
+  }
+  return true;
+}
+
+// Copies an assignment statement up to its `;` and finds the last `=`
+// outside literals. Gives 1 with *equals set, 0 when the statement is no
+// assignment, -1 on an error.
+int CopyAssignment(int pos, char* out, size_t* equals) {
+  const char* p = program_text + pos;
+  size_t n = 0;
+  bool found = false;
+  bool in_literal = false;
+  for (;; ++p) {
+    if (*p == '\0') return in_literal ? (SetError(kErrParen), -1) : 0;
+    if (*p == '"') in_literal = !in_literal;
+    if (!in_literal && *p == ';') break;
+    if (!in_literal && *p == '=') *equals = n, found = true;
+    if (n == kMaxAssignment) {
+      out[n] = '\0';
+      SetError(kErrTooLong);
+      SetErrorNameN(out, 31);
+      return -1;
+    }
+    out[n++] = *p;
+  }
+  out[n] = '\0';
+  return found ? 1 : 0;
+}
+
+// Stores value into name(indices) of an existing array or variable.
+bool AssignElement(WindowRef window, char* target, float value) {
+  char* open = std::strchr(target, '(');
+  *open = '\0';
+  char* close = std::strrchr(open + 1, ')');
+  if (close != nullptr) *close = '\0';
+  int v = FindVariable(target, std::strlen(target));
+  if (v < 0) return SetError(kErrNoArray, target), false;
+  uint16_t row = TruncToIndex(GetNumArg(window, open + 1, 0));
+  if (error_code != 0) return false;
+  uint16_t col = TruncToIndex(GetNumArg(window, open + 1, 1));
+  if (error_code != 0) return false;
+  if (row >= store.rows[v] || col >= store.cols[v]) {
+    return SetError(kErrArrayRange, target), false;
+  }
+  VariableCells(v)[row * store.cols[v] + col] = value;
+  return true;
+}
+
+}  // namespace
+
+bool ExecAssignment(WindowRef window, int pos) {
+  char text[kMaxAssignment + 1];
+  size_t equals = 0;
+  if (CopyAssignment(pos, text, &equals) <= 0) return false;
+  text[equals] = '\0';
+  char* target = text;
+  const char* expression = text + equals + 1;
+  // A target can't be empty or begin with a number: no variable is named so.
+  if (target[0] == '\0' || target[0] == '0' || !LeadingIntegerIsZero(target)) {
+    char name[kMaxAssignment + 2];
+    size_t n = CopyText(name, sizeof name, target);
+    name[n] = '=';
+    CopyText(name + n + 1, sizeof name - n - 1, expression);
+    SetError(kErrExpression, name);
+    return false;
+  }
+  float value = EvalExpr(window, expression);
+  if (error_code != 0) return false;
+  if (std::strchr(target, '(') != nullptr) return AssignElement(window, target, value);
+  int v = FindVariable(target, std::strlen(target));
+  if (v >= 0) {
+    VariableCells(v)[0] = value;
+    return true;
+  }
+  if (!CreatePlainVariable(target, value)) {
+    SetErrorName(target);
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+struct BlockFrame {
+  int resume;      // where execution goes on when the block is left
+  int body_start;  // just after the `{`
+  int body_end;    // the closing `}`
+  int repeat;      // passes still to run, the current one included
+};
+
+using StatementRunner = int (*)(WindowRef window, int pos);
+
+int RunCreateStatement(WindowRef, int pos) { return ExecCreateStatement(pos); }
+
+// The block walker shared by ExecBlock and the CREATE pre-pass.
+class BlockWalker {
+ public:
+  BlockWalker(WindowRef window, StatementRunner run, bool create_pass)
+      : window_(window), run_(run), create_pass_(create_pass) {}
+
+  int Walk(int open_pos) {
+    BlockFrame& top = frames_[0];
+    top.body_start = open_pos + 1;
+    top.body_end = MatchBrace(open_pos);
+    if (error_code != 0) return open_pos;
+    top.resume = top.body_end + 1;
+    top.repeat = 1;
+    pos_ = top.body_start;
+    for (;;) {
+      if (create_pass_ && pos_ >= frames_[0].body_end) return pos_;
+      if (frames_[level_].repeat <= 0) {
+        pos_ = frames_[level_--].resume;
+        if (level_ < 0) return pos_;
+        continue;
+      }
+      int kind = run_(window_, pos_);
+      if (error_code != 0) return pos_;
+      if (!Step(kind)) return pos_;
+    }
+  }
+
+ private:
+  // Acts on one statement's result; false when the section is finished or failed.
+  bool Step(int kind) {
+    switch (kind) {
+      case kStmtLoop: return EnterLoop();
+      case kStmtIf: return EnterIf();
+      case kStmtCall: return EnterCall();
+      case kStmtReturn: return Return();
+      case kStmtEnd: return End();
+      default: return NextStatement();
+    }
+  }
+
+  bool NextStatement() {
+    pos_ = SkipStatement(pos_);
+    if (error_code != 0) return false;
+    BlockFrame& f = frames_[level_];
+    if (pos_ < f.body_end) return true;
+    if (f.repeat > 1) {
+      --f.repeat;
+      pos_ = f.body_start;
+      return true;
+    }
+    if (call_depth_ > 0 && level_ == call_levels_[call_depth_]) --call_depth_;
+    pos_ = f.resume;
+    return --level_ >= 0;
+  }
+
+  // Opens a new block level; code 19 at the 128th.
+  bool Push() {
+    if (level_ + 1 >= kMaxLevels) return SetError(kErrNesting), false;
+    ++level_;
+    return true;
+  }
+
+  // Enters the block that follows the statement at pos_.
+  bool EnterBlock(int repeat) {
+    BlockFrame& f = frames_[level_];
+    f.repeat = repeat;
+    int open = FindBlockOpen(pos_);
+    if (error_code != 0) return false;
+    f.body_start = open + 1;
+    f.body_end = MatchBrace(open);
+    if (error_code != 0) return false;
+    f.resume = f.body_end + 1;
+    pos_ = f.body_start;
+    return true;
+  }
+
+  // Copies the statement at pos_ and gives its argument text.
+  bool Arguments(char* args) {
+    char statement[kMaxStatement + 1];
+    return CopyStatement(program_text, pos_, statement) && StatementArgs(statement, args);
+  }
+
+  bool EnterLoop() {
+    if (!Push()) return false;
+    char args[kMaxStatement + 1];
+    int32_t count[1];
+    if (!Arguments(args) || !GetIntArgs(window_, args, 0, 0, count)) return false;
+    return EnterBlock(count[0]);
+  }
+
+  bool EnterIf() {
+    char args[kMaxStatement + 1];
+    if (!Arguments(args)) return false;
+    int taken = EvalCondition(window_, args);
+    if (error_code != 0) return false;
+    if (taken) return Push() && EnterBlock(1);
+    int open = FindBlockOpen(pos_);
+    if (error_code != 0) return false;
+    int close = MatchBrace(open);
+    if (error_code != 0) return false;
+    pos_ = close + 1;
+    return true;
+  }
+
+  bool EnterCall() {
+    if (!Push()) return false;
+    ++call_depth_;
+    call_levels_[call_depth_] = level_;
+    BlockFrame& f = frames_[level_];
+    f.repeat = 1;
+    f.resume = SkipStatement(pos_);
+    if (error_code != 0) return false;
+    char args[kMaxStatement + 1], name[kMaxStatement];
+    if (!Arguments(args) || !GetStrArg(args, 0, name)) return false;
+    int open = FindSection(name);
+    if (error_code != 0) return false;
+    f.body_start = open + 1;
+    f.body_end = MatchBrace(open);
+    if (error_code != 0) return false;
+    pos_ = f.body_start;
+    return true;
+  }
+
+  bool Return() {
+    if (call_depth_ == 0) return false;
+    level_ = call_levels_[call_depth_--];
+    pos_ = frames_[level_--].resume;
+    return true;
+  }
+
+  bool End() {
+    if (running && !dialog_open) running = 0;
+    dialog_open = 0;
+    host->PostCloseRequest(window_);
+    return false;
+  }
+
+  WindowRef window_;
+  StatementRunner run_;
+  bool create_pass_;
+  BlockFrame frames_[kMaxLevels];
+  int call_levels_[kMaxLevels + 1] = {};
+  int call_depth_ = 0;
+  int level_ = 0;
+  int pos_ = 0;
+};
+
+}  // namespace
+
+int ExecBlock(WindowRef window, int open_pos) {
+  BlockWalker walker(window, DispatchStatement, false);
+  return walker.Walk(open_pos);
+}
+
+int RunCreatePass(int open_pos) {
+  BlockWalker walker(nullptr, RunCreateStatement, true);
+  return walker.Walk(open_pos);
+}
+
+void RunSection(WindowRef window, const char* name) {
+  // Once an error is reported nothing else runs: events that arrive while
+  // the error box is open are ignored until the window has closed.
+  if (error_code != 0) return;
+  int open = FindSection(name);
+  if (error_code != 0) {
+    if (std::strcmp(name, "CLOSE") == 0) {
+      running = 0;
+    } else {
+      ClearError();
+    }
+    return;
+  }
+  int pos = ExecBlock(window, open);
+  if (error_code == 0) return;
+  if (settings.timer_ms != 0) {
+    host->StopTimer(window);
+    settings.timer_ms = 0;
+  }
+  if (open_file != -1) {
+    host->CloseFile(open_file);
+    open_file = -1;
+  }
+  ReportError(window, error_code, program_text, pos);
+  running = 0;
+  host->PostCloseRequest(window);
+}
+
+}  // namespace zep

@@ -1,0 +1,32 @@
+// The statement executor: blocks, loop, if, call, return, end, assignments,
+// and RunSection, the way every event runs script code.
+#pragma once
+
+#include "core/common.h"
+
+namespace zep {
+
+// Runs the section `name` for window and reports a failure itself.
+void RunSection(WindowRef window, const char* name);
+
+// Runs the block whose `{` stands at open_pos. Gives the position where it
+// stopped, or where the failing statement starts.
+int ExecBlock(WindowRef window, int open_pos);
+
+// Walks the CREATE block with the pre-pass dispatcher.
+int RunCreatePass(int open_pos);
+
+// Text stepping over the program text; each sets code 2 when the text ends
+// inside a literal or before what it looks for.
+int SkipStatement(int pos);
+int FindBlockOpen(int pos);
+int MatchBrace(int open_pos);
+
+// 1 or 0 for the text inside if( ); code 13 when it holds no comparison.
+int EvalCondition(WindowRef window, const char* text);
+
+// Executes the statement at pos as an assignment if it is one: true when it
+// was one and was done; false when it is none, or on failure (code set).
+bool ExecAssignment(WindowRef window, int pos);
+
+}  // namespace zep

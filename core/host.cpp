@@ -1,0 +1,7 @@
+#include "core/host.h"
+
+namespace zep {
+
+Host* host = nullptr;
+
+}  // namespace zep

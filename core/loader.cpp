@@ -1,0 +1,87 @@
+#include "core/loader.h"
+
+#include <cstring>
+
+#include "controls/registry.h"
+#include "core/errors.h"
+#include "core/exec.h"
+#include "core/host.h"
+#include "core/program.h"
+#include "core/run_settings.h"
+#include "core/text.h"
+#include "core/variables.h"
+
+namespace zep {
+
+int FindSection(const char* name) {
+  size_t n = std::strlen(name);
+  const char* text = program_text;
+  size_t i = 0;
+  for (;;) {
+    if (text[i] == '\0') break;
+    // A section is recognised only right after a `}` (or at the start),
+    // with its `{` directly after the name.
+    size_t k = 0;
+    while (k < n && text[i + k] != '\0' && text[i + k] == name[k]) ++k;
+    if (k == n && text[i + n] == '{') return static_cast<int>(i + n);
+    if (k < n && text[i + k] == '\0') break;
+    const char* close = std::strchr(text + i, '}');
+    if (close == nullptr) break;
+    while (*close == '}') ++close;
+    i = static_cast<size_t>(close - text);
+  }
+  SetError(kErrNoSection, name);
+  return -1;
+}
+
+namespace {
+
+// The tables that the CREATE section fills are emptied for every run.
+void ResetSetupTables() {
+  settings.menu_count = 0;
+  ResetControlTable();
+  settings.style_type = 0;
+  settings.h_range = settings.v_range = 0;
+  settings.scroll_h = settings.scroll_v = 0;
+}
+
+// Corrects the recorded outer size for the menu bar, a missing caption and
+// the window's own scroll bars.
+void CorrectWindowSize() {
+  if (settings.menu_count != 0) {
+    settings.win_y += host->SystemMetric(Metric::kCyMenu) + host->SystemMetric(Metric::kCyBorder);
+  }
+  int t = settings.style_type;
+  if (t == 1 || t == 3 || t == 4) {
+    settings.win_y -=
+        host->SystemMetric(Metric::kCyCaption) + host->SystemMetric(Metric::kCyBorder);
+  }
+  if (settings.h_range != 0) settings.win_y += host->SystemMetric(Metric::kCyVThumb);
+  if (settings.v_range != 0) settings.win_x += host->SystemMetric(Metric::kCxHThumb);
+}
+
+}  // namespace
+
+void FreeRunTables() {
+  FreeVariableStore();
+  ResetControlTable();
+}
+
+void LoadProgram() {
+  CompactProgramText(program_text);
+  if (!CreateVariableStore()) return;
+  ResetSetupTables();
+  int open = FindSection("CREATE");
+  if (error_code != 0) {
+    ClearError();
+    return;
+  }
+  RunCreatePass(open);
+  if (error_code != 0) {
+    FreeRunTables();
+    return;
+  }
+  CorrectWindowSize();
+}
+
+}  // namespace zep

@@ -1,0 +1,16 @@
+// The program text of the current run: one NUL-terminated Shift-JIS buffer,
+// compacted at load. Every interpreter position is an offset into it.
+#pragma once
+
+#include <cstddef>
+
+namespace zep {
+
+extern char* program_text;
+
+// Allocates the buffer (size + 16 bytes) holding a copy of text; false when
+// the allocation fails.
+bool SetProgramText(const char* text, size_t size);
+void FreeProgramText();
+
+}  // namespace zep

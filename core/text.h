@@ -1,0 +1,26 @@
+// Program text: Shift-JIS byte handling and compaction of a script.
+#pragma once
+
+#include <cstddef>
+
+namespace zep {
+
+// A double-byte Shift-JIS character starts with a lead byte 0x81..0x9F or
+// 0xE0..0xFC and has one trail byte.
+inline bool IsLeadByte(char c) {
+  unsigned char u = static_cast<unsigned char>(c);
+  return (u >= 0x81 && u <= 0x9F) || (u >= 0xE0 && u <= 0xFC);
+}
+
+// Length in bytes of the character at p (1 or 2; 1 for a lead byte before NUL).
+inline size_t CharLength(const char* p) {
+  return (IsLeadByte(p[0]) && p[1] != '\0') ? 2 : 1;
+}
+
+// Removes, outside string literals, every blank, tab, CR and LF, and every
+// `//` comment up to and including the CR LF that ends its line (or to the
+// end of the text). Literals are kept whole, an unterminated one to the end.
+// Works in place and returns the new length.
+size_t CompactProgramText(char* text);
+
+}  // namespace zep

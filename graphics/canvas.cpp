@@ -1,0 +1,7 @@
+#include "graphics/canvas.h"
+
+namespace zep {
+
+Canvas* canvas = nullptr;
+
+}  // namespace zep

@@ -1,0 +1,138 @@
+#include "runtime/settings.h"
+
+#include "core/args.h"
+#include "core/errors.h"
+#include "core/host.h"
+#include "core/run_settings.h"
+#include "graphics/screen_state.h"
+
+namespace zep {
+
+void ResetRunSettings() {
+  RunSettings s;
+  s.scr_x = host->SystemMetric(Metric::kCxScreen);
+  s.scr_y = host->SystemMetric(Metric::kCyScreen);
+  s.win_x = s.scr_x - 80;
+  s.win_y = s.scr_y - 80;
+  settings = s;
+  ResetGraphicsState();
+  dialog_open = 0;
+  running = 1;
+  error_code = 0;
+}
+
+namespace {
+
+int32_t SysMetric(zep::Metric m) { return host->SystemMetric(m); }
+
+// Fetches n integer arguments; false after an error.
+bool IntArgs(WindowRef window, const char* args, int n, int32_t* out) {
+  return CheckArgCount(args, n) && GetIntArgs(window, args, 0, n - 1, out);
+}
+
+// Outer size for a client size of wide x height, with the menu-bar and
+// caption corrections of the current run.
+void OuterSize(int32_t wide, int32_t height, int32_t* w, int32_t* h) {
+  *w = wide + 2 * SysMetric(zep::Metric::kCxBorder);
+  *h = height + SysMetric(zep::Metric::kCyCaption) + SysMetric(zep::Metric::kCyBorder);
+}
+
+}  // namespace
+
+// SetWinStyle(type): one of five window styles; other types count as 0.
+void CmdSetWinStyle(WindowRef window, const char* args, int) {
+  int32_t a[1];
+  if (!IntArgs(window, args, 1, a)) return;
+  settings.style_type = (a[0] >= 0 && a[0] <= 4) ? a[0] : 0;
+  settings.window_style = WindowStyleFor(settings.style_type);
+}
+
+// SetWinStyleOption(type,w,h): rounded (1) or elliptic (2) window shape.
+void CmdSetWinStyleOption(WindowRef window, const char* args, int) {
+  int32_t a[3];
+  if (!IntArgs(window, args, 3, a)) return;
+  settings.region_type = (a[0] == 1 || a[0] == 2) ? a[0] : 0;
+  settings.corner_w = a[1];
+  settings.corner_h = a[2];
+}
+
+// SetWinColor(c): the background, -1 for none, 0..16 as a stock brush.
+void CmdSetWinColor(WindowRef window, const char* args, int) {
+  int32_t a[1];
+  if (!IntArgs(window, args, 1, a)) return;
+  if (a[0] < -1 || a[0] > 16) return SetError(kErrColour);
+  settings.background = a[0];
+}
+
+// SetScrollBar(h,v): gives the window its own scroll bars.
+void CmdSetScrollBar(WindowRef window, const char* args, int) {
+  int32_t a[2];
+  if (!IntArgs(window, args, 2, a)) return;
+  if (a[0] > 0) {
+    settings.h_range = a[0];
+    settings.window_style |= kStyleHScroll;
+  }
+  if (a[1] > 0) {
+    settings.v_range = a[1];
+    settings.window_style |= kStyleVScroll;
+  }
+}
+
+// SetTimer(t): timer 1 of the window fires every t milliseconds.
+void CmdSetTimer(WindowRef window, const char* args, int) {
+  int32_t a[1];
+  if (!IntArgs(window, args, 1, a)) return;
+  if (a[0] <= 0) return SetError(kErrTimer);
+  settings.timer_ms = a[0];
+}
+
+void CmdSetWinSizeCreate(WindowRef window, const char* args, int) {
+  int32_t a[2];
+  if (!IntArgs(window, args, 2, a)) return;
+  OuterSize(a[0], a[1], &settings.win_x, &settings.win_y);
+}
+
+void CmdSetWinPosCreate(WindowRef window, const char* args, int) {
+  int32_t a[3];
+  if (!IntArgs(window, args, 3, a)) return;
+  settings.win_l = a[0];
+  settings.win_t = a[1];
+  settings.topmost = a[2] == 1 ? 1 : 0;
+}
+
+void CmdSetCaptionCreate(WindowRef, const char* args, int) {
+  char text[kMaxStatement];
+  if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, text)) return;
+  CopyText(settings.caption, sizeof settings.caption, text);
+}
+
+// The run-phase SetWinSize resizes the open window; no scroll-bar allowance.
+void CmdSetWinSizeRun(WindowRef window, const char* args, int) {
+  int32_t a[2];
+  if (!IntArgs(window, args, 2, a)) return;
+  int32_t w, h;
+  OuterSize(a[0], a[1], &w, &h);
+  if (settings.menu_count != 0) {
+    h += SysMetric(zep::Metric::kCyMenu) + SysMetric(zep::Metric::kCyBorder);
+  }
+  int t = settings.style_type;
+  if (t == 1 || t == 3 || t == 4) {
+    h -= SysMetric(zep::Metric::kCyCaption) + SysMetric(zep::Metric::kCyBorder);
+  }
+  host->ResizeWindow(window, w, h);
+}
+
+void CmdSetWinPosRun(WindowRef window, const char* args, int) {
+  int32_t a[3];
+  if (!IntArgs(window, args, 3, a)) return;
+  host->MoveWindowTo(window, a[0], a[1], a[2] == 1);
+}
+
+void CmdSetCaptionRun(WindowRef window, const char* args, int) {
+  char text[kMaxStatement];
+  if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, text)) return;
+  ResolveStrArg(text, sizeof text);
+  host->SetTitle(window, text);
+}
+
+}  // namespace zep

@@ -1,0 +1,156 @@
+// Statements and control flow: loop, if, call, return, end, assignments.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "core/errors.h"
+#include "core/exec.h"
+#include "core/run_settings.h"
+#include "tests/unit/fake_host.h"
+
+namespace zep {
+namespace {
+
+class ExecTest : public InterpreterTest {};
+
+struct ScriptRow {
+  const char* script;  // a whole script; section MAIN runs
+  const char* var;     // the variable to read afterwards
+  double value;
+  int code;
+};
+
+TEST_F(ExecTest, ControlFlow) {
+  const ScriptRow rows[] = {
+      {"MAIN{x=0;loop(3){x=x+1;}}", "x", 3, 0},
+      {"MAIN{x=0;loop(0){x=x+1;}}", "x", 0, 0},
+      {"MAIN{x=0;loop(-1){x=x+1;}}", "x", 0, 0},
+      {"MAIN{x=0;loop(2.9){x=x+1;}}", "x", 2, 0},
+      {"MAIN{x=0;loop(2){loop(3){x=x+1;}}}", "x", 6, 0},
+      {"MAIN{x=0;loop(2){loop(3){x=x+1;}x=x+10;}}", "x", 26, 0},
+      {"MAIN{a=2;b=2;x=0;if(a>=b){x=1;}}", "x", 1, 0},
+      {"MAIN{a=1;b=2;x=0;if(a>=b){x=1;}x=x+5;}", "x", 5, 0},
+      {"MAIN{x=0;if(1!=2){x=x+1;}if(1==1){x=x+1;}if(2<=1){x=x+100;}if(1<2){x=x+1;}}", "x", 3, 0},
+      {"MAIN{x=0;call(\"S\");x=x+1;}S{x=x+10;}", "x", 11, 0},
+      {"MAIN{x=0;loop(3){call(\"S\");}}S{loop(5){x=x+1;return;}}", "x", 3, 0},
+      {"MAIN{x=1;return;x=2;}", "x", 1, 0},
+      {"MAIN{x=0;loop(3){x=x+1;if(x==2){return;}}}", "x", 2, 0},
+      {"MAIN{x=5;end;x=6;}", "x", 5, 0},
+      {"MAIN{x=1/0;}", "x", NAN, kErrDivZero},
+      {"MAIN{x=1;x=1/0;}", "x", 1, kErrDivZero},
+      {"MAIN{if(a=b){x=1;}}", "x", NAN, kErrIf},
+      {"MAIN{if(1){x=1;}}", "x", NAN, kErrIf},
+      {"MAIN{if(==1){x=1;}}", "x", NAN, kErrIf},
+      {"MAIN{call(\"NOSUCH\");}", "x", NAN, kErrNoSection},
+      {"MAIN{call(\"MAIN\");}", "x", NAN, kErrNesting},
+      {"MAIN{return(1);}", "x", NAN, kErrArgCount},
+      {"MAIN{Foo(1);}", "x", NAN, kErrNoCommand},
+      {"MAIN{5=x;}", "x", NAN, kErrExpression},
+      {"MAIN{0a=1;}", "x", NAN, kErrExpression},
+      {"MAIN{x=Data(1);}", "x", NAN, kErrNoValue},
+      {"MAIN{a(0,0)=1;}", "a", NAN, kErrNoArray},
+      {"MAIN{PI=4;x=PI;}", "x", 3.14159265359f, 0},
+      {"MAIN{x=\"a;b\";}", "x", NAN, kErrUndefined},
+      {"MAIN{日本=3;x=日本*2;}", "x", 6, 0},
+  };
+  for (const ScriptRow& row : rows) {
+    SCOPED_TRACE(row.script);
+    SetUp();
+    int code = Run(row.script);
+    EXPECT_EQ(code, row.code) << error_name;
+    double v = Var(row.var);
+    if (std::isnan(row.value)) {
+      EXPECT_TRUE(std::isnan(v)) << v;
+    } else {
+      EXPECT_DOUBLE_EQ(v, row.value);
+    }
+  }
+}
+
+TEST_F(ExecTest, EndClearsRunningAndClosesWithoutError) {
+  EXPECT_EQ(Run("MAIN{end;}"), 0);
+  EXPECT_EQ(running, 0);
+  EXPECT_EQ(host_.calls.back(), "PostCloseRequest");
+  EXPECT_TRUE(host_.boxes.empty());
+}
+
+TEST_F(ExecTest, ErrorStopsTimerReportsAndCloses) {
+  ASSERT_EQ(Load("CREATE{SetTimer(100);}TIMER{loop(2){x=y;}}"), 0);
+  RunSection(reinterpret_cast<WindowRef>(1), "TIMER");
+  EXPECT_EQ(error_code, kErrUndefined);
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].title, "ZEP Error");
+  EXPECT_EQ(host_.boxes[0].flags, kBoxIconExclamation);
+  EXPECT_EQ(host_.boxes[0].text,
+            "サブルーチン : TIMER\r\n\r\n 変数 : y\r\n\r\n変数の値が未定です");
+  EXPECT_EQ(host_.calls.front(), "StopTimer");
+  EXPECT_EQ(host_.calls.back(), "PostCloseRequest");
+  EXPECT_EQ(settings.timer_ms, 0);
+  EXPECT_EQ(running, 0);
+  // Events that come while the report is pending run nothing and show no second box.
+  RunSection(reinterpret_cast<WindowRef>(1), "PAINT");
+  EXPECT_EQ(host_.boxes.size(), 1u);
+}
+
+TEST_F(ExecTest, MissingSections) {
+  EXPECT_EQ(Run("MAIN{x=1;}", "PAINT"), 0);
+  EXPECT_EQ(running, 1);
+  EXPECT_EQ(Run("MAIN{x=1;}", "CLOSE"), kErrNoSection);
+  EXPECT_EQ(running, 0);
+  EXPECT_TRUE(host_.boxes.empty());
+}
+
+TEST_F(ExecTest, CallOfMissingSectionNamesTheCaller) {
+  Run("PAINT{call(\"NONE\");}", "PAINT");
+  EXPECT_EQ(LastBox(),
+            "サブルーチン : PAINT\r\n\r\n コマンド : NONE\r\n\r\nサブルーチンが見つかりません");
+}
+
+TEST_F(ExecTest, ErrorInsideCalledSectionNamesIt) {
+  Run("MAIN{call(\"SUB\");}SUB{x=q;}");
+  EXPECT_EQ(LastBox(), "サブルーチン : SUB\r\n\r\n 変数 : q\r\n\r\n変数の値が未定です");
+}
+
+TEST_F(ExecTest, StatementLengthLimits) {
+  // WinHelp("...") is 11 bytes around its text.
+  std::string stmt512 = "MAIN{WinHelp(\"" + std::string(512 - 11, 'a') + "\");}";
+  EXPECT_EQ(Run(stmt512.c_str()), 0);
+  std::string stmt513 = "MAIN{WinHelp(\"" + std::string(513 - 11, 'a') + "\");}";
+  EXPECT_EQ(Run(stmt513.c_str()), kErrTooLong);
+  std::string assign = "MAIN{x=" + std::string(260, '1') + ";}";
+  EXPECT_EQ(Run(assign.c_str()), kErrTooLong);
+  std::string side = "MAIN{if(" + std::string(140, '1') + "==1){x=1;}}";
+  EXPECT_EQ(Run(side.c_str()), kErrTooLong);
+  std::string name = "MAIN{" + std::string(130, 'n') + "=1;}";
+  EXPECT_EQ(Run(name.c_str()), kErrTooLong);
+}
+
+TEST_F(ExecTest, VariableLimit) {
+  std::string script = "MAIN{";
+  for (int i = 0; i < 511; ++i) script += "v" + std::to_string(i) + "=1;";
+  script += "}";
+  EXPECT_EQ(Run(script.c_str()), 0);
+  std::string more = script.substr(0, script.size() - 1) + "w=1;}";
+  EXPECT_EQ(Run(more.c_str()), kErrTooManyVars);
+  EXPECT_STREQ(error_name, "w");
+}
+
+TEST_F(ExecTest, WinExecWarnsAndGoesOn) {
+  host_.start_program_result = 2;
+  EXPECT_EQ(Run("MAIN{WinExec(\"nosuch.exe\");x=1;}"), 0);
+  EXPECT_EQ(Var("x"), 1);
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text, "nosuch.exe を実行できません");
+  EXPECT_EQ(host_.boxes[0].title, "ZEP Warning");
+}
+
+TEST_F(ExecTest, BraceInsideLiteralAndTrailByte) {
+  // 0x7B is '{'; the trail byte of "倹" (0x8C 0x7B) must not open a block.
+  EXPECT_EQ(Run("MAIN{x=0;loop(2){WinHelp(\"a{b}\");x=x+1;}}"), 0);
+  EXPECT_EQ(Var("x"), 2);
+}
+
+}  // namespace
+}  // namespace zep
