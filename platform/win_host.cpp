@@ -1,0 +1,93 @@
+#include "platform/win_host.h"
+
+#include <windows.h>
+
+namespace zep {
+
+namespace {
+
+HWND Hwnd(WindowRef window) { return static_cast<HWND>(window); }
+
+class Win32HostImpl : public Host {
+ public:
+  int ShowMessage(WindowRef owner, const char* text, const char* title, unsigned flags) override {
+    return MessageBoxA(Hwnd(owner), text, title, flags);
+  }
+
+  int SystemMetric(Metric m) override {
+    static const int kIds[] = {SM_CXSCREEN, SM_CYSCREEN, SM_CXBORDER, SM_CYBORDER,
+                               SM_CYCAPTION, SM_CYMENU, SM_CYVTHUMB, SM_CXHTHUMB};
+    return GetSystemMetrics(kIds[static_cast<int>(m)]);
+  }
+
+  LocalTime Now() override {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+  }
+
+  int StartProgram(const char* command_line) override {
+    return static_cast<int>(WinExec(command_line, SW_SHOWNORMAL));
+  }
+
+  void OpenHelpIndex(WindowRef owner, const char* help_file) override {
+    WinHelpA(Hwnd(owner), help_file, HELP_INDEX, 0);
+  }
+
+  void PostCloseRequest(WindowRef window) override { PostMessageA(Hwnd(window), WM_CLOSE, 0, 0); }
+  void PostQuit(int code) override { PostQuitMessage(code); }
+  void StartTimer(WindowRef window, int ms) override { SetTimer(Hwnd(window), 1, ms, nullptr); }
+  void StopTimer(WindowRef window) override { KillTimer(Hwnd(window), 1); }
+
+  void SetTopmost(WindowRef window, bool topmost) override {
+    SetWindowPos(Hwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE);
+  }
+
+  void ResizeWindow(WindowRef window, int width, int height) override {
+    SetWindowPos(Hwnd(window), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+  }
+
+  void MoveWindowTo(WindowRef window, int left, int top, bool topmost) override {
+    SetWindowPos(Hwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, left, top, 0, 0,
+                 SWP_NOSIZE);
+  }
+
+  void SetTitle(WindowRef window, const char* text) override { SetWindowTextA(Hwnd(window), text); }
+  void SetFocusTo(WindowRef window) override { SetFocus(Hwnd(window)); }
+
+  void SetScrollRange(WindowRef window, ScrollBar bar, int max) override {
+    ::SetScrollRange(Hwnd(window), Bar(bar), 0, max, FALSE);
+  }
+
+  void SetScrollPosition(WindowRef window, ScrollBar bar, int pos) override {
+    SetScrollPos(Hwnd(window), Bar(bar), pos, TRUE);
+  }
+
+  void ApplyShape(WindowRef window, int type, int width, int height, int corner_w,
+                  int corner_h) override {
+    HRGN region = type == 1 ? CreateRoundRectRgn(0, 0, width, height, corner_w, corner_h)
+                            : CreateEllipticRgn(0, 0, width, height);
+    if (region != nullptr) SetWindowRgn(Hwnd(window), region, TRUE);
+  }
+
+  void GetWindowTextOf(WindowRef window, char* out, size_t cap) override {
+    if (cap == 0) return;
+    out[0] = '\0';
+    GetWindowTextA(Hwnd(window), out, static_cast<int>(cap));
+  }
+
+  void CloseFile(int handle) override { _lclose(static_cast<HFILE>(handle)); }
+
+ private:
+  static int Bar(ScrollBar bar) { return bar == ScrollBar::kHorizontal ? SB_HORZ : SB_VERT; }
+};
+
+}  // namespace
+
+Host* Win32Host() {
+  static Win32HostImpl instance;
+  return &instance;
+}
+
+}  // namespace zep

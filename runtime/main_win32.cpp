@@ -1,0 +1,81 @@
+// The program entry: with a script on the command line it runs that script
+// in its own window and ends when the window closes.
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "core/host.h"
+#include "core/program.h"
+#include "core/run_settings.h"
+#include "graphics/canvas.h"
+#include "graphics/gdi_canvas_win32.h"
+#include "platform/script_file.h"
+#include "platform/win_host.h"
+#include "runtime/run_window_win32.h"
+#include "runtime/start.h"
+
+namespace zep {
+
+namespace {
+
+HWND run_window = nullptr;
+
+// Tells the user why the script could not even start.
+void ShowStartFailure(StartFailure failure) {
+  const char* message = StartFailureMessage(failure);
+  if (message == nullptr) return;
+  char text[kMaxPath + 128];
+  size_t n = CopyText(text, sizeof text, message);
+  n += CopyText(text + n, sizeof text - n, "\r\n\r\n");
+  CopyText(text + n, sizeof text - n, command_file);
+  MessageBoxA(nullptr, text, "ZEP Error", MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Loads the script named on the command line and opens its window.
+bool DirectRun(HINSTANCE instance) {
+  char* data = nullptr;
+  size_t size = 0;
+  StartFailure failure = ReadScriptFile(command_file, kMaxDirectRunBytes, &data, &size);
+  if (failure == StartFailure::kNone) {
+    failure = PrepareRun(nullptr, data, size);
+    std::free(data);
+  }
+  if (failure != StartFailure::kNone) {
+    ShowStartFailure(failure);
+    return false;
+  }
+  RegisterRunClass(instance);
+  run_window = CreateRunWindow(instance, nullptr);
+  if (run_window == nullptr) {
+    FreeProgramText();
+    running = 0;
+    return false;
+  }
+  return true;
+}
+
+int MessageLoop() {
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+}  // namespace zep
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
+  zep::host = zep::Win32Host();
+  zep::canvas = zep::GdiCanvas();
+  zep::TakeCommandLine(command_line);
+  if (!zep::direct_run) {
+    MessageBoxA(nullptr, "実行するスクリプトファイル（.zep）を指定してください。\r\n例： zep.exe sample.zep",
+                "ZEP Message", MB_OK | MB_ICONINFORMATION);
+    return 0;
+  }
+  if (!zep::DirectRun(instance)) return 0;
+  return zep::MessageLoop();
+}

@@ -1,0 +1,125 @@
+#include "runtime/run_window_win32.h"
+
+#include <windowsx.h>
+
+#include "core/run_settings.h"
+#include "runtime/events.h"
+
+namespace zep {
+
+namespace {
+
+bool run_class_registered = false;
+
+// The stock brush for a SetWinColor number.
+HBRUSH BackgroundBrush(int colour) {
+  switch (colour) {
+    case -1: return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    case 0: return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    case 14: return static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    case 15: return static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    case 16: return reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    default: return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  }
+}
+
+WindowRef Ref(HWND hwnd) { return static_cast<WindowRef>(hwnd); }
+
+BOOL OnCreate(HWND hwnd, LPCREATESTRUCT) {
+  OnRunCreate(Ref(hwnd));
+  return TRUE;
+}
+
+void OnDestroy(HWND hwnd) { OnRunDestroy(Ref(hwnd)); }
+
+void OnPaint(HWND hwnd) {
+  PAINTSTRUCT ps;
+  BeginPaint(hwnd, &ps);
+  EndPaint(hwnd, &ps);
+  OnRunEvent(Ref(hwnd), "PAINT");
+}
+
+void OnClose(HWND hwnd) {
+  if (OnRunClose(Ref(hwnd))) DestroyWindow(hwnd);
+}
+
+void OnCommand(HWND hwnd, int id, HWND, UINT) { OnRunCommand(Ref(hwnd), id); }
+
+void OnScroll(HWND hwnd, HWND control, UINT code, int pos, ScrollBar bar) {
+  if (control == nullptr) OnRunScroll(Ref(hwnd), bar, static_cast<int>(code), pos);
+}
+
+// Mouse buttons: the section of each button message.
+const char* ButtonSection(UINT message) {
+  static const char* const kSections[] = {
+      "LBUTTONDOWN", "LBUTTONUP", "LBUTTONDBLCLK", "RBUTTONDOWN", "RBUTTONUP",
+      "RBUTTONDBLCLK", "MBUTTONDOWN", "MBUTTONUP", "MBUTTONDBLCLK"};
+  return kSections[message - WM_LBUTTONDOWN];
+}
+
+// One small handler per message; the work is in the portable event code.
+LRESULT CALLBACK RunWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  WindowRef w = Ref(hwnd);
+  uint32_t lp = static_cast<uint32_t>(lParam);
+  switch (message) {
+    HANDLE_MSG(hwnd, WM_CREATE, OnCreate);
+    HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
+    HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
+    HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
+    HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
+    case WM_MOVE: OnRunMove(w, lp); return 0;
+    case WM_SIZE: OnRunSize(w, lp); return 0;
+    case WM_SETFOCUS: OnRunSetFocus(w); return 0;
+    case WM_KILLFOCUS: OnRunEvent(w, "KILLFOCUS"); return 0;
+    case WM_KEYDOWN: OnRunKey(w, true, static_cast<uint32_t>(wParam)); return 0;
+    case WM_KEYUP: OnRunKey(w, false, static_cast<uint32_t>(wParam)); return 0;
+    case WM_CHAR: OnRunChar(w, static_cast<uint32_t>(wParam)); return 0;
+    case WM_TIMER: OnRunTimer(w); return 0;
+    case WM_MOUSEMOVE: OnRunMouseMove(w, lp); return 0;
+    case WM_HSCROLL:
+      OnScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam),
+               ScrollBar::kHorizontal);
+      return 0;
+    case WM_VSCROLL:
+      OnScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam),
+               ScrollBar::kVertical);
+      return 0;
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK:
+      OnRunEvent(w, ButtonSection(message));
+      return 0;
+    default:
+      return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+bool RegisterRunClass(HINSTANCE instance) {
+  if (run_class_registered) UnregisterClassA("RUN", instance);
+  run_class_registered = true;
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = RunWindowProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(107));
+  wc.hIconSm = wc.hIcon;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = BackgroundBrush(settings.background);
+  wc.lpszClassName = "RUN";
+  return RegisterClassExA(&wc) != 0;
+}
+
+HWND CreateRunWindow(HINSTANCE instance, HWND owner) {
+  HWND hwnd = CreateWindowExA(0, "RUN", settings.caption, settings.window_style, settings.win_l,
+                              settings.win_t, settings.win_x, settings.win_y, owner, nullptr,
+                              instance, nullptr);
+  if (hwnd == nullptr) return nullptr;
+  ShowWindow(hwnd, SW_SHOW);
+  UpdateWindow(hwnd);
+  return hwnd;
+}
+
+}  // namespace zep
