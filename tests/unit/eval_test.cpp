@@ -45,6 +45,8 @@ TEST_F(EvalTest, ValuesAndErrors) {
       {"12abc", 12, 0, nullptr},
       {"0.0", 0, 0, nullptr},
       {"2.5e2", 250, 0, nullptr},
+      {"16777217", 16777216, 0, nullptr},
+      {"123456789012345678901", 123456789012345678901.0f, 0, nullptr},
       {"2.5e+2", 4.5f, 0, nullptr},
       {"fix(-2.7)", -2, 0, nullptr},
       {"abs(-2.7)", 2, 0, nullptr},

@@ -1,0 +1,6 @@
+// SetWinColor 14 gives a grey background, 3 a white one.
+//! window RUN "äDêF"
+//! rect 0 0 30 30 808080
+//! close
+//! exit 0
+CREATE { SetWinColor(14) ; SetCaption("äDêF") ; SetWinSize(200,100) ; }

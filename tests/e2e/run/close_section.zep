@@ -1,0 +1,13 @@
+// A CLOSE section without end keeps the window open; end then closes it.
+//! window RUN "•Â‚¶‚é"
+//! close
+//! close
+//! nobox 300
+//! running
+//! click 5 5
+//! gone
+//! exit 0
+CREATE { SetCaption("•Â‚¶‚é") ; SetWinSize(100, 80) ; }
+CLOSE { asked = asked + 1 ; }
+INIT { asked = 0 ; }
+LBUTTONDOWN { if (asked == 2) { end ; } call("BAD_CLOSE_COUNT") ; }

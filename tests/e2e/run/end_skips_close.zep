@@ -1,0 +1,8 @@
+// end closes the window without running CLOSE.
+//! window RUN "é¿çsíÜ"
+//! click 5 5
+//! gone
+//! exit 0
+CREATE { SetWinSize(100, 80) ; }
+LBUTTONDOWN { end ; call("AFTER_END") ; }
+CLOSE { call("CLOSE_RAN") ; }
