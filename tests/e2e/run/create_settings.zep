@@ -1,7 +1,7 @@
 // Settings from CREATE take effect: caption, position, style, background.
 //! window RUN "ê›íËÇÃÉeÉXÉg"
 //! windowpos 120 90
-//! style 80CA0000
+//! style 94CA0000
 //! topmost 0
 //! rect 0 0 40 40 000000
 //! close
