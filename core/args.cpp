@@ -99,6 +99,10 @@ bool GetIntArgs(WindowRef window, const char* args, int first, int last, int32_t
   return true;
 }
 
+bool GetAllIntArgs(WindowRef window, const char* args, int n, int32_t* out) {
+  return CheckArgCount(args, n) && GetIntArgs(window, args, 0, n - 1, out);
+}
+
 float GetNumArg(WindowRef window, const char* args, int i) {
   float value = 0;
   if (!EvalArg(window, args, i, &value)) return 0;

@@ -23,6 +23,10 @@ bool LocateArg(const char* args, int k, const char** start, size_t* length);
 // in out[k] where k is the argument's own index.
 bool GetIntArgs(WindowRef window, const char* args, int first, int last, int32_t* out);
 
+// CheckArgCount(args, n), then GetIntArgs for arguments 0..n-1: the start of
+// most handlers.
+bool GetAllIntArgs(WindowRef window, const char* args, int n, int32_t* out);
+
 // Evaluates argument i as a 32-bit float, not truncated.
 float GetNumArg(WindowRef window, const char* args, int i);
 

@@ -4,6 +4,7 @@
 
 #include "core/system_commands.h"
 #include "core/variables.h"
+#include "graphics/commands.h"
 #include "runtime/settings.h"
 
 namespace zep {

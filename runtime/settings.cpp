@@ -25,10 +25,6 @@ namespace {
 
 int32_t SysMetric(zep::Metric m) { return host->SystemMetric(m); }
 
-// Fetches n integer arguments; false after an error.
-bool IntArgs(WindowRef window, const char* args, int n, int32_t* out) {
-  return CheckArgCount(args, n) && GetIntArgs(window, args, 0, n - 1, out);
-}
 
 // Outer size for a client size of wide x height, with the menu-bar and
 // caption corrections of the current run.
@@ -42,7 +38,7 @@ void OuterSize(int32_t wide, int32_t height, int32_t* w, int32_t* h) {
 // SetWinStyle(type): one of five window styles; other types count as 0.
 void CmdSetWinStyle(WindowRef window, const char* args, int) {
   int32_t a[1];
-  if (!IntArgs(window, args, 1, a)) return;
+  if (!GetAllIntArgs(window, args, 1, a)) return;
   settings.style_type = (a[0] >= 0 && a[0] <= 4) ? a[0] : 0;
   settings.window_style = WindowStyleFor(settings.style_type);
 }
@@ -50,7 +46,7 @@ void CmdSetWinStyle(WindowRef window, const char* args, int) {
 // SetWinStyleOption(type,w,h): rounded (1) or elliptic (2) window shape.
 void CmdSetWinStyleOption(WindowRef window, const char* args, int) {
   int32_t a[3];
-  if (!IntArgs(window, args, 3, a)) return;
+  if (!GetAllIntArgs(window, args, 3, a)) return;
   settings.region_type = (a[0] == 1 || a[0] == 2) ? a[0] : 0;
   settings.corner_w = a[1];
   settings.corner_h = a[2];
@@ -59,7 +55,7 @@ void CmdSetWinStyleOption(WindowRef window, const char* args, int) {
 // SetWinColor(c): the background, -1 for none, 0..16 as a stock brush.
 void CmdSetWinColor(WindowRef window, const char* args, int) {
   int32_t a[1];
-  if (!IntArgs(window, args, 1, a)) return;
+  if (!GetAllIntArgs(window, args, 1, a)) return;
   if (a[0] < -1 || a[0] > 16) return SetError(kErrColour);
   settings.background = a[0];
 }
@@ -67,7 +63,7 @@ void CmdSetWinColor(WindowRef window, const char* args, int) {
 // SetScrollBar(h,v): gives the window its own scroll bars.
 void CmdSetScrollBar(WindowRef window, const char* args, int) {
   int32_t a[2];
-  if (!IntArgs(window, args, 2, a)) return;
+  if (!GetAllIntArgs(window, args, 2, a)) return;
   if (a[0] > 0) {
     settings.h_range = a[0];
     settings.window_style |= kStyleHScroll;
@@ -81,20 +77,20 @@ void CmdSetScrollBar(WindowRef window, const char* args, int) {
 // SetTimer(t): timer 1 of the window fires every t milliseconds.
 void CmdSetTimer(WindowRef window, const char* args, int) {
   int32_t a[1];
-  if (!IntArgs(window, args, 1, a)) return;
+  if (!GetAllIntArgs(window, args, 1, a)) return;
   if (a[0] <= 0) return SetError(kErrTimer);
   settings.timer_ms = a[0];
 }
 
 void CmdSetWinSizeCreate(WindowRef window, const char* args, int) {
   int32_t a[2];
-  if (!IntArgs(window, args, 2, a)) return;
+  if (!GetAllIntArgs(window, args, 2, a)) return;
   OuterSize(a[0], a[1], &settings.win_x, &settings.win_y);
 }
 
 void CmdSetWinPosCreate(WindowRef window, const char* args, int) {
   int32_t a[3];
-  if (!IntArgs(window, args, 3, a)) return;
+  if (!GetAllIntArgs(window, args, 3, a)) return;
   settings.win_l = a[0];
   settings.win_t = a[1];
   settings.topmost = a[2] == 1 ? 1 : 0;
@@ -109,7 +105,7 @@ void CmdSetCaptionCreate(WindowRef, const char* args, int) {
 // The run-phase SetWinSize resizes the open window; no scroll-bar allowance.
 void CmdSetWinSizeRun(WindowRef window, const char* args, int) {
   int32_t a[2];
-  if (!IntArgs(window, args, 2, a)) return;
+  if (!GetAllIntArgs(window, args, 2, a)) return;
   int32_t w, h;
   OuterSize(a[0], a[1], &w, &h);
   if (settings.menu_count != 0) {
@@ -124,7 +120,7 @@ void CmdSetWinSizeRun(WindowRef window, const char* args, int) {
 
 void CmdSetWinPosRun(WindowRef window, const char* args, int) {
   int32_t a[3];
-  if (!IntArgs(window, args, 3, a)) return;
+  if (!GetAllIntArgs(window, args, 3, a)) return;
   host->MoveWindowTo(window, a[0], a[1], a[2] == 1);
 }
 

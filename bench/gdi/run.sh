@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Times 10,000 Box calls on the back screen plus one CopyBMP in ZEP against
+# the same GDI calls made directly by gdi_boxes.exe, and prints the ratio.
+#
+#   bench/gdi/run.sh [path/to/zep.exe]    (default build/win/zep.exe)
+#
+# The ZEP time is the wall time of "zep.exe bench.zep" minus that of
+# "zep.exe empty.zep" (same window, no loop): the median over $RUNS pairs of
+# runs (default 7), since the start-up of a Wine process varies by tens of
+# milliseconds. The direct time is the median of
+# what gdi_boxes.exe reports for its own GDI work.
+set -eu
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+zep="${1:-$root/build/win/zep.exe}"
+runs="${RUNS:-7}"
+out="$root/build/bench-gdi"
+mkdir -p "$out"
+
+if [ ! -x "$out/gdi_boxes.exe" ] || [ "$here/gdi_boxes.cpp" -nt "$out/gdi_boxes.exe" ]; then
+    i686-w64-mingw32-g++ -O2 -static "$here/gdi_boxes.cpp" -o "$out/gdi_boxes.exe" -lgdi32 -luser32
+fi
+
+# The median of the numbers on standard input.
+median() {
+    sort -n | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
+
+# Wall time in milliseconds of one run of the arguments.
+wall_ms() {
+    local t0 t1
+    t0=$(date +%s%N)
+    "$root/tools/winerun" "$@" >/dev/null
+    t1=$(date +%s%N)
+    echo $(( (t1 - t0) / 1000000 ))
+}
+
+direct=$(for i in $(seq 1 "$runs"); do "$root/tools/winerun" "$out/gdi_boxes.exe" | tr -d '\r'; done | median)
+
+# Runs of bench.zep and empty.zep alternate, so that a slow spell of the
+# machine touches both; the difference is taken per pair.
+"$root/tools/winerun" "$zep" "$here/empty.zep" >/dev/null  # warm the prefix and the caches
+fulls=() empties=() diffs=()
+for i in $(seq 1 "$runs"); do
+    f=$(wall_ms "$zep" "$here/bench.zep")
+    e=$(wall_ms "$zep" "$here/empty.zep")
+    fulls+=("$f") empties+=("$e") diffs+=($((f - e)))
+done
+full=$(printf '%s\n' "${fulls[@]}" | median)
+empty=$(printf '%s\n' "${empties[@]}" | median)
+zep_ms=$(printf '%s\n' "${diffs[@]}" | median)
+
+echo "direct GDI (gdi_boxes.exe): ${direct} ms"
+echo "zep.exe bench.zep: ${full} ms, empty.zep: ${empty} ms, difference (median of pairs): ${zep_ms} ms"
+awk "BEGIN{printf \"ratio ZEP / direct: %.1f\n\", $zep_ms / $direct}"

@@ -1,0 +1,37 @@
+// Handlers of the drawing, screen and text commands (rows in command_rows.inc).
+#pragma once
+
+#include "core/common.h"
+
+namespace zep {
+
+// Drawing primitives and colours.
+void CmdArc(WindowRef window, const char* args, int);
+void CmdBox(WindowRef window, const char* args, int);
+void CmdChord(WindowRef window, const char* args, int);
+void CmdCircle(WindowRef window, const char* args, int);
+void CmdFBox(WindowRef window, const char* args, int);
+void CmdFullPaint(WindowRef window, const char* args, int);
+void CmdGetPixel(WindowRef window, const char* args, int channel);  // 1 R, 2 G, 3 B
+void CmdLine(WindowRef window, const char* args, int);
+void CmdPie(WindowRef window, const char* args, int);
+void CmdPoint(WindowRef window, const char* args, int);
+void CmdRBox(WindowRef window, const char* args, int);
+void CmdSetPal(WindowRef window, const char* args, int);
+void CmdTriangle(WindowRef window, const char* args, int);
+
+// Screens and bitmap copy.
+void CmdSubScreen(WindowRef window, const char* args, int);
+void CmdSelectScreen(WindowRef window, const char* args, int);
+void CmdCopyBMP(WindowRef window, const char* args, int);
+void CmdShiftBMPColor(WindowRef window, const char* args, int);
+void CmdClipBMP(WindowRef window, const char* args, int);
+
+// Text output.
+void CmdSetFont(WindowRef window, const char* args, int);
+void CmdPrint(WindowRef window, const char* args, int);
+void CmdPrintCode(WindowRef window, const char* args, int);
+void CmdPrintKJCode(WindowRef window, const char* args, int);
+void CmdPrintData(WindowRef window, const char* args, int);
+
+}  // namespace zep

@@ -1,0 +1,195 @@
+#include "graphics/text_output.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/args.h"
+#include "core/errors.h"
+#include "graphics/commands.h"
+#include "graphics/figures.h"
+#include "graphics/palette.h"
+#include "graphics/screen_state.h"
+#include "graphics/screens.h"
+
+namespace zep {
+
+namespace {
+
+// Significant digits of a double's decimal expansion; the fraction is
+// rounded on these, and digits beyond them are zeros.
+constexpr int kExpansionDigits = 17;
+
+// The first n significant digits of f (0 <= f < 1) rounded half up on its
+// 17-digit expansion, and the exponent e with f ~ 0.d1..dn x 10^e. A zero
+// fraction gives n zeros and e = 0. When the rounding carries out of the
+// first digit the digits become 1 0..0 and e grows by one.
+void FractionDigits(double f, int n, char* digits, int* e) {
+  std::memset(digits, '0', static_cast<size_t>(n));
+  *e = 0;
+  if (f == 0) return;
+  char expansion[40];
+  std::snprintf(expansion, sizeof expansion, "%.*e", kExpansionDigits - 1, f);
+  char d[kExpansionDigits];
+  d[0] = expansion[0];
+  std::memcpy(d + 1, expansion + 2, kExpansionDigits - 1);
+  *e = std::atoi(expansion + kExpansionDigits + 2) + 1;  // after "d." and the 16 digits and 'e'
+  if (n >= kExpansionDigits) {
+    std::memcpy(digits, d, kExpansionDigits);
+    return;
+  }
+  std::memcpy(digits, d, static_cast<size_t>(n));
+  if (d[n] < '5') return;
+  int i = n - 1;
+  while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+  if (i >= 0) {
+    ++digits[i];
+  } else {
+    digits[0] = '1';
+    ++*e;
+  }
+}
+
+// Copies text into out (cap bytes), cut to fit; gives the length.
+size_t Emit(const char* text, size_t length, char* out, size_t cap) {
+  if (length > cap - 1) length = cap - 1;
+  std::memcpy(out, text, length);
+  out[length] = '\0';
+  return length;
+}
+
+}  // namespace
+
+FontSpec MakeFont(int32_t r, int32_t w, int32_t h) {
+  FontSpec f{};
+  f.height = h;
+  f.width = w;
+  // Tenths of a degree; a rotation too large for that wraps at 32 bits.
+  f.escapement = static_cast<int32_t>(static_cast<uint32_t>(r) * 10u);
+  f.orientation = 0;
+  uint8_t style = graphics.font_style;
+  f.weight = (style == 2 || style == 3) ? 900 : 0;
+  f.italic = (style == 1 || style == 3) ? 1 : 0;
+  f.char_set = 128;        // Shift-JIS
+  f.out_precision = 4;     // prefer outline fonts
+  f.clip_precision = 0;
+  f.quality = 1;           // draft
+  f.pitch_and_family = 0x11;  // fixed pitch, roman family
+  CopyText(f.face, sizeof f.face, graphics.font_face);
+  return f;
+}
+
+size_t FormatPrintData(double data, int n, char* out, size_t cap) {
+  if (cap == 0) return 0;
+  if (std::isnan(data)) return Emit("nan", 3, out, cap);
+  if (std::isinf(data)) return data < 0 ? Emit("-inf", 4, out, cap) : Emit("inf", 3, out, cap);
+  if (n < 0) n = 0;
+  bool negative = data < 0;
+  double whole;
+  double fraction = std::fabs(std::modf(data, &whole));
+  whole = std::fabs(whole);
+
+  // The integer part of a finite double has at most 309 digits, so at least
+  // 200 decimals always fit; a count that large never rounds (it is beyond
+  // the 17 significant digits), so the carry below cannot lengthen the text.
+  char text[kMaxPrintText + 1];
+  int whole_length = std::snprintf(nullptr, 0, "%.0f", whole) + (negative ? 1 : 0);
+  if (n > static_cast<int>(kMaxPrintText) - 1 - whole_length) {
+    n = static_cast<int>(kMaxPrintText) - 1 - whole_length;
+  }
+
+  char digits[kMaxPrintText];
+  int e = 0;
+  if (n > 0) {
+    FractionDigits(fraction, n, digits, &e);
+    if (e > 0) {  // the fraction rounded up to a whole unit
+      whole += 1;
+      std::memset(digits, '0', static_cast<size_t>(n));
+      e = 0;
+    }
+  }
+  int length = std::snprintf(text, sizeof text, "%s%.0f", negative ? "-" : "", whole);
+  if (n > 0) {
+    text[length++] = '.';
+    int zeros = -e < n ? -e : n;
+    std::memset(text + length, '0', static_cast<size_t>(zeros));
+    std::memcpy(text + length + zeros, digits, static_cast<size_t>(n - zeros));
+    length += n;
+  }
+  return Emit(text, static_cast<size_t>(length), out, cap);
+}
+
+namespace {
+
+// Fetches integer arguments 0..last of a text command with n arguments and
+// checks its colour C (argument 5) before anything else is looked at.
+bool TextArgs(WindowRef window, const char* args, int n, int last, int32_t* a) {
+  if (!CheckArgCount(args, n) || !GetIntArgs(window, args, 0, last, a)) return false;
+  if (!ValidPlainColour(a[5])) return SetError(kErrColour), false;
+  return true;
+}
+
+// Writes text at (X,Y) with rotation R, size W x H and colour C of a[0..5].
+void WriteAt(WindowRef window, const int32_t* a, const char* text, size_t length) {
+  FontSpec font = MakeFont(a[2], a[3], a[4]);
+  Target target = AcquireTarget(window);
+  canvas->WriteText(target.surface, a[0], a[1], text, length, font, palette[a[5]]);
+  ReleaseTarget(window, target);
+}
+
+}  // namespace
+
+// SetFont("FontName",Switch): face and style of every later text. A name
+// longer than 31 bytes is cut to 31 bytes of whole characters.
+void CmdSetFont(WindowRef window, const char* args, int) {
+  int32_t a[2];
+  if (!CheckArgCount(args, 2) || !GetIntArgs(window, args, 1, 1, a)) return;
+  if (a[1] < 0 || a[1] > 3) return SetError(kErrBadValue);
+  char name[kMaxStatement];
+  if (!GetStrArg(args, 0, name)) return;
+  ResolveStrArg(name, sizeof name);
+  CopyText(graphics.font_face, sizeof graphics.font_face, name);
+  graphics.font_style = static_cast<uint8_t>(a[1]);
+}
+
+// Print(X,Y,R,W,H,C,"text")
+void CmdPrint(WindowRef window, const char* args, int) {
+  int32_t a[6];
+  if (!TextArgs(window, args, 7, 5, a)) return;
+  char text[kMaxStatement];
+  if (!GetStrArg(args, 6, text)) return;
+  ResolveStrArg(text, sizeof text);
+  WriteAt(window, a, text, std::strlen(text));
+}
+
+// PrintCode(X,Y,R,W,H,C,AsciiCode): one byte, the code's low 8 bits; a zero
+// byte ends the text, so code 0 writes nothing.
+void CmdPrintCode(WindowRef window, const char* args, int) {
+  int32_t a[7];
+  if (!TextArgs(window, args, 7, 6, a)) return;
+  char text[2] = {static_cast<char>(a[6] & 0xFF), '\0'};
+  WriteAt(window, a, text, std::strlen(text));
+}
+
+// PrintKJCode(X,Y,R,W,H,C,Code1,Code2): the lead and trail byte of one
+// double-byte character.
+void CmdPrintKJCode(WindowRef window, const char* args, int) {
+  int32_t a[8];
+  if (!TextArgs(window, args, 8, 7, a)) return;
+  char text[3] = {static_cast<char>(a[6] & 0xFF), static_cast<char>(a[7] & 0xFF), '\0'};
+  WriteAt(window, a, text, std::strlen(text));
+}
+
+// PrintData(X,Y,R,W,H,C,n,data): a number with n decimals.
+void CmdPrintData(WindowRef window, const char* args, int) {
+  int32_t a[7];
+  if (!TextArgs(window, args, 8, 6, a)) return;
+  float data = GetNumArg(window, args, 7);
+  if (error_code != 0) return;
+  char text[kMaxPrintText + 1];
+  size_t length = FormatPrintData(data, a[6], text, sizeof text);
+  WriteAt(window, a, text, length);
+}
+
+}  // namespace zep
