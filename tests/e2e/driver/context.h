@@ -1,0 +1,70 @@
+// State shared by the directive handlers, the result a handler returns, and
+// the polling loop every wait uses.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace zd {
+
+struct Context {
+    std::string scriptDir;       // full Windows path of the script's folder
+    PROCESS_INFORMATION proc{};  // the started program
+    HWND current = nullptr;      // the window chosen by the last "window"
+    DWORD timeoutMs = 10000;
+};
+
+// What a handler found. On failure, expected and seen become the tail of
+// the FAIL line.
+struct Outcome {
+    bool ok = true;
+    std::string expected;
+    std::string seen;
+};
+
+inline Outcome pass() { return Outcome{}; }
+inline Outcome fail(const std::string& expected, const std::string& seen) {
+    return Outcome{false, expected, seen};
+}
+
+// What one look at the program says.
+enum class Poll { Done, Wait, Stop };
+
+// Calls look() every 20 ms until it says Done (true) or Stop (false), or
+// until ms milliseconds have passed (false). look() is called at least once
+// and once more right at the deadline, so a short timeout still gets a
+// fair look.
+template <class F>
+bool pollFor(DWORD ms, F look) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        bool last = GetTickCount() - start >= ms;
+        Poll p = look();
+        if (p == Poll::Done) return true;
+        if (p == Poll::Stop || last) return false;
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed < ms) Sleep(ms - elapsed < 20 ? ms - elapsed : 20);
+    }
+}
+
+// True while the started program has not exited.
+inline bool processRunning(const Context& c) {
+    return WaitForSingleObject(c.proc.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+// A path from a directive: relative ones are taken from the script's folder.
+inline std::string scriptRelative(const Context& c, const std::string& path) {
+    bool absolute = (!path.empty() && (path[0] == '\\' || path[0] == '/')) ||
+                    (path.size() > 1 && path[1] == ':');
+    return absolute ? path : c.scriptDir + "\\" + path;
+}
+
+// For messages when a wait ends because the program has gone.
+inline std::string exitedText(const Context& c) {
+    DWORD code = 0;
+    GetExitCodeProcess(c.proc.hProcess, &code);
+    return "the program exited with code " + std::to_string(code);
+}
+
+}  // namespace zd

@@ -1,0 +1,61 @@
+#include "directives.h"
+
+#include "handlers.h"
+
+namespace zd {
+namespace {
+
+const DirectiveDef kDirectives[] = {
+    // Set-up, read before the program starts.
+    {"cmdline", "|r", Needs::Nothing, nullptr},
+    {"timeout", "f", Needs::Nothing, runTimeout},
+    {"sleep", "i", Needs::Nothing, runSleep},
+    // Windows and message boxes.
+    {"window", "p|s", Needs::Nothing, runWindow},
+    {"box", "ss", Needs::Nothing, runBox},
+    {"box!", "ss", Needs::Nothing, runBoxExclamation},
+    {"nobox", "i", Needs::Nothing, runNoBox},
+    {"close", "", Needs::LiveWindow, runClose},
+    {"resize", "ii", Needs::LiveWindow, runResize},
+    {"moveto", "ii", Needs::LiveWindow, runMoveTo},
+    {"title", "s", Needs::LiveWindow, runTitle},
+    {"clientsize", "ii", Needs::LiveWindow, runClientSize},
+    {"windowpos", "ii", Needs::LiveWindow, runWindowPos},
+    {"clientpos", "ii", Needs::LiveWindow, runClientPos},
+    {"style", "x", Needs::LiveWindow, runStyle},
+    {"topmost", "z", Needs::LiveWindow, runTopmost},
+    {"gone", "", Needs::Window, runGone},
+    // Input.
+    {"mousemove", "ii", Needs::LiveWindow, runMouseMove},
+    {"click", "ii|b", Needs::LiveWindow, runClick},
+    {"dblclick", "ii|b", Needs::LiveWindow, runDblClick},
+    {"down", "ii|b", Needs::LiveWindow, runDown},
+    {"up", "ii|b", Needs::LiveWindow, runUp},
+    {"key", "i", Needs::LiveWindow, runKey},
+    {"keydown", "i", Needs::LiveWindow, runKeyDown},
+    {"keyup", "i", Needs::LiveWindow, runKeyUp},
+    {"char", "i", Needs::LiveWindow, runChar},
+    {"hscroll", "i|i", Needs::LiveWindow, runHScroll},
+    {"vscroll", "i|i", Needs::LiveWindow, runVScroll},
+    // What is on the screen.
+    {"pixel", "iic", Needs::LiveWindow, runPixel},
+    {"notpixel", "iic", Needs::LiveWindow, runNotPixel},
+    {"rect", "iiiic", Needs::LiveWindow, runRect},
+    {"shot", "p", Needs::LiveWindow, runShot},
+    // The process and its files.
+    {"exit", "i", Needs::Nothing, runExit},
+    {"running", "", Needs::Nothing, runRunning},
+    {"file", "ps", Needs::Nothing, runFile},
+    {"nofile", "p", Needs::Nothing, runNoFile},
+};
+
+}  // namespace
+
+const DirectiveDef* findDirective(const std::string& name) {
+    for (const DirectiveDef& d : kDirectives) {
+        if (name == d.name) return &d;
+    }
+    return nullptr;
+}
+
+}  // namespace zd

@@ -1,0 +1,55 @@
+// Directive handlers. Each gets arguments already checked by the parser
+// (see the table in directives.cpp).
+#pragma once
+
+#include "context.h"
+#include "script.h"
+
+namespace zd {
+
+// handlers_window.cpp
+Outcome runWindow(Context&, const Directive&);
+Outcome runClose(Context&, const Directive&);
+Outcome runResize(Context&, const Directive&);
+Outcome runMoveTo(Context&, const Directive&);
+Outcome runTitle(Context&, const Directive&);
+Outcome runClientSize(Context&, const Directive&);
+Outcome runWindowPos(Context&, const Directive&);
+Outcome runClientPos(Context&, const Directive&);
+Outcome runStyle(Context&, const Directive&);
+Outcome runTopmost(Context&, const Directive&);
+Outcome runGone(Context&, const Directive&);
+
+// handlers_box.cpp
+Outcome runBox(Context&, const Directive&);
+Outcome runBoxExclamation(Context&, const Directive&);
+Outcome runNoBox(Context&, const Directive&);
+
+// handlers_input.cpp
+Outcome runMouseMove(Context&, const Directive&);
+Outcome runClick(Context&, const Directive&);
+Outcome runDblClick(Context&, const Directive&);
+Outcome runDown(Context&, const Directive&);
+Outcome runUp(Context&, const Directive&);
+Outcome runKey(Context&, const Directive&);
+Outcome runKeyDown(Context&, const Directive&);
+Outcome runKeyUp(Context&, const Directive&);
+Outcome runChar(Context&, const Directive&);
+Outcome runHScroll(Context&, const Directive&);
+Outcome runVScroll(Context&, const Directive&);
+
+// handlers_pixels.cpp
+Outcome runPixel(Context&, const Directive&);
+Outcome runNotPixel(Context&, const Directive&);
+Outcome runRect(Context&, const Directive&);
+Outcome runShot(Context&, const Directive&);
+
+// handlers_process.cpp
+Outcome runTimeout(Context&, const Directive&);
+Outcome runSleep(Context&, const Directive&);
+Outcome runExit(Context&, const Directive&);
+Outcome runRunning(Context&, const Directive&);
+Outcome runFile(Context&, const Directive&);
+Outcome runNoFile(Context&, const Directive&);
+
+}  // namespace zd

@@ -1,0 +1,74 @@
+// Input directives: they post messages to the current window and do not wait.
+#include "handlers.h"
+#include "input.h"
+
+namespace zd {
+namespace {
+
+int argInt(const Directive& d, size_t i) { return (int)d.args[i].num; }
+
+// The optional button word (third argument); left if omitted.
+Button buttonOf(const Directive& d) {
+    return d.args.size() > 2 ? static_cast<Button>(d.args[2].num) : Button::Left;
+}
+
+Outcome press(Context& c, const Directive& d, Press p) {
+    postButton(c.current, buttonOf(d), p, argInt(d, 0), argInt(d, 1));
+    return pass();
+}
+
+Outcome scroll(Context& c, const Directive& d, UINT msg) {
+    WORD pos = d.args.size() > 1 ? (WORD)d.args[1].num : 0;
+    postScroll(c.current, msg, (WORD)d.args[0].num, pos);
+    return pass();
+}
+
+}  // namespace
+
+Outcome runMouseMove(Context& c, const Directive& d) {
+    postMouseMove(c.current, argInt(d, 0), argInt(d, 1));
+    return pass();
+}
+
+Outcome runClick(Context& c, const Directive& d) {
+    postMouseMove(c.current, argInt(d, 0), argInt(d, 1));
+    press(c, d, Press::Down);
+    return press(c, d, Press::Up);
+}
+
+Outcome runDblClick(Context& c, const Directive& d) {
+    postMouseMove(c.current, argInt(d, 0), argInt(d, 1));
+    press(c, d, Press::Down);
+    press(c, d, Press::Up);
+    press(c, d, Press::DoubleClick);
+    return press(c, d, Press::Up);
+}
+
+Outcome runDown(Context& c, const Directive& d) { return press(c, d, Press::Down); }
+Outcome runUp(Context& c, const Directive& d) { return press(c, d, Press::Up); }
+
+Outcome runKey(Context& c, const Directive& d) {
+    postKey(c.current, (UINT)d.args[0].num, true);
+    postKey(c.current, (UINT)d.args[0].num, false);
+    return pass();
+}
+
+Outcome runKeyDown(Context& c, const Directive& d) {
+    postKey(c.current, (UINT)d.args[0].num, true);
+    return pass();
+}
+
+Outcome runKeyUp(Context& c, const Directive& d) {
+    postKey(c.current, (UINT)d.args[0].num, false);
+    return pass();
+}
+
+Outcome runChar(Context& c, const Directive& d) {
+    postChar(c.current, (UINT)d.args[0].num);
+    return pass();
+}
+
+Outcome runHScroll(Context& c, const Directive& d) { return scroll(c, d, WM_HSCROLL); }
+Outcome runVScroll(Context& c, const Directive& d) { return scroll(c, d, WM_VSCROLL); }
+
+}  // namespace zd

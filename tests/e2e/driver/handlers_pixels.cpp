@@ -1,0 +1,94 @@
+// Directives about what the current window shows on the screen.
+#include <cstdio>
+
+#include "capture.h"
+#include "handlers.h"
+#include "text.h"
+
+namespace zd {
+namespace {
+
+std::string at(long x, long y) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "(%ld,%ld)", x, y);
+    return buf;
+}
+
+// Captures the client rectangle, or says why it cannot be read now.
+bool grab(const Context& c, int x, int y, int w, int h, Image& img, std::string& why) {
+    RECT r = {};
+    if (!IsWindow(c.current) || !GetClientRect(c.current, &r)) {
+        why = "the window is gone";
+        return false;
+    }
+    if (x < 0 || y < 0 || x + w > r.right || y + h > r.bottom) {
+        why = "outside the client area of " + std::to_string(r.right) + "x" + std::to_string(r.bottom);
+        return false;
+    }
+    if (!captureClient(c.current, x, y, w, h, img)) {
+        why = "the screen could not be read";
+        return false;
+    }
+    return true;
+}
+
+// Polls the pixel at (x, y) until want(pixel) holds.
+template <class Want>
+Outcome waitPixel(Context& c, const Directive& d, const std::string& expected, Want want) {
+    int x = (int)d.args[0].num, y = (int)d.args[1].num;
+    std::string seen;
+    bool ok = pollFor(c.timeoutMs, [&] {
+        Image img;
+        if (!grab(c, x, y, 1, 1, img, seen)) return Poll::Wait;
+        seen = pixelText(img.at(0, 0));
+        return img.at(0, 0) != kOffScreen && want(img.at(0, 0)) ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass() : fail(expected + " at " + at(x, y), seen);
+}
+
+// Position of the first pixel not equal to rgb, or -1.
+long firstDiffering(const Image& img, uint32_t rgb) {
+    for (size_t i = 0; i < img.px.size(); ++i) {
+        if (img.px[i] != rgb) return (long)i;
+    }
+    return -1;
+}
+
+}  // namespace
+
+Outcome runPixel(Context& c, const Directive& d) {
+    uint32_t rgb = (uint32_t)d.args[2].num;
+    return waitPixel(c, d, colourText(rgb), [&](uint32_t px) { return px == rgb; });
+}
+
+Outcome runNotPixel(Context& c, const Directive& d) {
+    uint32_t rgb = (uint32_t)d.args[2].num;
+    return waitPixel(c, d, "not " + colourText(rgb), [&](uint32_t px) { return px != rgb; });
+}
+
+Outcome runRect(Context& c, const Directive& d) {
+    int x = (int)d.args[0].num, y = (int)d.args[1].num;
+    int w = (int)d.args[2].num, h = (int)d.args[3].num;
+    uint32_t rgb = (uint32_t)d.args[4].num;
+    std::string seen;
+    bool ok = pollFor(c.timeoutMs, [&] {
+        Image img;
+        if (!grab(c, x, y, w, h, img, seen)) return Poll::Wait;
+        long i = firstDiffering(img, rgb);
+        if (i < 0) return Poll::Done;
+        seen = "first other pixel " + at(x + i % w, y + i / w) + " is " + pixelText(img.px[i]);
+        return Poll::Wait;
+    });
+    std::string area = at(x, y) + " size " + std::to_string(w) + "x" + std::to_string(h);
+    return ok ? pass() : fail("all " + colourText(rgb) + " in " + area, seen);
+}
+
+Outcome runShot(Context& c, const Directive& d) {
+    std::string path = scriptRelative(c, d.args[0].text);
+    Image img;
+    if (!captureWholeClient(c.current, img)) return fail("a screenshot", "the screen could not be read");
+    if (!saveBmp(path, img)) return fail("a screenshot in " + path, "the file could not be written");
+    return pass();
+}
+
+}  // namespace zd

@@ -1,0 +1,70 @@
+// Directives about the driver's own pace, the program's exit and its files.
+#include <cstdio>
+
+#include "handlers.h"
+#include "text.h"
+
+namespace zd {
+namespace {
+
+bool readBytes(const std::string& path, std::string& bytes) {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    bytes.clear();
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    std::fclose(f);
+    return true;
+}
+
+bool exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+Outcome runTimeout(Context& c, const Directive& d) {
+    c.timeoutMs = (DWORD)(d.args[0].seconds * 1000 + 0.5);
+    return pass();
+}
+
+Outcome runSleep(Context&, const Directive& d) {
+    Sleep((DWORD)d.args[0].num);
+    return pass();
+}
+
+Outcome runExit(Context& c, const Directive& d) {
+    DWORD want = (DWORD)d.args[0].num;
+    if (WaitForSingleObject(c.proc.hProcess, c.timeoutMs) != WAIT_OBJECT_0) {
+        return fail("exit with code " + std::to_string((long)want), "still running");
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(c.proc.hProcess, &code);
+    if (code == want) return pass();
+    return fail("exit with code " + std::to_string((long)want), "exit code " + std::to_string((long)code));
+}
+
+Outcome runRunning(Context& c, const Directive&) {
+    return processRunning(c) ? pass() : fail("the program running", exitedText(c));
+}
+
+Outcome runFile(Context& c, const Directive& d) {
+    std::string path = scriptRelative(c, d.args[0].text);
+    const std::string& want = d.args[1].text;
+    std::string seen = "no such file";
+    bool ok = pollFor(c.timeoutMs, [&] {
+        std::string bytes;
+        if (!readBytes(path, bytes)) return Poll::Wait;
+        seen = quoted(bytes);
+        return bytes == want ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass() : fail(path + " holding " + quoted(want), seen);
+}
+
+Outcome runNoFile(Context& c, const Directive& d) {
+    std::string path = scriptRelative(c, d.args[0].text);
+    return exists(path) ? fail("no file " + path, "it exists") : pass();
+}
+
+}  // namespace zd

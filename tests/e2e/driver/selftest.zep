@@ -1,0 +1,88 @@
+// zepdrive self-test: drives selftest_app.exe through the directives it
+// supports. zep.exe reads "//" lines as comments, so this file is also a
+// valid (empty) script.
+//! timeout 10
+//! window SELFTEST "テスト窓"
+//! running
+//! title "テスト窓"
+//! style 14CF0000
+//! topmost 0
+//! windowpos 100 80
+//! clientpos 104 103
+//! clientsize 312 213
+//
+// Painting: red 10x10 square in the corner of a white client area.
+//! pixel 0 0 FF0000
+//! pixel 9 9 FF0000
+//! pixel 10 10 FFFFFF
+//! rect 0 0 10 10 FF0000
+//! rect 10 0 302 213 FFFFFF
+//! notpixel 50 50 0000FF
+//
+// A left click paints a blue 4x4 square.
+//! click 50 50
+//! rect 50 50 4 4 0000FF
+//! pixel 54 54 FFFFFF
+//! pixel 49 50 FFFFFF
+//! click 100 60 left
+//! pixel 103 63 0000FF
+//
+// Keys and characters.
+//! nofile selftest_out.txt
+//! key 65
+//! file selftest_out.txt "A"
+//! keydown 0x71
+//! title "keydown 113"
+//! keyup 0x71
+//! title "keyup 113"
+// The program's TranslateMessage turns a posted letter key into WM_CHAR,
+// as it does for typing.
+//! keydown 68
+//! title "char 100"
+//! keyup 68
+//! char 12
+//! title "char 12"
+//
+// Mouse moves, double clicks, middle button.
+//! mousemove 30 40
+//! title "move 30 40"
+//! dblclick 20 25
+//! title "dblclick 20 25"
+//! down 70 80 middle
+//! title "mdown 70 80 16"
+//! up 71 81 middle
+//! title "mup 71 81"
+//! click 5 6 middle
+//! title "mup 5 6"
+//
+// Scroll messages.
+//! hscroll 5 77
+//! title "hscroll 5 77"
+//! vscroll 1
+//! title "vscroll 1 0"
+//
+// A right click shows a message box with an exclamation icon.
+//! nobox 200
+//! click 30 30 right
+//! box! "ZEP Error" "一行目\r\n二行目"
+//! nobox 300
+//
+//! shot selftest_shot.bmp
+//
+// Size and position.
+//! resize 400 300
+//! clientsize 392 273
+//! moveto 200 150
+//! windowpos 200 150
+//! clientpos 204 173
+//! pixel 0 0 FF0000
+//! rect 50 50 4 4 0000FF
+//
+// Key 67 writes the program's arguments; selftest.sh checks that they are
+// the quoted full path of this script.
+//! key 67
+//
+// Closing ends the program with code 7.
+//! close
+//! gone
+//! exit 7
