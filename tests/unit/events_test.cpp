@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/args.h"
 #include "core/errors.h"
 #include "core/exec.h"
 #include "core/program.h"
@@ -129,6 +130,27 @@ TEST_F(EventsTest, DestroyFreesTheRunAndEndsADirectRun) {
   EXPECT_EQ(store.values, nullptr);
   std::vector<std::string> expected = {"StopTimer", "PostQuit 0"};
   EXPECT_EQ(host_.calls, expected);
+}
+
+TEST_F(EventsTest, RunPhaseWindowCommands) {
+  // Fake metrics: border 1, caption 19, menu 19.
+  ASSERT_EQ(Load("CREATE{SetWinStyle(3);}MAIN{SetWinSize(100,50);SetWinPos(7,8,1);"
+                 "SetCaption(\"FILE_NAME\");}"),
+            0);
+  CopyText(file_name, sizeof file_name, "a.zep");
+  RunSection(kWindow, "MAIN");
+  std::vector<std::string> expected = {"ResizeWindow 102 50", "MoveWindowTo 7 8 1", "SetTitle a.zep"};
+  EXPECT_EQ(host_.calls, expected);
+  EXPECT_EQ(Run("MAIN{SetTimer(5);}"), kErrNoCommand);
+}
+
+TEST_F(EventsTest, FocusRunsItsSectionThenTakesTheFocus) {
+  ASSERT_EQ(Load("SETFOCUS{f=1;}KILLFOCUS{k=1;}"), 0);
+  OnRunSetFocus(kWindow);
+  OnRunEvent(kWindow, "KILLFOCUS");
+  EXPECT_EQ(Var("f"), 1);
+  EXPECT_EQ(Var("k"), 1);
+  EXPECT_EQ(host_.calls.back(), "SetFocusTo");
 }
 
 TEST_F(EventsTest, CommandLineQuotesAreDropped) {
