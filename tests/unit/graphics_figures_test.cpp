@@ -88,12 +88,7 @@ class FigureCommands : public GraphicsTest, public ::testing::WithParamInterface
 TEST_P(FigureCommands, DrawOrFail) {
   const FigureRow& row = GetParam();
   EXPECT_EQ(RunBody(row.body), row.code);
-  if (row.call[0] == '\0') {
-    EXPECT_TRUE(canvas_.calls.empty()) << canvas_.Last();
-  } else {
-    ASSERT_EQ(canvas_.calls.size(), 1u);
-    EXPECT_EQ(canvas_.calls[0], row.call);
-  }
+  ExpectOnlyCall(row.call);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FigureCommands, ::testing::ValuesIn(kFigureRows));

@@ -39,6 +39,16 @@ class GraphicsTest : public InterpreterTest {
     return error_code;
   }
 
+  // The section made exactly the one canvas call given, or none when call is empty.
+  void ExpectOnlyCall(const char* call) {
+    if (call[0] == '\0') {
+      EXPECT_TRUE(canvas_.calls.empty()) << canvas_.Last();
+    } else {
+      ASSERT_EQ(canvas_.calls.size(), 1u);
+      EXPECT_EQ(canvas_.calls[0], call);
+    }
+  }
+
   static inline const WindowRef kWindow = reinterpret_cast<WindowRef>(0x1234);
   FakeCanvas canvas_;
 };

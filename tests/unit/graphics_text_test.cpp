@@ -199,12 +199,7 @@ class TextCommands : public GraphicsTest, public ::testing::WithParamInterface<T
 TEST_P(TextCommands, WriteOrFail) {
   const TextRow& row = GetParam();
   EXPECT_EQ(RunBody(row.body), row.code);
-  if (row.call[0] == '\0') {
-    EXPECT_TRUE(canvas_.calls.empty()) << canvas_.Last();
-  } else {
-    ASSERT_EQ(canvas_.calls.size(), 1u);
-    EXPECT_EQ(canvas_.calls[0], row.call);
-  }
+  ExpectOnlyCall(row.call);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TextCommands, ::testing::ValuesIn(kTextRows));
