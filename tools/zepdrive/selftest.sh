@@ -14,7 +14,7 @@
 # ZEP_OWN_DISPLAY is set), so tests running beside it cannot cover its window.
 set -u
 here="$(cd "$(dirname "$0")" && pwd)"
-winerun="$here/../../../tools/winerun"
+winerun="$here/../winerun"
 if [ $# -ge 1 ]; then
     build="$(cd "$1" && pwd)"
 else
