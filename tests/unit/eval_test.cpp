@@ -83,7 +83,9 @@ TEST_F(EvalTest, ValuesAndErrors) {
     error_name[0] = '\0';
     float v = Eval(row.expr);
     EXPECT_EQ(error_code, row.code);
-    if (row.code == 0) EXPECT_FLOAT_EQ(v, row.value);
+    if (row.code == 0) {
+      EXPECT_FLOAT_EQ(v, row.value);
+    }
     if (row.name) {
       EXPECT_STREQ(error_name, row.name);
     }

@@ -98,9 +98,15 @@ TEST_F(LoaderTest, SettingsCommands) {
     SCOPED_TRACE(row.create);
     std::string script = std::string("CREATE{") + row.create + "}";
     EXPECT_EQ(Load(script.c_str()), row.code) << error_name;
-    if (row.win_x >= 0) EXPECT_EQ(settings.win_x, row.win_x);
-    if (row.win_y >= 0) EXPECT_EQ(settings.win_y, row.win_y);
-    if (row.style != 0) EXPECT_EQ(settings.window_style, row.style);
+    if (row.win_x >= 0) {
+      EXPECT_EQ(settings.win_x, row.win_x);
+    }
+    if (row.win_y >= 0) {
+      EXPECT_EQ(settings.win_y, row.win_y);
+    }
+    if (row.style != 0) {
+      EXPECT_EQ(settings.window_style, row.style);
+    }
   }
 }
 
