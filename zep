@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # ./zep [--screenshot FILE.png] [file.zep]
-# Installs what is missing, builds zep.exe and runs it under Wine. With a
-# script, the script runs in its own window; without a display, a virtual
-# one is used (save a picture of it with --screenshot).
+# Installs what is missing, builds zep.exe and runs the script under Wine in
+# its own window; without a display, a virtual one is used (--screenshot
+# saves a picture of it after a few seconds and ends the run).
 set -eu
 root="$(cd "$(dirname "$0")" && pwd)"
 shot=()
@@ -13,12 +13,13 @@ if [ "${1:-}" = "--screenshot" ]; then
 fi
 "$root/tools/install-deps"
 "$root/tools/build" win >/dev/null
-args=()
-if [ $# -ge 1 ]; then
-    [ -f "$1" ] || { echo "zep: no such file: $1" >&2; exit 2; }
-    args=("$(realpath "$1")")
-else
+if [ $# -lt 1 ]; then
     echo "zep: the editor is not built yet; give a script to run, e.g. ./zep examples/hello.zep" >&2
+    exit 2
 fi
-[ -n "${DISPLAY:-}" ] || echo "zep: no display; running on a virtual display (Xvfb)" >&2
-exec "$root/tools/winerun" "${shot[@]}" "$root/build/win/zep.exe" "${args[@]}"
+[ -f "$1" ] || { echo "zep: no such file: $1" >&2; exit 2; }
+if [ -z "${DISPLAY:-}" ]; then
+    echo "zep: no display; the script runs on a virtual display (Xvfb)." >&2
+    [ ${#shot[@]} -gt 0 ] || echo "zep: it runs until it ends itself; Ctrl+C stops it." >&2
+fi
+exec "$root/tools/winerun" "${shot[@]}" "$root/build/win/zep.exe" "$(realpath "$1")"

@@ -1,5 +1,5 @@
-// はじめてのZEP：クリックした回数を数えて、タイトルに表示します。
-// A first script: the window counts clicks, the timer ends it after a while.
+// はじめてのZEP：クリックした所に丸を描き、クリックの回数を数えます。
+// A first script: circles where you click, and a click counter.
 CREATE {
   SetWinStyle(2) ;
   SetWinSize(320, 200) ;
@@ -10,14 +10,22 @@ INIT {
   clicks = 0 ;
   seconds = 0 ;
 }
+PAINT {
+  Print(10, 10, 0, 0, 20, 1, "クリックしてみよう") ;
+  call("SHOW_COUNT") ;
+}
 LBUTTONDOWN {
   clicks = clicks + 1 ;
-  if (clicks == 3) { SetCaption("３回クリックしました") ; }
+  Circle(MOUSE_X - 10, MOUSE_Y - 10, MOUSE_X + 10, MOUSE_Y + 10, 2, 6) ;
+  call("SHOW_COUNT") ;
+  if (clicks == 10) { SetCaption("１０回クリックしました") ; }
+}
+SHOW_COUNT {
+  Box(10, 40, 120, 60, 7, 7) ;
+  Print(10, 40, 0, 0, 16, 0, "回数") ;
+  PrintData(50, 40, 0, 0, 16, 9, 0, clicks) ;
 }
 TIMER {
   seconds = seconds + 1 ;
   if (seconds >= 60) { end ; }
-}
-CLOSE {
-  end ;
 }
