@@ -35,6 +35,10 @@ constexpr int kMaxPath = 260;
 // conversion instruction does, so results are the same on every build.
 int32_t TruncToInt32(double v);
 
+// Arithmetic on script coordinates wraps at 32 bits, as 32-bit integers do
+// on the machine, without overflowing a signed type.
+inline int32_t Wrap32(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
+
 // An array index: truncated to 16 bits signed, then read as unsigned, so
 // -1 becomes 65535 (which fails every bounds test) and 65536 becomes 0.
 inline uint16_t TruncToIndex(double v) { return static_cast<uint16_t>(TruncToInt32(v)); }

@@ -13,9 +13,6 @@ namespace zep {
 
 namespace {
 
-int32_t Wrap32(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
-
-
 // The common course of a figure command once its arguments are fetched:
 // colour check, then one draw on the current screen.
 void DrawChecked(WindowRef window, const Figure& figure, int32_t outline, int32_t inside) {

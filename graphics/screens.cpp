@@ -9,15 +9,6 @@
 
 namespace zep {
 
-namespace {
-
-// Arithmetic on script coordinates wraps at 32 bits, as the 32-bit
-// original does, without overflowing a signed type.
-int32_t Wrap32(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
-
-
-}  // namespace
-
 Target AcquireTarget(WindowRef window) {
   if (graphics.current_screen == 0) return {canvas->BackSurface(), false};
   return {canvas->AcquireFront(window), true};
