@@ -49,6 +49,7 @@ bool DirectRun(HINSTANCE instance) {
   if (run_window == nullptr) {
     FreeProgramText();
     running = 0;
+    MessageBoxA(nullptr, "実行ウィンドウが開けません！", "ZEP Error", MB_OK | MB_ICONEXCLAMATION);
     return false;
   }
   return true;
