@@ -7,23 +7,28 @@
 #include "core/errors.h"
 #include "core/exec.h"
 #include "core/program.h"
+#include "core/text.h"
 
 namespace zep {
 
+// Outside literals the copy steps by character: the trail byte of a
+// double-byte character such as "ボ" (0x83 0x7B) or "マ" (0x83 0x7D) is not
+// a brace, so Japanese names work in every statement.
 bool CopyStatement(const char* text, int pos, char* out) {
   const char* p = text + pos;
   size_t n = 0;
   bool in_literal = false;
-  for (; *p != '\0'; ++p) {
+  while (*p != '\0') {
     if (*p == '"') in_literal = !in_literal;
     if (!in_literal && (*p == ';' || *p == '{')) break;
-    if (n == kMaxStatement) {
+    size_t step = in_literal ? 1 : CharLength(p);
+    if (n + step > kMaxStatement) {
       out[n] = '\0';
       SetError(kErrTooLong);
       SetErrorNameN(out, 31);
       return false;
     }
-    out[n++] = *p;
+    for (size_t k = 0; k < step; ++k) out[n++] = *p++;
   }
   out[n] = '\0';
   if (in_literal) {

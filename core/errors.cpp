@@ -1,8 +1,10 @@
 #include "core/errors.h"
 
 #include <cstring>
+#include <vector>
 
 #include "core/host.h"
+#include "core/text.h"
 
 namespace zep {
 
@@ -134,6 +136,14 @@ void SectionNameAt(const char* text, int pos, char* out, size_t cap) {
     CopyText(out, cap, "CREATE");
     return;
   }
+  // The trail bytes of double-byte characters up to pos: a trail byte such
+  // as the second byte of "マ" (0x7D) is never a brace. Only an error report
+  // gets here, so the scan's cost doesn't matter.
+  std::vector<bool> trail(static_cast<size_t>(pos) + 1, false);
+  for (int k = 0; k < pos; k += static_cast<int>(CharLength(text + k))) {
+    if (CharLength(text + k) == 2) trail[static_cast<size_t>(k) + 1] = true;
+  }
+  auto is = [&](int k, char c) { return text[k] == c && !trail[static_cast<size_t>(k)]; };
   // Walk back to the section's own brace: blocks of loop and if always
   // follow a `)`, a section's brace never does.
   int i = pos;
@@ -142,17 +152,17 @@ void SectionNameAt(const char* text, int pos, char* out, size_t cap) {
       CopyText(out, cap, "");
       return;
     }
-    if (text[i] == '"') {
+    if (is(i, '"')) {
       --i;
       while (i > 0 && text[i] != '"') --i;
-    } else if (text[i] == '{' && text[i - 1] != ')') {
+    } else if (is(i, '{') && text[i - 1] != ')') {
       break;
     }
     --i;
   }
   int end = i;
   int start = end - 1;
-  while (start >= 0 && text[start] != '}') --start;
+  while (start >= 0 && !is(start, '}')) --start;
   ++start;
   CopyTextN(out, cap, text + start, static_cast<size_t>(end - start));
 }

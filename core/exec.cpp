@@ -15,18 +15,6 @@
 
 namespace zep {
 
-namespace {
-
-// Steps past the literal whose opening quote is at p; gives the position of
-// the closing quote, or of the NUL when it is left open.
-const char* SkipLiteral(const char* p) {
-  ++p;
-  while (*p != '\0' && *p != '"') p += CharLength(p);
-  return p;
-}
-
-}  // namespace
-
 int SkipStatement(int pos) {
   const char* p = program_text + pos;
   while (*p != '\0') {

@@ -13,6 +13,24 @@
 
 namespace zep {
 
+namespace {
+
+// The next `}` at or after p, stepping by character and over literals, so
+// that neither a trail byte nor a brace in a string ends a section; the NUL
+// at the end when there is none.
+const char* NextCloseBrace(const char* p) {
+  while (*p != '\0' && *p != '}') {
+    if (*p == '"') {
+      p = SkipLiteral(p);
+      if (*p == '\0') break;
+    }
+    p += CharLength(p);
+  }
+  return p;
+}
+
+}  // namespace
+
 int FindSection(const char* name) {
   size_t n = std::strlen(name);
   const char* text = program_text;
@@ -25,8 +43,8 @@ int FindSection(const char* name) {
     while (k < n && text[i + k] != '\0' && text[i + k] == name[k]) ++k;
     if (k == n && text[i + n] == '{') return static_cast<int>(i + n);
     if (k < n && text[i + k] == '\0') break;
-    const char* close = std::strchr(text + i, '}');
-    if (close == nullptr) break;
+    const char* close = NextCloseBrace(text + i);
+    if (*close == '\0') break;
     while (*close == '}') ++close;
     i = static_cast<size_t>(close - text);
   }

@@ -17,6 +17,14 @@ inline size_t CharLength(const char* p) {
   return (IsLeadByte(p[0]) && p[1] != '\0') ? 2 : 1;
 }
 
+// Steps over the literal whose opening quote is at p, by character; gives
+// the position of the closing quote, or of the NUL when it is left open.
+inline const char* SkipLiteral(const char* p) {
+  ++p;
+  while (*p != '\0' && *p != '"') p += CharLength(p);
+  return p;
+}
+
 // Removes, outside string literals, every blank, tab, CR and LF, and every
 // `//` comment up to and including the CR LF that ends its line (or to the
 // end of the text). Literals are kept whole, an unterminated one to the end.

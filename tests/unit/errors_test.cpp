@@ -50,6 +50,14 @@ TEST(ErrorsTest, ErrorNameIsCutAtWholeCharacters) {
   EXPECT_EQ(std::string(error_name), std::string(61, 'a') + "\x93\xfa");
 }
 
+TEST(ErrorsTest, SectionNameAtSkipsTrailBytes) {
+  // マ is 0x83 0x7D and ボ 0x83 0x7B: their second bytes are no braces.
+  const std::string text = "A{マ=1;}マウス{ボ=1;x=q;}";
+  char out[64];
+  SectionNameAt(text.c_str(), static_cast<int>(text.find("x=q")), out, sizeof out);
+  EXPECT_STREQ(out, "マウス");
+}
+
 TEST(ErrorsTest, SectionNameAt) {
   const char* text = "CREATE{x=1;}PAINT{loop(2){if(a<b){q=\"}{\";}}}SUB{y=2;}";
   struct Row {

@@ -54,6 +54,9 @@ TEST_F(ExecTest, ControlFlow) {
       {"MAIN{PI=4;x=PI;}", "x", 3.14159265359f, 0},
       {"MAIN{x=\"a;b\";}", "x", NAN, kErrUndefined},
       {"MAIN{日本=3;x=日本*2;}", "x", 6, 0},
+      // The trail bytes of ボ (0x83 0x7B) and マ (0x83 0x7D) are no braces.
+      {"MAIN{ボール=1;x=0;if(ボール==1){x=1;}loop(ボール+1){x=x+1;}}", "x", 3, 0},
+      {"MAIN{x=0;call(\"マウス\");}A{マ=1;}マウス{x=x+5;}", "x", 5, 0},
   };
   for (const ScriptRow& row : rows) {
     SCOPED_TRACE(row.script);
