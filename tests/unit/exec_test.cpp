@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "core/args.h"
 #include "core/errors.h"
 #include "core/exec.h"
 #include "core/run_settings.h"
@@ -147,6 +149,25 @@ TEST_F(ExecTest, WinExecWarnsAndGoesOn) {
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "nosuch.exe を実行できません");
   EXPECT_EQ(host_.boxes[0].title, "ZEP Warning");
+}
+
+TEST_F(ExecTest, WinHelpOpensTheResolvedFile) {
+  CopyText(file_name, sizeof file_name, "C:\\help\\ZEP2.HLP");
+  EXPECT_EQ(Run("MAIN{WinHelp(\"FILE_NAME\");WinHelp(\"other.hlp\");}"), 0);
+  std::vector<std::string> expected = {"OpenHelpIndex C:\\help\\ZEP2.HLP", "OpenHelpIndex other.hlp"};
+  EXPECT_EQ(host_.calls, expected);
+  EXPECT_EQ(Run("MAIN{WinHelp();}"), kErrArgCount);
+  EXPECT_EQ(Run("MAIN{WinHelp(help);}"), kErrNoString);
+}
+
+TEST_F(ExecTest, NestedBlocksStopAtTheDeepestLevel) {
+  std::string deep, shallow;
+  for (int i = 0; i < 127; ++i) shallow += "if(1==1){";
+  shallow += "x=1;" + std::string(127, '}');
+  deep = "if(1==1){" + shallow + "}";
+  EXPECT_EQ(Run(("MAIN{" + shallow + "}").c_str()), 0);
+  EXPECT_EQ(Var("x"), 1);
+  EXPECT_EQ(Run(("MAIN{" + deep + "}").c_str()), kErrNesting);
 }
 
 TEST_F(ExecTest, BraceInsideLiteralAndTrailByte) {

@@ -140,6 +140,7 @@ TEST_F(LoaderTest, ArraysInCreate) {
       {"Data(\"a\",-1,5);", kErrArrayRange},
       {"Data(\"a\",256,256);", kErrArrayRange},
       {"Data(\"a\",200,200);Data(\"b\",200,200);", kErrArrayRange},
+      {"Data(\"a\",255,257);x=1;", kErrMemory},  // all 65535 cells in use
       {"Data(a,2,2);", kErrNoString},
       {"Data(\"a\",2);", kErrFewArgs},
       {"v=1;DataInit(\"v\",3);", kErrNoArray},
