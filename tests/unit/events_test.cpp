@@ -15,26 +15,17 @@
 #include "core/variables.h"
 #include "runtime/events.h"
 #include "runtime/start.h"
-#include "tests/unit/fake_canvas.h"
-#include "tests/unit/fake_host.h"
+#include "tests/unit/graphics_fixture.h"
 
 namespace zep {
 namespace {
 
-WindowRef const kWindow = reinterpret_cast<WindowRef>(1);
-
-class EventsTest : public InterpreterTest {
+class EventsTest : public GraphicsTest {
  protected:
-  void SetUp() override {
-    InterpreterTest::SetUp();
-    canvas = &canvas_;
-  }
   void TearDown() override {
-    canvas = nullptr;
     direct_run = false;
-    InterpreterTest::TearDown();
+    GraphicsTest::TearDown();
   }
-  FakeCanvas canvas_;
 };
 
 TEST_F(EventsTest, OpeningStepsThenInit) {

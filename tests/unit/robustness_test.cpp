@@ -10,24 +10,12 @@
 
 #include "core/errors.h"
 #include "core/exec.h"
-#include "tests/unit/fake_canvas.h"
-#include "tests/unit/fake_host.h"
+#include "tests/unit/graphics_fixture.h"
 
 namespace zep {
 namespace {
 
-class RobustnessTest : public InterpreterTest {
- protected:
-  void SetUp() override {
-    InterpreterTest::SetUp();
-    canvas = &canvas_;
-  }
-  void TearDown() override {
-    canvas = nullptr;
-    InterpreterTest::TearDown();
-  }
-  FakeCanvas canvas_;
-};
+class RobustnessTest : public GraphicsTest {};
 
 const char* const kPieces[] = {
     "x", "y", "a", "=", "+", "-", "*", "/", "%", "(", ")", ",", ";", "{", "}", "\"",
