@@ -4,10 +4,8 @@ Round k (0..9) stores y + x + k in a[y][x]; s is the sum of the last round,
 t the sum of all rounds. The loop counters are globals, as in the ZEP script.
 Prints: B2 US_PER_PASS ok|FAIL passes=P best_ms=T
 """
-import sys
-import time
+from harness import best_of
 
-REPS = int(sys.argv[1]) if len(sys.argv) > 1 else 5
 PASSES = 2 * 10 * 200 * 200  # array cells written or read
 
 
@@ -44,14 +42,6 @@ def run():
 WANT_S = 7960000 + 40000 * 9
 WANT_T = sum(7960000 + 40000 * r for r in range(10))
 
-best = None
-for _ in range(REPS):
-    make_array()
-    start = time.perf_counter()
-    run()
-    seconds = time.perf_counter() - start
-    if k != 10 or s != WANT_S or t != WANT_T:
-        print(f"B2 nan FAIL passes={PASSES} k={k} s={s} t={t} (want 10 {WANT_S} {WANT_T})")
-        sys.exit(1)
-    best = seconds if best is None else min(best, seconds)
-print(f"B2 {best * 1e6 / PASSES:.4f} ok passes={PASSES} best_ms={best * 1e3:.3f}")
+best_of("B2", PASSES, run,
+        lambda: None if (k, s, t) == (10, WANT_S, WANT_T) else f"k={k} s={s} t={t} (want 10 {WANT_S} {WANT_T})",
+        make_array)

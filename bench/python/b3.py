@@ -3,10 +3,8 @@
 Prints: B3 US_PER_PASS ok|FAIL passes=P best_ms=T
 """
 import math
-import sys
-import time
+from harness import best_of
 
-REPS = int(sys.argv[1]) if len(sys.argv) > 1 else 5
 PASSES = 200000
 DEGREE = math.pi / 180
 
@@ -23,13 +21,5 @@ def run():
 LAST = 199999
 WANT_Y = math.sin(LAST * DEGREE) * math.cos(LAST * DEGREE) + math.sqrt(LAST)
 
-best = None
-for _ in range(REPS):
-    start = time.perf_counter()
-    run()
-    seconds = time.perf_counter() - start
-    if i != 200000 or abs(y - WANT_Y) > 1e-9:
-        print(f"B3 nan FAIL passes={PASSES} i={i} y={y!r} (want 200000 {WANT_Y!r})")
-        sys.exit(1)
-    best = seconds if best is None else min(best, seconds)
-print(f"B3 {best * 1e6 / PASSES:.4f} ok passes={PASSES} best_ms={best * 1e3:.3f}")
+best_of("B3", PASSES, run,
+        lambda: None if i == 200000 and abs(y - WANT_Y) <= 1e-9 else f"i={i} y={y!r} (want 200000 {WANT_Y!r})")
