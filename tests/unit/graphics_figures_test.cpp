@@ -140,17 +140,6 @@ TEST_F(GraphicsTest, GetPixelOutsideTheSurfaceIs255AsStatementToo) {
   EXPECT_EQ(Var("y"), 510);
 }
 
-TEST_F(GraphicsTest, GetPixelChecksItsArguments) {
-  EXPECT_EQ(RunBody("x=GetPixelR(1);"), 8);
-  EXPECT_EQ(RunBody("GetPixelG(1,2,3);"), 23);
-  EXPECT_TRUE(canvas_.calls.empty());
-}
-
-TEST_F(GraphicsTest, FiguresAreOnlyCommandsOfTheRunPhase) {
-  EXPECT_NE(Load("CREATE{Box(0,0,1,1,0,0);}"), 0);
-  EXPECT_EQ(RunBody("x=Box(0,0,1,1,0,0);"), 30);
-}
-
 struct RadialRow {
   int32_t left, top, right, bottom, degrees;
   int32_t x, y;

@@ -108,11 +108,6 @@ TEST_F(GraphicsTest, SubScreenDeclaresTheBackScreenAndTheLastSizeWins) {
   EXPECT_EQ(canvas_.calls, std::vector<std::string>{"CreateBackScreen 300 200"});
 }
 
-TEST_F(GraphicsTest, SubScreenChecksItsCount) {
-  EXPECT_EQ(Load("CREATE{SubScreen(10);}"), 8);
-  EXPECT_EQ(graphics.back_screen_exists, 0);
-}
-
 TEST_F(GraphicsTest, ANewRunStartsOnTheFrontScreenWithoutBackScreen) {
   ASSERT_EQ(RunBody("SelectScreen(0);", kBack), 0);
   EXPECT_EQ(graphics.current_screen, 0);
