@@ -12,7 +12,8 @@ if [ "${1:-}" = "--screenshot" ]; then
     shift 2
 fi
 "$root/tools/install-deps"
-"$root/tools/build" win >/dev/null
+"$root/tools/build" e2e >/dev/null
+exe="$root/build/$("$root/tools/build" e2e-preset)/zep.exe"
 if [ $# -lt 1 ]; then
     echo "zep: the editor is not built yet; give a script to run, e.g. ./zep examples/hello.zep" >&2
     exit 2
@@ -22,4 +23,4 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "zep: no display; the script runs on a virtual display (Xvfb)." >&2
     [ ${#shot[@]} -gt 0 ] || echo "zep: it runs until it ends itself; Ctrl+C stops it." >&2
 fi
-exec "$root/tools/winerun" "${shot[@]}" "$root/build/win/zep.exe" "$(realpath "$1")"
+exec "$root/tools/winerun" "${shot[@]}" "$exe" "$(realpath "$1")"

@@ -2,7 +2,7 @@
 # Times 10,000 Box calls on the back screen plus one CopyBMP in ZEP against
 # the same GDI calls made directly by gdi_boxes.exe, and prints the ratio.
 #
-#   bench/gdi/run.sh [path/to/zep.exe]    (default build/win/zep.exe)
+#   bench/gdi/run.sh [path/to/zep.exe]    (default: the build tools/build e2e makes)
 #
 # The ZEP time is the wall time of "zep.exe bench.zep" minus that of
 # "zep.exe empty.zep" (same window, no loop): the median over $RUNS pairs of
@@ -12,13 +12,16 @@
 set -eu
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
-zep="${1:-$root/build/win/zep.exe}"
+zep="${1:-$root/build/$("$root/tools/build" e2e-preset)/zep.exe}"
 runs="${RUNS:-7}"
 out="$root/build/bench-gdi"
 mkdir -p "$out"
 
 if [ ! -x "$out/gdi_boxes.exe" ] || [ "$here/gdi_boxes.cpp" -nt "$out/gdi_boxes.exe" ]; then
-    i686-w64-mingw32-g++ -O2 -static "$here/gdi_boxes.cpp" -o "$out/gdi_boxes.exe" -lgdi32 -luser32
+    # The same word size as the zep.exe that runs on this machine.
+    cxx=i686-w64-mingw32-g++
+    [ "$("$root/tools/wine-bits")" = 32 ] || cxx=x86_64-w64-mingw32-g++
+    "$cxx" -O2 -static "$here/gdi_boxes.cpp" -o "$out/gdi_boxes.exe" -lgdi32 -luser32
 fi
 
 # The median of the numbers on standard input.
