@@ -35,18 +35,4 @@ int NullHost::ShowMessage(WindowRef, const char* text, const char* title, unsign
   return 1;  // the OK button
 }
 
-int NullHost::SystemMetric(Metric m) {
-  switch (m) {
-    case Metric::kCxScreen: return 1024;
-    case Metric::kCyScreen: return 768;
-    case Metric::kCxBorder: return 1;
-    case Metric::kCyBorder: return 1;
-    case Metric::kCyCaption: return 19;
-    case Metric::kCyMenu: return 19;
-    case Metric::kCyVThumb: return 16;
-    case Metric::kCxHThumb: return 16;
-  }
-  return 0;
-}
-
 }  // namespace zep

@@ -20,13 +20,14 @@
 #include <vector>
 
 #include "bench/null_host.h"
+#include "core/commands.h"
 #include "core/errors.h"
 #include "core/exec.h"
 #include "core/host.h"
 #include "core/loader.h"
 #include "core/program.h"
+#include "core/run_parts.h"
 #include "core/variables.h"
-#include "runtime/settings.h"
 
 namespace {
 
@@ -112,7 +113,6 @@ double RunOnce(const std::string& script, std::string* why) {
     *why += "out of memory ";
     return -1;
   }
-  zep::ResetRunSettings();
   zep::LoadProgram();
   if (error_code != 0) {
     *why += "load error " + std::to_string(error_code) + " ";
@@ -156,8 +156,13 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  // The benchmarks use the language alone: the core's commands and run part.
   zep::NullHost null_host;
   zep::host = &null_host;
+  const zep::CommandList* const lists[] = {&zep::core_commands};
+  zep::InstallCommandLists(lists, 1);
+  const zep::RunPart* const parts[] = {&zep::core_run_part};
+  zep::InstallRunParts(parts, 1);
 
   bool all_ok = true;
   for (const Benchmark& b : kBenchmarks) {
@@ -177,8 +182,7 @@ int main(int argc, char** argv) {
       ok = seconds >= 0 && b.check(&why);
       if (ok && (best < 0 || seconds < best)) best = seconds;
     }
-    zep::FreeRunTables();
-    zep::FreeProgramText();
+    zep::FreeRunParts(nullptr);
     if (null_host.messages_shown != 0) {
       why += "an error box was shown ";
       ok = false;

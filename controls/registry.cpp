@@ -1,15 +1,16 @@
 #include "controls/registry.h"
 
-#include "core/host.h"
+#include "core/control_table.h"
 
 namespace zep {
 
-ControlTable control_table;
+namespace {
 
-void ResetControlTable() { control_table.control_count = 0; }
+void ResetControls() { ResetControlTable(); }
+void FreeControls(WindowRef) { ResetControlTable(); }
 
-void ControlText(int index, char* out, size_t cap) {
-  host->GetWindowTextOf(control_table.records[index].handle, out, cap);
-}
+}  // namespace
+
+const RunPart controls_part = {"controls", ResetControls, nullptr, nullptr, FreeControls};
 
 }  // namespace zep

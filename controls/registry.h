@@ -1,33 +1,11 @@
-// The table of controls that a script's CREATE section records. Controls are
-// addressed by their ID strings; their command IDs are table index + 600.
+// The controls of a run. The table itself is shared (core/control_table.h);
+// this subsystem empties it for every run and frees it at the window's end.
 #pragma once
 
-#include <cstddef>
-
-#include "core/common.h"
+#include "core/run_parts.h"
 
 namespace zep {
 
-constexpr int kMaxControls = 256;
-constexpr int kControlIdBase = 600;
-constexpr int kEditControl = 101;  // one-line edit field
-
-struct ControlRecord {
-  int type = 0;
-  char id[kMaxToken + 1] = "";
-  WindowRef handle = nullptr;
-};
-
-struct ControlTable {
-  ControlRecord records[kMaxControls];
-  int control_count = 0;
-};
-
-extern ControlTable control_table;
-
-void ResetControlTable();
-
-// The current text of control index (at most cap - 1 bytes).
-void ControlText(int index, char* out, size_t cap);
+extern const RunPart controls_part;
 
 }  // namespace zep

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "controls/registry.h"
+#include "core/control_table.h"
 #include "core/errors.h"
 #include "core/eval.h"
 

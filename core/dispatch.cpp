@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "core/args.h"
-#include "core/commands.h"
+#include "core/command_table.h"
 #include "core/errors.h"
 #include "core/exec.h"
 #include "core/program.h"

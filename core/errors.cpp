@@ -136,6 +136,10 @@ void SectionNameAt(const char* text, int pos, char* out, size_t cap) {
     CopyText(out, cap, "CREATE");
     return;
   }
+  if (text == nullptr) {
+    CopyText(out, cap, "");
+    return;
+  }
   // The trail bytes of double-byte characters up to pos: a trail byte such
   // as the second byte of "マ" (0x7D) is never a brace. Only an error report
   // gets here, so the scan's cost doesn't matter.

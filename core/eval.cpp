@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "core/args.h"
-#include "core/commands.h"
+#include "core/command_table.h"
 #include "core/errors.h"
 #include "core/host.h"
 #include "core/run_settings.h"

@@ -9,6 +9,7 @@
 #include "core/host.h"
 #include "core/loader.h"
 #include "core/program.h"
+#include "core/run_parts.h"
 #include "core/run_settings.h"
 #include "core/text.h"
 #include "core/variables.h"
@@ -386,14 +387,7 @@ void RunSection(WindowRef window, const char* name) {
   }
   int pos = ExecBlock(window, open);
   if (error_code == 0) return;
-  if (settings.timer_ms != 0) {
-    host->StopTimer(window);
-    settings.timer_ms = 0;
-  }
-  if (open_file != -1) {
-    host->CloseFile(open_file);
-    open_file = -1;
-  }
+  StopRunParts(window);
   ReportError(window, error_code, program_text, pos);
   running = 0;
   host->PostCloseRequest(window);

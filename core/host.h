@@ -1,6 +1,8 @@
-// The interface through which the interpreter reaches the outside world:
-// message boxes, windows, timers, programs, the clock and system metrics.
-// The Win32 layer implements it; host tests implement it to record calls.
+// What the interpreter itself needs of the outside world: message boxes,
+// the clock, starting programs and help, the close request of a run's
+// window and the text of a window. The Win32 layer implements it; host tests
+// implement it to record calls. Each subsystem has a small interface of its
+// own for the rest (the canvas, the run window's system, the data file).
 #pragma once
 
 #include <cstddef>
@@ -22,13 +24,6 @@ enum BoxFlags : unsigned {
   kBoxIconInformation = 0x40,
 };
 
-// System metrics used by the window-size rules.
-enum class Metric { kCxScreen, kCyScreen, kCxBorder, kCyBorder, kCyCaption, kCyMenu,
-                    kCyVThumb, kCxHThumb };
-
-// Scroll bars of the run-time window itself.
-enum class ScrollBar { kHorizontal, kVertical };
-
 struct LocalTime {
   int year, month, day, hour, minute, second;
 };
@@ -40,33 +35,14 @@ class Host {
   // A modal message box; returns the button pressed (platform id).
   virtual int ShowMessage(WindowRef owner, const char* text, const char* title,
                           unsigned flags) = 0;
-  virtual int SystemMetric(Metric m) = 0;
   virtual LocalTime Now() = 0;
   // Starts a program as the platform's WinExec does; returns its result (>= 32 is success).
   virtual int StartProgram(const char* command_line) = 0;
   virtual void OpenHelpIndex(WindowRef owner, const char* help_file) = 0;
-
-  // The run-time window.
+  // Asks the window to close, as its close box does, once the current event is done.
   virtual void PostCloseRequest(WindowRef window) = 0;
-  virtual void PostQuit(int code) = 0;
-  virtual void StartTimer(WindowRef window, int milliseconds) = 0;
-  virtual void StopTimer(WindowRef window) = 0;
-  virtual void SetTopmost(WindowRef window, bool topmost) = 0;
-  virtual void ResizeWindow(WindowRef window, int width, int height) = 0;
-  virtual void MoveWindowTo(WindowRef window, int left, int top, bool topmost) = 0;
-  virtual void SetTitle(WindowRef window, const char* text) = 0;
-  virtual void SetFocusTo(WindowRef window) = 0;
-  virtual void SetScrollRange(WindowRef window, ScrollBar bar, int max) = 0;
-  virtual void SetScrollPosition(WindowRef window, ScrollBar bar, int pos) = 0;
-  // Gives the window a rounded-rectangle (type 1) or elliptic (type 2) shape.
-  virtual void ApplyShape(WindowRef window, int type, int width, int height, int corner_w,
-                          int corner_h) = 0;
-
   // The text of a window or control, at most cap - 1 bytes.
   virtual void GetWindowTextOf(WindowRef window, char* out, size_t cap) = 0;
-
-  // The script's data file.
-  virtual void CloseFile(int handle) = 0;
 };
 
 // The host in use. Set once at start-up (or by a test).

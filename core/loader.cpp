@@ -2,12 +2,10 @@
 
 #include <cstring>
 
-#include "controls/registry.h"
 #include "core/errors.h"
 #include "core/exec.h"
-#include "core/host.h"
 #include "core/program.h"
-#include "core/run_settings.h"
+#include "core/run_parts.h"
 #include "core/text.h"
 #include "core/variables.h"
 
@@ -52,54 +50,18 @@ int FindSection(const char* name) {
   return -1;
 }
 
-namespace {
-
-// The tables that the CREATE section fills are emptied for every run.
-void ResetSetupTables() {
-  settings.menu_count = 0;
-  ResetControlTable();
-  settings.style_type = 0;
-  settings.h_range = settings.v_range = 0;
-  settings.scroll_h = settings.scroll_v = 0;
-}
-
-// Corrects the recorded outer size for the menu bar, a missing caption and
-// the window's own scroll bars.
-void CorrectWindowSize() {
-  if (settings.menu_count != 0) {
-    settings.win_y += host->SystemMetric(Metric::kCyMenu) + host->SystemMetric(Metric::kCyBorder);
-  }
-  int t = settings.style_type;
-  if (t == 1 || t == 3 || t == 4) {
-    settings.win_y -=
-        host->SystemMetric(Metric::kCyCaption) + host->SystemMetric(Metric::kCyBorder);
-  }
-  if (settings.h_range != 0) settings.win_y += host->SystemMetric(Metric::kCyVThumb);
-  if (settings.v_range != 0) settings.win_x += host->SystemMetric(Metric::kCxHThumb);
-}
-
-}  // namespace
-
-void FreeRunTables() {
-  FreeVariableStore();
-  ResetControlTable();
-}
-
 void LoadProgram() {
+  ResetRunParts();
   CompactProgramText(program_text);
-  if (!CreateVariableStore()) return;
-  ResetSetupTables();
-  int open = FindSection("CREATE");
-  if (error_code != 0) {
-    ClearError();
-    return;
+  if (CreateVariableStore()) {
+    int open = FindSection("CREATE");
+    if (error_code != 0) {
+      ClearError();
+      return;
+    }
+    RunCreatePass(open);
   }
-  RunCreatePass(open);
-  if (error_code != 0) {
-    FreeRunTables();
-    return;
-  }
-  CorrectWindowSize();
+  if (error_code != 0) FreeRunParts(nullptr);
 }
 
 }  // namespace zep

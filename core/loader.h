@@ -4,14 +4,13 @@
 
 namespace zep {
 
-// Prepares program_text for a run. Leaves error_code 0 on success; on a
-// failure everything the pre-pass recorded is freed and the code stays set.
+// Prepares program_text for a run: every run part's start values, the
+// compaction, the variable store and the CREATE pre-pass. Leaves error_code
+// 0 on success; on a failure the run is freed (the program text too) and
+// the code stays set for the report.
 void LoadProgram();
 
 // The position of the `{` of section name; code 18 naming it when none.
 int FindSection(const char* name);
-
-// Frees what a run recorded at preparation (variables and setup tables).
-void FreeRunTables();
 
 }  // namespace zep

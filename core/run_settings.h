@@ -40,11 +40,5 @@ extern double function_result;
 extern uint8_t running;       // a run is active
 extern uint8_t dialog_open;   // the script's dialog box is open
 extern int32_t window_ready;  // the run window finished its opening steps
-extern int open_file;         // the script's open data file, -1 = none
-
-// Window styles of SetWinStyle 0..4.
-uint32_t WindowStyleFor(int style_type);
-constexpr uint32_t kStyleHScroll = 0x00100000u;
-constexpr uint32_t kStyleVScroll = 0x00200000u;
 
 }  // namespace zep

@@ -1,9 +1,13 @@
-// Handlers of the drawing, screen and text commands (rows in command_rows.inc).
+// The drawing, screen and text commands: their handlers, and the list of
+// their rows (commands.cpp).
 #pragma once
 
+#include "core/command_table.h"
 #include "core/common.h"
 
 namespace zep {
+
+extern const CommandList graphics_commands;
 
 // Drawing primitives and colours.
 void CmdArc(WindowRef window, const char* args, int);

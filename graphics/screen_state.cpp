@@ -1,9 +1,34 @@
 #include "graphics/screen_state.h"
 
+#include "graphics/canvas.h"
+#include "graphics/palette.h"
+
 namespace zep {
 
 GraphicsState graphics;
 
 void ResetGraphicsState() { graphics = GraphicsState{}; }
+
+namespace {
+
+void OpenPalette(WindowRef) { ResetPalette(); }
+
+void OpenBackScreen(WindowRef window) {
+  if (graphics.back_screen_exists) {
+    canvas->CreateBackScreen(window, graphics.back_width, graphics.back_height);
+  }
+}
+
+// At a failed load no back screen was made; at the window's end it goes.
+void FreeBackScreen(WindowRef window) {
+  if (window != nullptr && graphics.back_screen_exists) canvas->DestroyBackScreen();
+}
+
+}  // namespace
+
+const RunPart palette_part = {"palette", nullptr, OpenPalette, nullptr, nullptr};
+const RunPart screen_part = {"screens", ResetGraphicsState, nullptr, nullptr, nullptr};
+const RunPart back_screen_part = {"back screen", nullptr, OpenBackScreen, nullptr,
+                                  FreeBackScreen};
 
 }  // namespace zep

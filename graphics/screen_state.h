@@ -1,7 +1,10 @@
-// Drawing state of a run: the current screen, the back screen and the font.
+// Drawing state of a run: the current screen, the back screen and the font;
+// and the graphics parts of a run's life.
 #pragma once
 
 #include <cstdint>
+
+#include "core/run_parts.h"
 
 namespace zep {
 
@@ -17,5 +20,13 @@ extern GraphicsState graphics;
 
 // Start values for a new run: front screen, no back screen, default font.
 void ResetGraphicsState();
+
+// The default palette at the window's opening.
+extern const RunPart palette_part;
+// The graphics state, reset at the load pass.
+extern const RunPart screen_part;
+// The back screen that SubScreen declared, made at the window's opening and
+// destroyed at its end.
+extern const RunPart back_screen_part;
 
 }  // namespace zep

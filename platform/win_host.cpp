@@ -1,6 +1,10 @@
+// The Win32 implementations of the interpreter's host, the run window's
+// system and the data file's calls.
 #include "platform/win_host.h"
 
 #include <windows.h>
+
+#include "platform/gdi_canvas.h"
 
 namespace zep {
 
@@ -8,16 +12,10 @@ namespace {
 
 HWND Hwnd(WindowRef window) { return static_cast<HWND>(window); }
 
-class Win32HostImpl : public Host {
+class Win32Host : public Host {
  public:
   int ShowMessage(WindowRef owner, const char* text, const char* title, unsigned flags) override {
     return MessageBoxA(Hwnd(owner), text, title, flags);
-  }
-
-  int SystemMetric(Metric m) override {
-    static const int kIds[] = {SM_CXSCREEN, SM_CYSCREEN, SM_CXBORDER, SM_CYBORDER,
-                               SM_CYCAPTION, SM_CYMENU, SM_CYVTHUMB, SM_CXHTHUMB};
-    return GetSystemMetrics(kIds[static_cast<int>(m)]);
   }
 
   LocalTime Now() override {
@@ -35,6 +33,22 @@ class Win32HostImpl : public Host {
   }
 
   void PostCloseRequest(WindowRef window) override { PostMessageA(Hwnd(window), WM_CLOSE, 0, 0); }
+
+  void GetWindowTextOf(WindowRef window, char* out, size_t cap) override {
+    if (cap == 0) return;
+    out[0] = '\0';
+    GetWindowTextA(Hwnd(window), out, static_cast<int>(cap));
+  }
+};
+
+class Win32WindowSystem : public WindowSystem {
+ public:
+  int SystemMetric(Metric m) override {
+    static const int kIds[] = {SM_CXSCREEN, SM_CYSCREEN, SM_CXBORDER, SM_CYBORDER,
+                               SM_CYCAPTION, SM_CYMENU, SM_CYVTHUMB, SM_CXHTHUMB};
+    return GetSystemMetrics(kIds[static_cast<int>(m)]);
+  }
+
   void PostQuit(int code) override { PostQuitMessage(code); }
   void StartTimer(WindowRef window, int ms) override { SetTimer(Hwnd(window), 1, ms, nullptr); }
   void StopTimer(WindowRef window) override { KillTimer(Hwnd(window), 1); }
@@ -71,23 +85,25 @@ class Win32HostImpl : public Host {
     if (region != nullptr) SetWindowRgn(Hwnd(window), region, TRUE);
   }
 
-  void GetWindowTextOf(WindowRef window, char* out, size_t cap) override {
-    if (cap == 0) return;
-    out[0] = '\0';
-    GetWindowTextA(Hwnd(window), out, static_cast<int>(cap));
-  }
-
-  void CloseFile(int handle) override { _lclose(static_cast<HFILE>(handle)); }
-
  private:
   static int Bar(ScrollBar bar) { return bar == ScrollBar::kHorizontal ? SB_HORZ : SB_VERT; }
 };
 
+class Win32FileSystem : public FileSystem {
+ public:
+  void CloseFile(int handle) override { _lclose(static_cast<HFILE>(handle)); }
+};
+
 }  // namespace
 
-Host* Win32Host() {
-  static Win32HostImpl instance;
-  return &instance;
+void InstallWin32Platform() {
+  static Win32Host the_host;
+  static Win32WindowSystem the_window_system;
+  static Win32FileSystem the_file_system;
+  host = &the_host;
+  window_system = &the_window_system;
+  file_system = &the_file_system;
+  canvas = GdiCanvas();
 }
 
 }  // namespace zep

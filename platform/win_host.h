@@ -1,11 +1,16 @@
-// The Win32 implementation of the interpreter's host interface.
+// The Win32 implementations of the platform interfaces: the interpreter's
+// host, the run window's system, the data file's calls and the GDI canvas.
 #pragma once
 
+#include "core/data_file.h"
 #include "core/host.h"
+#include "graphics/canvas.h"
+#include "runtime/window_system.h"
 
 namespace zep {
 
-// The one Win32 host of the process.
-Host* Win32Host();
+// Points host, window_system, file_system and canvas at the Win32
+// implementations; done once at start-up.
+void InstallWin32Platform();
 
 }  // namespace zep

@@ -1,69 +1,42 @@
 #include "runtime/events.h"
 
-#include "controls/registry.h"
+#include "core/control_table.h"
 #include "core/errors.h"
 #include "core/exec.h"
-#include "core/loader.h"
-#include "core/program.h"
+#include "core/run_parts.h"
 #include "core/run_settings.h"
-#include "graphics/canvas.h"
-#include "graphics/palette.h"
-#include "graphics/screen_state.h"
 #include "runtime/start.h"
 
 namespace zep {
 
 void OnRunCreate(WindowRef window) {
   window_ready = 0;
-  ResetPalette();
-  if (settings.timer_ms != 0) host->StartTimer(window, settings.timer_ms);
-  answer = 0;
-  open_file = -1;
-  if (settings.topmost) host->SetTopmost(window, true);
-  if (settings.h_range != 0) host->SetScrollRange(window, ScrollBar::kHorizontal, settings.h_range);
-  if (settings.v_range != 0) host->SetScrollRange(window, ScrollBar::kVertical, settings.v_range);
-  if (graphics.back_screen_exists) {
-    canvas->CreateBackScreen(window, graphics.back_width, graphics.back_height);
-  }
-  if (settings.region_type == 1 || settings.region_type == 2) {
-    host->ApplyShape(window, settings.region_type, settings.win_x, settings.win_y,
-                     settings.corner_w, settings.corner_h);
-  }
+  OpenRunParts(window);
   window_ready = 1;
   RunSection(window, "INIT");
 }
 
 void OnRunDestroy(WindowRef window) {
-  if (open_file != -1) {
-    host->CloseFile(open_file);
-    open_file = -1;
-  }
-  if (settings.timer_ms != 0) {
-    host->StopTimer(window);
-    settings.timer_ms = 0;
-  }
-  if (graphics.back_screen_exists) canvas->DestroyBackScreen();
-  FreeRunTables();
-  FreeProgramText();
-  if (direct_run) host->PostQuit(0);
+  FreeRunParts(window);
+  if (direct_run) window_system->PostQuit(0);
 }
 
-void OnRunMove(WindowRef window, uint32_t lparam) {
-  settings.win_l = static_cast<int32_t>(lparam & 0xFFFF);
-  settings.win_t = static_cast<int32_t>(lparam >> 16);
+void OnRunMove(WindowRef window, int32_t left, int32_t top) {
+  settings.win_l = left;
+  settings.win_t = top;
   RunSection(window, "MOVE");
 }
 
-void OnRunSize(WindowRef window, uint32_t lparam) {
-  settings.win_x = static_cast<int32_t>(lparam & 0xFFFF);
-  settings.win_y = static_cast<int32_t>(lparam >> 16);
+void OnRunSize(WindowRef window, int32_t width, int32_t height) {
+  settings.win_x = width;
+  settings.win_y = height;
   RunSection(window, "SIZE");
 }
 
-void OnRunMouseMove(WindowRef window, uint32_t lparam) {
+void OnRunMouseMove(WindowRef window, int32_t x, int32_t y) {
   if (error_code != 0) return;
-  settings.mouse_x = static_cast<int32_t>(lparam & 0xFFFF);
-  settings.mouse_y = static_cast<int32_t>(lparam >> 16);
+  settings.mouse_x = x;
+  settings.mouse_y = y;
   RunSection(window, "MOUSEMOVE");
 }
 
@@ -84,7 +57,7 @@ void OnRunTimer(WindowRef window) {
 
 void OnRunSetFocus(WindowRef window) {
   RunSection(window, "SETFOCUS");
-  host->SetFocusTo(window);
+  window_system->SetFocusTo(window);
 }
 
 void OnRunCommand(WindowRef window, int id) {
@@ -97,22 +70,19 @@ void OnRunCommand(WindowRef window, int id) {
 
 void OnRunEvent(WindowRef window, const char* section) { RunSection(window, section); }
 
-void OnRunScroll(WindowRef window, ScrollBar bar, int code, int pos) {
+void OnRunScroll(WindowRef window, ScrollBar bar, ScrollRequest request, int pos) {
   bool horizontal = bar == ScrollBar::kHorizontal;
   int32_t& position = horizontal ? settings.scroll_h : settings.scroll_v;
   int32_t range = horizontal ? settings.h_range : settings.v_range;
-  if (code == 0) {
-    position -= 1;
-  } else if (code == 1) {
-    position += 1;
-  } else if (code == 4) {
-    position = pos;
-  } else {
-    return;
+  switch (request) {
+    case ScrollRequest::kLineBack: position -= 1; break;
+    case ScrollRequest::kLineForward: position += 1; break;
+    case ScrollRequest::kThumb: position = pos; break;
+    case ScrollRequest::kOther: return;
   }
   if (position < 0) position = 0;
   if (position > range) position = range;
-  host->SetScrollPosition(window, bar, position);
+  window_system->SetScrollPosition(window, bar, position);
   RunSection(window, horizontal ? "HSCROLLBAR" : "VSCROLLBAR");
 }
 

@@ -1,21 +1,27 @@
 // What the run-time window does on each event, apart from the platform calls
 // of its window procedure: the opening and closing steps, the reserved
 // variables that events update, the close decision and the window's own
-// scroll bars. Every event runs its section through RunSection.
+// scroll bars. Every event runs its section through RunSection. The window
+// procedure cracks the platform's message parameters; these take plain numbers.
 #pragma once
 
 #include <cstdint>
 
 #include "core/common.h"
-#include "core/host.h"
+#include "runtime/window_system.h"
 
 namespace zep {
 
+// What a move of the window's own scroll bar asks for.
+enum class ScrollRequest { kLineBack, kLineForward, kThumb, kOther };
+
 void OnRunCreate(WindowRef window);    // opening steps, then INIT
 void OnRunDestroy(WindowRef window);   // closing steps
-void OnRunMove(WindowRef window, uint32_t lparam);
-void OnRunSize(WindowRef window, uint32_t lparam);
-void OnRunMouseMove(WindowRef window, uint32_t lparam);
+// The new position of the client area, and the new client size, as the
+// platform gives them: 16 bits each, unsigned.
+void OnRunMove(WindowRef window, int32_t left, int32_t top);
+void OnRunSize(WindowRef window, int32_t width, int32_t height);
+void OnRunMouseMove(WindowRef window, int32_t x, int32_t y);
 void OnRunKey(WindowRef window, bool down, uint32_t key);
 void OnRunChar(WindowRef window, uint32_t code);
 void OnRunTimer(WindowRef window);
@@ -23,8 +29,8 @@ void OnRunSetFocus(WindowRef window);
 void OnRunCommand(WindowRef window, int id);
 // PAINT, KILLFOCUS and the mouse buttons: nothing but the section.
 void OnRunEvent(WindowRef window, const char* section);
-// The window's own scroll bar moved; code and pos as the platform gives them.
-void OnRunScroll(WindowRef window, ScrollBar bar, int code, int pos);
+// The window's own scroll bar moved; pos counts for kThumb only.
+void OnRunScroll(WindowRef window, ScrollBar bar, ScrollRequest request, int pos);
 // The user or the script asked to close: true when the window must go.
 bool OnRunClose(WindowRef window);
 

@@ -45,49 +45,77 @@ void OnClose(HWND hwnd) {
 
 void OnCommand(HWND hwnd, int id, HWND, UINT) { OnRunCommand(Ref(hwnd), id); }
 
+// WM_MOVE and WM_SIZE give 16-bit unsigned values; scripts see them so.
+void OnMove(HWND hwnd, LPARAM lParam) { OnRunMove(Ref(hwnd), LOWORD(lParam), HIWORD(lParam)); }
+void OnSize(HWND hwnd, LPARAM lParam) { OnRunSize(Ref(hwnd), LOWORD(lParam), HIWORD(lParam)); }
+void OnMouseMove(HWND hwnd, LPARAM lParam) {
+  OnRunMouseMove(Ref(hwnd), LOWORD(lParam), HIWORD(lParam));
+}
+
+void OnSetFocus(HWND hwnd, HWND) { OnRunSetFocus(Ref(hwnd)); }
+void OnKillFocus(HWND hwnd, HWND) { OnRunEvent(Ref(hwnd), "KILLFOCUS"); }
+void OnKeyDown(HWND hwnd, WPARAM key) { OnRunKey(Ref(hwnd), true, static_cast<uint32_t>(key)); }
+void OnKeyUp(HWND hwnd, WPARAM key) { OnRunKey(Ref(hwnd), false, static_cast<uint32_t>(key)); }
+void OnChar(HWND hwnd, WPARAM code) { OnRunChar(Ref(hwnd), static_cast<uint32_t>(code)); }
+void OnTimer(HWND hwnd, UINT) { OnRunTimer(Ref(hwnd)); }
+
+ScrollRequest RequestOf(UINT code) {
+  switch (code) {
+    case SB_LINEUP: return ScrollRequest::kLineBack;
+    case SB_LINEDOWN: return ScrollRequest::kLineForward;
+    case SB_THUMBPOSITION: return ScrollRequest::kThumb;
+    default: return ScrollRequest::kOther;
+  }
+}
+
+// Only the window's own scroll bars; a scroll-bar control sends its handle.
 void OnScroll(HWND hwnd, HWND control, UINT code, int pos, ScrollBar bar) {
-  if (control == nullptr) OnRunScroll(Ref(hwnd), bar, static_cast<int>(code), pos);
+  if (control == nullptr) OnRunScroll(Ref(hwnd), bar, RequestOf(code), pos);
+}
+void OnHScroll(HWND hwnd, HWND control, UINT code, int pos) {
+  OnScroll(hwnd, control, code, pos, ScrollBar::kHorizontal);
+}
+void OnVScroll(HWND hwnd, HWND control, UINT code, int pos) {
+  OnScroll(hwnd, control, code, pos, ScrollBar::kVertical);
 }
 
 // Mouse buttons: the section of each button message.
-const char* ButtonSection(UINT message) {
+void OnButton(HWND hwnd, UINT message) {
   static const char* const kSections[] = {
       "LBUTTONDOWN", "LBUTTONUP", "LBUTTONDBLCLK", "RBUTTONDOWN", "RBUTTONUP",
       "RBUTTONDBLCLK", "MBUTTONDOWN", "MBUTTONUP", "MBUTTONDBLCLK"};
-  return kSections[message - WM_LBUTTONDOWN];
+  OnRunEvent(Ref(hwnd), kSections[message - WM_LBUTTONDOWN]);
 }
 
 // One small handler per message; the work is in the portable event code.
+// The scroll messages are cracked by hand: the position is the high word of
+// wParam as the platform gives it, with no sign.
 LRESULT CALLBACK RunWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  WindowRef w = Ref(hwnd);
-  uint32_t lp = static_cast<uint32_t>(lParam);
   switch (message) {
     HANDLE_MSG(hwnd, WM_CREATE, OnCreate);
     HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
     HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
     HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
     HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
-    case WM_MOVE: OnRunMove(w, lp); return 0;
-    case WM_SIZE: OnRunSize(w, lp); return 0;
-    case WM_SETFOCUS: OnRunSetFocus(w); return 0;
-    case WM_KILLFOCUS: OnRunEvent(w, "KILLFOCUS"); return 0;
-    case WM_KEYDOWN: OnRunKey(w, true, static_cast<uint32_t>(wParam)); return 0;
-    case WM_KEYUP: OnRunKey(w, false, static_cast<uint32_t>(wParam)); return 0;
-    case WM_CHAR: OnRunChar(w, static_cast<uint32_t>(wParam)); return 0;
-    case WM_TIMER: OnRunTimer(w); return 0;
-    case WM_MOUSEMOVE: OnRunMouseMove(w, lp); return 0;
+    HANDLE_MSG(hwnd, WM_SETFOCUS, OnSetFocus);
+    HANDLE_MSG(hwnd, WM_KILLFOCUS, OnKillFocus);
+    HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
+    case WM_MOVE: OnMove(hwnd, lParam); return 0;
+    case WM_SIZE: OnSize(hwnd, lParam); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(hwnd, lParam); return 0;
+    case WM_KEYDOWN: OnKeyDown(hwnd, wParam); return 0;
+    case WM_KEYUP: OnKeyUp(hwnd, wParam); return 0;
+    case WM_CHAR: OnChar(hwnd, wParam); return 0;
     case WM_HSCROLL:
-      OnScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam),
-               ScrollBar::kHorizontal);
+      OnHScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_VSCROLL:
-      OnScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam),
-               ScrollBar::kVertical);
+      OnVScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK:
-      OnRunEvent(w, ButtonSection(message));
+      OnButton(hwnd, message);
       return 0;
     default:
       return DefWindowProcA(hwnd, message, wParam, lParam);

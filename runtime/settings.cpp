@@ -2,35 +2,51 @@
 
 #include "core/args.h"
 #include "core/errors.h"
-#include "core/host.h"
 #include "core/run_settings.h"
-#include "graphics/screen_state.h"
+#include "runtime/window_system.h"
 
 namespace zep {
 
+namespace {
+
+int32_t SysMetric(Metric m) { return window_system->SystemMetric(m); }
+
+}  // namespace
+
 void ResetRunSettings() {
   RunSettings s;
-  s.scr_x = host->SystemMetric(Metric::kCxScreen);
-  s.scr_y = host->SystemMetric(Metric::kCyScreen);
+  s.scr_x = SysMetric(Metric::kCxScreen);
+  s.scr_y = SysMetric(Metric::kCyScreen);
   s.win_x = s.scr_x - 80;
   s.win_y = s.scr_y - 80;
   settings = s;
-  ResetGraphicsState();
-  dialog_open = 0;
-  running = 1;
-  error_code = 0;
+}
+
+void CorrectWindowSize() {
+  if (settings.menu_count != 0) {
+    settings.win_y += SysMetric(Metric::kCyMenu) + SysMetric(Metric::kCyBorder);
+  }
+  int t = settings.style_type;
+  if (t == 1 || t == 3 || t == 4) {
+    settings.win_y -= SysMetric(Metric::kCyCaption) + SysMetric(Metric::kCyBorder);
+  }
+  if (settings.h_range != 0) settings.win_y += SysMetric(Metric::kCyVThumb);
+  if (settings.v_range != 0) settings.win_x += SysMetric(Metric::kCxHThumb);
+}
+
+uint32_t WindowStyleFor(int style_type) {
+  static const uint32_t kStyles[5] = {0x80CF0000u, 0x80840000u, 0x80CA0000u, 0x80800000u,
+                                      0x80000000u};
+  return (style_type >= 0 && style_type <= 4) ? kStyles[style_type] : kStyles[0];
 }
 
 namespace {
 
-int32_t SysMetric(zep::Metric m) { return host->SystemMetric(m); }
-
-
 // Outer size for a client size of wide x height, with the menu-bar and
 // caption corrections of the current run.
 void OuterSize(int32_t wide, int32_t height, int32_t* w, int32_t* h) {
-  *w = wide + 2 * SysMetric(zep::Metric::kCxBorder);
-  *h = height + SysMetric(zep::Metric::kCyCaption) + SysMetric(zep::Metric::kCyBorder);
+  *w = wide + 2 * SysMetric(Metric::kCxBorder);
+  *h = height + SysMetric(Metric::kCyCaption) + SysMetric(Metric::kCyBorder);
 }
 
 }  // namespace
@@ -109,26 +125,26 @@ void CmdSetWinSizeRun(WindowRef window, const char* args, int) {
   int32_t w, h;
   OuterSize(a[0], a[1], &w, &h);
   if (settings.menu_count != 0) {
-    h += SysMetric(zep::Metric::kCyMenu) + SysMetric(zep::Metric::kCyBorder);
+    h += SysMetric(Metric::kCyMenu) + SysMetric(Metric::kCyBorder);
   }
   int t = settings.style_type;
   if (t == 1 || t == 3 || t == 4) {
-    h -= SysMetric(zep::Metric::kCyCaption) + SysMetric(zep::Metric::kCyBorder);
+    h -= SysMetric(Metric::kCyCaption) + SysMetric(Metric::kCyBorder);
   }
-  host->ResizeWindow(window, w, h);
+  window_system->ResizeWindow(window, w, h);
 }
 
 void CmdSetWinPosRun(WindowRef window, const char* args, int) {
   int32_t a[3];
   if (!GetAllIntArgs(window, args, 3, a)) return;
-  host->MoveWindowTo(window, a[0], a[1], a[2] == 1);
+  window_system->MoveWindowTo(window, a[0], a[1], a[2] == 1);
 }
 
 void CmdSetCaptionRun(WindowRef window, const char* args, int) {
   char text[kMaxStatement];
   if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, text)) return;
   ResolveStrArg(text, sizeof text);
-  host->SetTitle(window, text);
+  window_system->SetTitle(window, text);
 }
 
 }  // namespace zep

@@ -22,13 +22,26 @@ void TakeCommandLine(const char* text) {
   if (direct_run) CopyText(file_name, sizeof file_name, command_file);
 }
 
+namespace {
+
+// Loads the program text already in place.
+int LoadProgramText() {
+  LoadProgram();
+  if (error_code == 0) CorrectWindowSize();
+  return error_code;
+}
+
+}  // namespace
+
+int LoadRun(const char* text, size_t size) {
+  if (!SetProgramText(text, size)) return SetError(kErrMemory), kErrMemory;
+  return LoadProgramText();
+}
+
 StartFailure PrepareRun(WindowRef owner, const char* text, size_t size) {
   if (!SetProgramText(text, size)) return StartFailure::kMemory;
-  ResetRunSettings();
-  LoadProgram();
-  if (error_code == 0) return StartFailure::kNone;
+  if (LoadProgramText() == 0) return StartFailure::kNone;
   ReportError(owner, error_code, program_text, -1);
-  FreeProgramText();
   running = 0;
   return StartFailure::kLoad;
 }

@@ -21,9 +21,14 @@ void TakeCommandLine(const char* text);
 // Why a script could not be started.
 enum class StartFailure { kNone, kOpen, kTooLarge, kRead, kMemory, kLoad };
 
-// Copies text into program_text, resets the run settings and loads the
-// program. A load error is reported at once (owner may be nullptr) and the
-// text is freed. Gives kNone when the window may be created.
+// Copies text into program_text and loads it as a run: every run part's
+// start values, the CREATE pre-pass and the window-size corrections. Gives
+// the error code of the load (0 when the window may be created); after an
+// error the run is already freed. Reports nothing.
+int LoadRun(const char* text, size_t size);
+
+// LoadRun, and a load error reported at once (owner may be nullptr). Gives
+// kNone when the window may be created.
 StartFailure PrepareRun(WindowRef owner, const char* text, size_t size);
 
 // The message shown when a direct run can't even start (file not found,

@@ -7,7 +7,7 @@
 
 #include "core/run_settings.h"
 #include "graphics/figures.h"
-#include "tests/unit/graphics_fixture.h"
+#include "tests/run/run_fixture.h"
 
 namespace zep {
 namespace {
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FigureCommands, ::testing::ValuesIn(kFigureRows))
 TEST_F(GraphicsTest, FullPaintFollowsTheReportedClientSize) {
   ASSERT_EQ(Load("MAIN{FullPaint(4);}"), 0);
   OnRunCreate(kWindow);
-  OnRunSize(kWindow, (240u << 16) | 320u);
+  OnRunSize(kWindow, 320, 240);
   RunSection(kWindow, "MAIN");
   EXPECT_EQ(canvas_.Last(), "Rectangle front 0,0,320,240 pen 00ff00 brush 00ff00");
 }

@@ -1,4 +1,4 @@
-#include "graphics/gdi_canvas_win32.h"
+#include "platform/gdi_canvas.h"
 
 #include <windows.h>
 

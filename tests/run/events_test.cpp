@@ -15,16 +15,16 @@
 #include "core/variables.h"
 #include "runtime/events.h"
 #include "runtime/start.h"
-#include "tests/unit/graphics_fixture.h"
+#include "tests/run/run_fixture.h"
 
 namespace zep {
 namespace {
 
-class EventsTest : public GraphicsTest {
+class EventsTest : public RunTest {
  protected:
   void TearDown() override {
     direct_run = false;
-    GraphicsTest::TearDown();
+    RunTest::TearDown();
   }
 };
 
@@ -46,13 +46,13 @@ TEST_F(EventsTest, ReservedVariablesFollowEvents) {
             0);
   OnRunEvent(kWindow, "LBUTTONDOWN");
   EXPECT_EQ(Var("cx"), 0);  // no mouse move yet
-  OnRunMove(kWindow, (0xFFF6u << 16) | 30);
+  OnRunMove(kWindow, 30, 65526);  // above the screen edge: unsigned 16 bits
   EXPECT_EQ(Var("l"), 30);
-  EXPECT_EQ(Var("t"), 65526);  // above the screen edge: unsigned 16 bits
-  OnRunSize(kWindow, (120u << 16) | 200);
+  EXPECT_EQ(Var("t"), 65526);
+  OnRunSize(kWindow, 200, 120);
   EXPECT_EQ(Var("w"), 200);
   EXPECT_EQ(Var("h"), 120);
-  OnRunMouseMove(kWindow, (7u << 16) | 9);
+  OnRunMouseMove(kWindow, 9, 7);
   EXPECT_EQ(Var("mx"), 9);
   EXPECT_EQ(Var("my"), 7);
   OnRunEvent(kWindow, "LBUTTONDOWN");
@@ -83,19 +83,22 @@ TEST_F(EventsTest, WindowScrollBars) {
   ASSERT_EQ(Load("CREATE{SetScrollBar(3,0);}HSCROLLBAR{n=n+1;p=SCROLL_H;}CREATE2{}"), 0);
   RunSection(kWindow, "CREATE2");
   CreatePlainVariable("n", 0);
+  using R = ScrollRequest;
   struct Row {
-    int code, pos, expected;
+    ScrollRequest request;
+    int pos, expected;
   };
-  const Row rows[] = {{0, 0, 0}, {1, 0, 1}, {1, 0, 2}, {1, 0, 3}, {1, 0, 3},
-                      {4, 1, 1}, {4, 9, 3}, {0, 0, 2}};
+  const Row rows[] = {{R::kLineBack, 0, 0}, {R::kLineForward, 0, 1}, {R::kLineForward, 0, 2},
+                      {R::kLineForward, 0, 3}, {R::kLineForward, 0, 3}, {R::kThumb, 1, 1},
+                      {R::kThumb, 9, 3}, {R::kLineBack, 0, 2}};
   int runs = 0;
   for (const Row& row : rows) {
-    OnRunScroll(kWindow, ScrollBar::kHorizontal, row.code, row.pos);
+    OnRunScroll(kWindow, ScrollBar::kHorizontal, row.request, row.pos);
     ++runs;
     EXPECT_EQ(Var("p"), row.expected);
     EXPECT_EQ(Var("n"), runs);
   }
-  OnRunScroll(kWindow, ScrollBar::kHorizontal, 2, 0);  // page moves are ignored
+  OnRunScroll(kWindow, ScrollBar::kHorizontal, R::kOther, 0);  // page moves are ignored
   EXPECT_EQ(Var("n"), runs);
   EXPECT_EQ(host_.calls.back(), "SetScrollPosition h 2");
 }
@@ -107,7 +110,7 @@ TEST_F(EventsTest, ErrorInTimerStopsTimerAndIgnoresLaterEvents) {
   EXPECT_EQ(host_.boxes.size(), 1u);
   OnRunEvent(kWindow, "PAINT");
   OnRunTimer(kWindow);
-  OnRunMouseMove(kWindow, 0);
+  OnRunMouseMove(kWindow, 0, 0);
   EXPECT_EQ(host_.boxes.size(), 1u);
   EXPECT_TRUE(std::isnan(Var("p")));
   EXPECT_TRUE(OnRunClose(kWindow));

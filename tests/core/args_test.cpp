@@ -7,7 +7,7 @@
 #include "core/args.h"
 #include "core/dispatch.h"
 #include "core/errors.h"
-#include "tests/unit/fake_host.h"
+#include "tests/core/interpreter_fixture.h"
 
 namespace zep {
 namespace {

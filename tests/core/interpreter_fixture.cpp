@@ -1,54 +1,44 @@
-#include <gtest/gtest.h>
-
-#include "tests/unit/fake_host.h"
+#include "tests/core/interpreter_fixture.h"
 
 #include <cmath>
 #include <cstring>
 
+#include "core/commands.h"
 #include "core/errors.h"
 #include "core/eval.h"
 #include "core/exec.h"
 #include "core/loader.h"
 #include "core/program.h"
-#include "core/run_settings.h"
+#include "core/run_parts.h"
 #include "core/variables.h"
-#include "runtime/settings.h"
 
 namespace zep {
 
-int FakeHost::SystemMetric(Metric m) {
-  switch (m) {
-    case Metric::kCxScreen: return 1024;
-    case Metric::kCyScreen: return 768;
-    case Metric::kCxBorder: return 1;
-    case Metric::kCyBorder: return 1;
-    case Metric::kCyCaption: return 19;
-    case Metric::kCyMenu: return 19;
-    case Metric::kCyVThumb: return 16;
-    case Metric::kCxHThumb: return 16;
-  }
-  return 0;
+void InterpreterTest::Install() {
+  static const CommandList* const kLists[] = {&core_commands};
+  static const RunPart* const kParts[] = {&core_run_part, &data_file_part};
+  InstallCommandLists(kLists, 1);
+  InstallRunParts(kParts, 2);
 }
 
 void InterpreterTest::SetUp() {
   host = &host_;
-  error_code = 0;
+  file_system = &host_;
+  Install();
+  FreeRunParts(nullptr);
   error_name[0] = '\0';
-  FreeProgramText();
-  FreeVariableStore();
-  ResetRunSettings();
+  ResetRunParts();
   CreateVariableStore();
 }
 
 void InterpreterTest::TearDown() {
-  FreeVariableStore();
-  FreeProgramText();
+  FreeRunParts(nullptr);
   host = nullptr;
+  file_system = nullptr;
 }
 
 int InterpreterTest::Load(const char* script) {
   SetProgramText(script, std::strlen(script));
-  ResetRunSettings();
   LoadProgram();
   return error_code;
 }

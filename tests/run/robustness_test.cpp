@@ -10,12 +10,12 @@
 
 #include "core/errors.h"
 #include "core/exec.h"
-#include "tests/unit/graphics_fixture.h"
+#include "tests/run/run_fixture.h"
 
 namespace zep {
 namespace {
 
-class RobustnessTest : public GraphicsTest {};
+class RobustnessTest : public RunTest {};
 
 const char* const kPieces[] = {
     "x", "y", "a", "=", "+", "-", "*", "/", "%", "(", ")", ",", ";", "{", "}", "\"",

@@ -9,7 +9,7 @@
 
 #include "graphics/screen_state.h"
 #include "graphics/screens.h"
-#include "tests/unit/graphics_fixture.h"
+#include "tests/run/run_fixture.h"
 
 namespace zep {
 namespace {

@@ -1,30 +1,39 @@
-// The fixture of the graphics tests: an interpreter with a recording canvas
-// and a run window that has gone through its opening steps.
+// The fixture of the run tests: every subsystem installed as the program
+// installs them, with a recording host, window system and canvas.
 #pragma once
 
+#include <cstring>
 #include <string>
 
 #include "core/errors.h"
 #include "core/exec.h"
 #include "graphics/palette.h"
 #include "runtime/events.h"
-#include "tests/unit/fake_canvas.h"
-#include "tests/unit/fake_host.h"
+#include "runtime/start.h"
+#include "runtime/subsystems.h"
+#include "tests/core/interpreter_fixture.h"
+#include "tests/doubles/fake_canvas.h"
+#include "tests/doubles/fake_window_system.h"
 
 namespace zep {
 
-class GraphicsTest : public InterpreterTest {
+class RunTest : public InterpreterTest {
  protected:
   void SetUp() override {
-    InterpreterTest::SetUp();
+    window_system = &window_system_;
     canvas = &canvas_;
+    InterpreterTest::SetUp();
     ResetPalette();
   }
   void TearDown() override {
     EXPECT_EQ(canvas_.open_fronts, 0) << "a client-area context was not given back";
-    canvas = nullptr;
     InterpreterTest::TearDown();
+    canvas = nullptr;
+    window_system = nullptr;
   }
+  void Install() override { InstallSubsystems(); }
+  // Loads as a run loads, with the window-size corrections.
+  int Load(const char* script) override { return LoadRun(script, std::strlen(script)); }
 
   // Loads "CREATE{create}MAIN{body}", opens the window (palette reset, back
   // screen) and runs MAIN. Gives the error code; canvas_.calls then holds only
@@ -50,8 +59,12 @@ class GraphicsTest : public InterpreterTest {
   }
 
   static inline const WindowRef kWindow = reinterpret_cast<WindowRef>(0x1234);
+  FakeWindowSystem window_system_{&host_.calls};
   FakeCanvas canvas_;
 };
+
+// The drawing, screen and text commands' tests.
+class GraphicsTest : public RunTest {};
 
 }  // namespace zep
 

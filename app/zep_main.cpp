@@ -4,15 +4,13 @@
 
 #include <cstdlib>
 
-#include "core/host.h"
-#include "core/program.h"
+#include "core/run_parts.h"
 #include "core/run_settings.h"
-#include "graphics/canvas.h"
-#include "graphics/gdi_canvas_win32.h"
 #include "platform/script_file.h"
 #include "platform/win_host.h"
 #include "runtime/run_window_win32.h"
 #include "runtime/start.h"
+#include "runtime/subsystems.h"
 
 namespace zep {
 
@@ -47,7 +45,7 @@ bool DirectRun(HINSTANCE instance) {
   RegisterRunClass(instance);
   run_window = CreateRunWindow(instance, nullptr);
   if (run_window == nullptr) {
-    FreeProgramText();
+    FreeRunParts(nullptr);
     running = 0;
     MessageBoxA(nullptr, "実行ウィンドウが開けません！", "ZEP Error", MB_OK | MB_ICONEXCLAMATION);
     return false;
@@ -69,8 +67,8 @@ int MessageLoop() {
 }  // namespace zep
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
-  zep::host = zep::Win32Host();
-  zep::canvas = zep::GdiCanvas();
+  zep::InstallWin32Platform();
+  zep::InstallSubsystems();
   zep::TakeCommandLine(command_line);
   if (!zep::direct_run) {
     MessageBoxA(nullptr, "実行するスクリプトファイル（.zep）を指定してください。\r\n例： zep.exe sample.zep",

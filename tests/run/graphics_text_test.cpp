@@ -12,7 +12,7 @@
 #include "core/args.h"
 #include "graphics/screen_state.h"
 #include "graphics/text_output.h"
-#include "tests/unit/graphics_fixture.h"
+#include "tests/run/run_fixture.h"
 
 namespace zep {
 namespace {

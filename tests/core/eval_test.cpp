@@ -10,7 +10,7 @@
 #include "core/exec.h"
 #include "core/run_settings.h"
 #include "core/variables.h"
-#include "tests/unit/fake_host.h"
+#include "tests/core/interpreter_fixture.h"
 
 namespace zep {
 namespace {

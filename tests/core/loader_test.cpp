@@ -1,5 +1,5 @@
 // Loading a script: compaction, finding sections, the CREATE pre-pass with
-// its settings commands, arrays, and the window-size corrections.
+// arrays, loops and ifs, and the load error.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,10 +8,9 @@
 #include "core/errors.h"
 #include "core/loader.h"
 #include "core/program.h"
-#include "core/run_settings.h"
 #include "core/text.h"
 #include "core/variables.h"
-#include "tests/unit/fake_host.h"
+#include "tests/core/interpreter_fixture.h"
 
 namespace zep {
 namespace {
@@ -52,79 +51,6 @@ TEST_F(LoaderTest, FindSection) {
     EXPECT_EQ(FindSection(row.name), row.pos) << row.name;
     EXPECT_EQ(error_code, row.pos < 0 ? kErrNoSection : 0) << row.name;
   }
-}
-
-TEST_F(LoaderTest, DefaultsWithoutCreate) {
-  ASSERT_EQ(Load("PAINT{x=1;}"), 0);
-  EXPECT_STREQ(settings.caption, "実行中");
-  EXPECT_EQ(settings.win_x, 1024 - 80);
-  EXPECT_EQ(settings.win_y, 768 - 80);
-  EXPECT_EQ(settings.win_l, 40);
-  EXPECT_EQ(settings.win_t, 40);
-  EXPECT_EQ(settings.window_style, 0x80CF0000u);
-  EXPECT_EQ(running, 1);
-}
-
-struct SettingsRow {
-  const char* create;
-  int code;
-  int win_x, win_y;       // -1: not checked
-  uint32_t style;         // 0: not checked
-};
-
-TEST_F(LoaderTest, SettingsCommands) {
-  // Metrics of the fake host: border 1, caption 19, menu 19, thumbs 16.
-  const SettingsRow rows[] = {
-      {"SetWinSize(300,200);", 0, 302, 220, 0x80CF0000u},
-      {"SetWinSize(300,200);SetWinStyle(1);", 0, 302, 200, 0x80840000u},
-      {"SetWinStyle(7);", 0, -1, -1, 0x80CF0000u},
-      {"SetWinStyle(2);", 0, -1, -1, 0x80CA0000u},
-      {"SetWinStyle(4);SetWinSize(10,10);", 0, 12, 10, 0x80000000u},
-      {"SetWinSize(300,200);SetScrollBar(100,0);", 0, 302, 236, 0x80DF0000u},
-      {"SetWinSize(300,200);SetScrollBar(0,50);", 0, 318, 220, 0x80EF0000u},
-      {"SetScrollBar(100,0);SetWinStyle(2);SetWinSize(300,200);", 0, 302, 236, 0x80CA0000u},
-      {"SetWinStyle(2);SetScrollBar(100,0);", 0, -1, -1, 0x80DA0000u},
-      {"SetWinColor(17);", kErrColour, -1, -1, 0},
-      {"SetWinColor(-2);", kErrColour, -1, -1, 0},
-      {"SetTimer(0);", kErrTimer, -1, -1, 0},
-      {"SetTimer(-5);", kErrTimer, -1, -1, 0},
-      {"Box(0,0,10,10,0,0);", kErrNoCommand, -1, -1, 0},
-      {"call(\"X\");", kErrNoCommand, -1, -1, 0},
-      {"end;", kErrNoCommand, -1, -1, 0},
-      {"SetWinSize(1);", kErrFewArgs, -1, -1, 0},
-      {"SetCaption(title);", kErrNoString, -1, -1, 0},
-  };
-  for (const SettingsRow& row : rows) {
-    SCOPED_TRACE(row.create);
-    std::string script = std::string("CREATE{") + row.create + "}";
-    EXPECT_EQ(Load(script.c_str()), row.code) << error_name;
-    if (row.win_x >= 0) {
-      EXPECT_EQ(settings.win_x, row.win_x);
-    }
-    if (row.win_y >= 0) {
-      EXPECT_EQ(settings.win_y, row.win_y);
-    }
-    if (row.style != 0) {
-      EXPECT_EQ(settings.window_style, row.style);
-    }
-  }
-}
-
-TEST_F(LoaderTest, SettingsValues) {
-  ASSERT_EQ(Load("CREATE{SetWinPos(10,20,1);SetCaption(\"題名\");SetTimer(250);"
-                 "SetWinStyleOption(1,8,6);SetWinColor(14);}"),
-            0);
-  EXPECT_EQ(settings.win_l, 10);
-  EXPECT_EQ(settings.win_t, 20);
-  EXPECT_EQ(settings.topmost, 1);
-  EXPECT_STREQ(settings.caption, "題名");
-  EXPECT_EQ(settings.timer_ms, 250);
-  EXPECT_EQ(settings.region_type, 1);
-  EXPECT_EQ(settings.corner_w, 8);
-  EXPECT_EQ(settings.background, 14);
-  ASSERT_EQ(Load("CREATE{SetWinStyleOption(5,1,1);SetWinPos(0,0,2);}"), 0);
-  EXPECT_EQ(settings.region_type, 0);
-  EXPECT_EQ(settings.topmost, 0);
 }
 
 TEST_F(LoaderTest, ArraysInCreate) {

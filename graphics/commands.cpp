@@ -1,4 +1,10 @@
-// Rows of the drawing, screen and text commands, included into the command table.
+#include "graphics/commands.h"
+
+namespace zep {
+
+namespace {
+
+const CommandRow kRows[] = {
     // Drawing primitives and colours.
     {"Arc", CmdArc, 0, kPhaseRun, false},
     {"Box", CmdBox, 0, kPhaseRun, false},
@@ -27,3 +33,10 @@
     {"PrintKJCode", CmdPrintKJCode, 0, kPhaseRun, false},
     {"PrintData", CmdPrintData, 0, kPhaseRun, false},
     {"SetFont", CmdSetFont, 0, kPhaseRun, false},
+};
+
+}  // namespace
+
+const CommandList graphics_commands = {"graphics", kRows, RowCount(kRows)};
+
+}  // namespace zep

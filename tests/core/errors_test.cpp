@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/errors.h"
-#include "tests/unit/fake_host.h"
+#include "tests/core/interpreter_fixture.h"
 
 namespace zep {
 namespace {

@@ -10,7 +10,7 @@
 #include "core/errors.h"
 #include "core/exec.h"
 #include "core/run_settings.h"
-#include "tests/unit/fake_host.h"
+#include "tests/core/interpreter_fixture.h"
 
 namespace zep {
 namespace {
@@ -79,24 +79,6 @@ TEST_F(ExecTest, EndClearsRunningAndClosesWithoutError) {
   EXPECT_EQ(running, 0);
   EXPECT_EQ(host_.calls.back(), "PostCloseRequest");
   EXPECT_TRUE(host_.boxes.empty());
-}
-
-TEST_F(ExecTest, ErrorStopsTimerReportsAndCloses) {
-  ASSERT_EQ(Load("CREATE{SetTimer(100);}TIMER{loop(2){x=y;}}"), 0);
-  RunSection(reinterpret_cast<WindowRef>(1), "TIMER");
-  EXPECT_EQ(error_code, kErrUndefined);
-  ASSERT_EQ(host_.boxes.size(), 1u);
-  EXPECT_EQ(host_.boxes[0].title, "ZEP Error");
-  EXPECT_EQ(host_.boxes[0].flags, kBoxIconExclamation);
-  EXPECT_EQ(host_.boxes[0].text,
-            "サブルーチン : TIMER\r\n\r\n 変数 : y\r\n\r\n変数の値が未定です");
-  EXPECT_EQ(host_.calls.front(), "StopTimer");
-  EXPECT_EQ(host_.calls.back(), "PostCloseRequest");
-  EXPECT_EQ(settings.timer_ms, 0);
-  EXPECT_EQ(running, 0);
-  // Events that come while the report is pending run nothing and show no second box.
-  RunSection(reinterpret_cast<WindowRef>(1), "PAINT");
-  EXPECT_EQ(host_.boxes.size(), 1u);
 }
 
 TEST_F(ExecTest, MissingSections) {

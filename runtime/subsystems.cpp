@@ -1,0 +1,43 @@
+#include "runtime/subsystems.h"
+
+#include "controls/registry.h"
+#include "core/commands.h"
+#include "core/data_file.h"
+#include "core/run_parts.h"
+#include "graphics/commands.h"
+#include "graphics/screen_state.h"
+#include "runtime/commands.h"
+#include "runtime/window_parts.h"
+
+namespace zep {
+
+namespace {
+
+const CommandList* const kCommandLists[] = {
+    &core_commands,
+    &runtime_commands,
+    &graphics_commands,
+};
+
+// Reset and opened in this order, freed in the reverse order.
+const RunPart* const kRunParts[] = {
+    &core_run_part,  // run flags, variables, program text
+    &settings_part,
+    &screen_part,
+    &palette_part,
+    &timer_part,
+    &data_file_part,
+    &controls_part,
+    &frame_part,
+    &back_screen_part,
+    &shape_part,
+};
+
+}  // namespace
+
+void InstallSubsystems() {
+  InstallCommandLists(kCommandLists, static_cast<int>(sizeof kCommandLists / sizeof *kCommandLists));
+  InstallRunParts(kRunParts, static_cast<int>(sizeof kRunParts / sizeof *kRunParts));
+}
+
+}  // namespace zep

@@ -1,0 +1,7 @@
+#include "runtime/window_system.h"
+
+namespace zep {
+
+WindowSystem* window_system = nullptr;
+
+}  // namespace zep
