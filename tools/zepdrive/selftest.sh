@@ -6,26 +6,24 @@
 # each failing or refused one must print exactly its "// expect:" line, and
 # no run may leave the program behind. Prints the time of each run.
 #
-#   selftest.sh [BUILD_DIR]
-# With BUILD_DIR (holding zepdrive.exe and selftest_app.exe, e.g. from
-# CMake) nothing is built; without, build.sh builds into build/ here.
-# The scripts run from a scratch copy, so the files the program writes stay
+#   selftest.sh BUILD_DIR
+# BUILD_DIR holds zepdrive.exe and selftest_app.exe, as CMake builds them
+# (build/win/tools/zepdrive). The scripts (UTF-8, LF) run from a scratch
+# copy written as Shift-JIS with CR LF, so the files the program writes stay
 # out of the source tree. Each run has a display of its own (unless
 # ZEP_OWN_DISPLAY is set), so tests running beside it cannot cover its window.
 set -u
 here="$(cd "$(dirname "$0")" && pwd)"
 winerun="$here/../winerun"
-if [ $# -ge 1 ]; then
-    build="$(cd "$1" && pwd)"
-else
-    build="$here/build"
-    "$here/build.sh" "$build" || { echo "selftest: build failed"; exit 1; }
-fi
+[ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
+build="$(cd "$1" && pwd)"
 export ZEP_OWN_DISPLAY="${ZEP_OWN_DISPLAY:-1}"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp "$here"/*.zep "$work"/
+for f in "$here"/*.zep; do
+    "$here/../zep-encode" "$f" "$work/$(basename "$f")"
+done
 cd "$work" || exit 1
 
 problems=0

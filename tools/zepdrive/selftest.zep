@@ -2,9 +2,9 @@
 // supports. zep.exe reads "//" lines as comments, so this file is also a
 // valid (empty) script.
 //! timeout 10
-//! window SELFTEST "ƒeƒXƒg‘‹"
+//! window SELFTEST "ãƒ†ã‚¹ãƒˆçª“"
 //! running
-//! title "ƒeƒXƒg‘‹"
+//! title "ãƒ†ã‚¹ãƒˆçª“"
 //! style 14CF0000
 //! topmost 0
 //! windowpos 100 80
@@ -64,7 +64,7 @@
 // A right click shows a message box with an exclamation icon.
 //! nobox 200
 //! click 30 30 right
-//! box! "ZEP Error" "ˆês–Ú\r\n“ñs–Ú"
+//! box! "ZEP Error" "ä¸€è¡Œç›®\r\näºŒè¡Œç›®"
 //! nobox 300
 //
 //! shot selftest_shot.bmp

@@ -8,8 +8,8 @@
 //! file selftest_args.txt "\"no such file.zep\" -x {script}"
 //! notpixel 0 0 FFFFFF
 //! click 10 10 right
-//! box "ZEP Error" "ˆês–Ú\r\n“ñs–Ú"
+//! box "ZEP Error" "ä¸€è¡Œç›®\r\näºŒè¡Œç›®"
 //! key 73
-//! box "ZEP" "‚¨’m‚ç‚¹"
+//! box "ZEP" "ãŠçŸ¥ã‚‰ã›"
 //! close
 //! exit 7

@@ -2,6 +2,6 @@
 // gives up after the 2 s timeout.
 // expect: FAIL selftest_fail.zep:6: pixel 0 0 00FF00: 00FF00 at (0,0) / FF0000
 //! timeout 2
-//! window SELFTEST "ƒeƒXƒg‘‹"
+//! window SELFTEST "ãƒ†ã‚¹ãƒˆçª“"
 //! pixel 0 0 00FF00
 //! close

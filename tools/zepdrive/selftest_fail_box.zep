@@ -1,6 +1,6 @@
 // Must fail: the box's second line differs.
-// expect: FAIL selftest_fail_box.zep:6: box "ZEP Error" "一行目\r\n三行目": text "一行目\r\n三行目" / text "一行目\r\n二行目"
+// expect: FAIL selftest_fail_box.zep:6: box "ZEP Error" "荳陦檎岼\r\n荳芽｡檎岼": text "荳陦檎岼\r\n荳芽｡檎岼" / text "荳陦檎岼\r\n莠瑚｡檎岼"
 //! timeout 1.5
 //! window SELFTEST
 //! click 10 10 right
-//! box "ZEP Error" "一行目\r\n三行目"
+//! box "ZEP Error" "荳陦檎岼\r\n荳芽｡檎岼"

@@ -1,6 +1,6 @@
 // Must fail: this box shows the information icon, not the exclamation one.
-// expect: FAIL selftest_fail_icon.zep:6: box! "ZEP" "Ç®ímÇÁÇπ": an exclamation icon / an information icon
+// expect: FAIL selftest_fail_icon.zep:6: box! "ZEP" "„ÅäÁü•„Çâ„Åõ": an exclamation icon / an information icon
 //! timeout 1
 //! window SELFTEST
 //! key 73
-//! box! "ZEP" "Ç®ímÇÁÇπ"
+//! box! "ZEP" "„ÅäÁü•„Çâ„Åõ"

@@ -1,5 +1,5 @@
 // Must fail: a right click shows a box while none may appear.
-// expect: FAIL selftest_fail_nobox.zep:5: nobox 3000: no message box / a box "ZEP Error" "ˆês–Ú\r\n“ñs–Ú"
+// expect: FAIL selftest_fail_nobox.zep:5: nobox 3000: no message box / a box "ZEP Error" "ä¸€è¡Œç›®\r\näºŒè¡Œç›®"
 //! window SELFTEST
 //! click 10 10 right
 //! nobox 3000

@@ -1,4 +1,4 @@
 // Must fail: no window has this title; the driver lists the ones there are.
-// expect: FAIL selftest_fail_window.zep:4: window SELFTEST "•Ê‚Ì‘‹": a window SELFTEST "•Ê‚Ì‘‹" / windows: SELFTEST "ƒeƒXƒg‘‹"
+// expect: FAIL selftest_fail_window.zep:4: window SELFTEST "åˆ¥ã®çª“": a window SELFTEST "åˆ¥ã®çª“" / windows: SELFTEST "ãƒ†ã‚¹ãƒˆçª“"
 //! timeout 1
-//! window SELFTEST "•Ê‚Ì‘‹"
+//! window SELFTEST "åˆ¥ã®çª“"

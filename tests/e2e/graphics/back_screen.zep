@@ -1,5 +1,5 @@
 // Drawing on the back screen stays invisible until CopyBMP shows it.
-//! window RUN "ó†âÊñ "
+//! window RUN "Ë£èÁîªÈù¢"
 //! rect 0 0 60 60 FFFFFF
 //! click 150 50
 //! rect 0 0 50 50 00FF00
@@ -7,7 +7,7 @@
 //! rect 0 50 50 10 0000FF
 //! close
 //! exit 0
-CREATE { SetCaption("ó†âÊñ ") ; SetWinSize(200,100) ; SubScreen(200,100) ; }
+CREATE { SetCaption("Ë£èÁîªÈù¢") ; SetWinSize(200,100) ; SubScreen(200,100) ; }
 INIT {
   SelectScreen(0) ;
   FullPaint(1) ;

@@ -1,7 +1,7 @@
 // With a back screen, 0 names it and every other number (-1 too) the front.
 // FullPaint on a back screen larger than the window covers only the
 // client-sized part.
-//! window RUN "��ʔԍ�"
+//! window RUN "画面番号"
 //! rect 0 0 20 20 FF0000
 //! rect 30 0 20 20 00FF00
 //! rect 100 0 20 20 00FF00
@@ -9,7 +9,7 @@
 //! notpixel 65 5 FFFFFF
 //! close
 //! exit 0
-CREATE { SetCaption("��ʔԍ�") ; SetWinSize(200,100) ; SubScreen(600,400) ; }
+CREATE { SetCaption("画面番号") ; SetWinSize(200,100) ; SubScreen(600,400) ; }
 PAINT {
   SelectScreen(0) ;
   FullPaint(2) ;

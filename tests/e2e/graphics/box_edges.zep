@@ -1,6 +1,6 @@
 // Box covers its rectangle without the right and bottom edges; a negative
 // inside colour leaves the inside alone; -0 is a solid black outline.
-//! window RUN "ŽlŠp"
+//! window RUN "å››è§’"
 //! rect 0 0 10 1 000000
 //! rect 0 9 10 1 000000
 //! rect 0 0 1 10 000000
@@ -17,7 +17,7 @@
 //! rect 61 1 28 28 FFFF00
 //! close
 //! exit 0
-CREATE { SetCaption("ŽlŠp") ; SetWinSize(200,100) ; }
+CREATE { SetCaption("å››è§’") ; SetWinSize(200,100) ; }
 PAINT {
   FullPaint(2) ;
   Box(0,0,10,10,0,7) ;

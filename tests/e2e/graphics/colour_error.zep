@@ -1,6 +1,6 @@
 // An inside colour of 16 fails with code 1 and draws nothing.
-//! window RUN "ŽÀs’†"
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : PAINT\r\n\r\n ƒRƒ}ƒ“ƒh : Box\r\n\r\nFŽw’è‚Ì’l‚ª–³Œø‚Å‚·"
+//! window RUN "å®Ÿè¡Œä¸­"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : PAINT\r\n\r\n ã‚³ãƒžãƒ³ãƒ‰ : Box\r\n\r\nè‰²æŒ‡å®šã®å€¤ãŒç„¡åŠ¹ã§ã™"
 //! exit 0
 CREATE { SetWinSize(200,100) ; }
 PAINT { Box(0,0,10,10,0,16) ; }

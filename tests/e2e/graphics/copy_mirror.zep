@@ -2,7 +2,7 @@
 // to X2 + |W2| - 2; a negative height mirrors top to bottom with the origin
 // at Y2 + |H2| - 1. The source square has a red left bar, a green right bar,
 // a blue top bar and a yellow bottom bar, each 5 pixels wide.
-//! window RUN "ãæ"
+//! window RUN "Èè°"
 //! rect 144 10 5 30 FF0000
 //! rect 99 10 5 30 00FF00
 //! pixel 98 20 FFFFFF
@@ -14,7 +14,7 @@
 //! rect 200 10 5 30 FF0000
 //! close
 //! exit 0
-CREATE { SetCaption("ãæ") ; SetWinSize(300,100) ; }
+CREATE { SetCaption("Èè°") ; SetWinSize(300,100) ; }
 PAINT {
   FullPaint(7) ;
   Box(0,0,50,5,1,1) ;

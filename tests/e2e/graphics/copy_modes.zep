@@ -1,7 +1,7 @@
 // The five raster operations of CopyBMP with yellow copied onto cyan:
 // 0 copy, 1 NOT source (blue), 2 OR (white), 3 AND (green), 4 XOR (magenta);
 // 7 copies; mode 4 applied twice gives the cyan back.
-//! window RUN "ラスタ"
+//! window RUN "繝ｩ繧ｹ繧ｿ"
 //! rect 0 40 20 20 FFFF00
 //! rect 30 40 20 20 0000FF
 //! rect 60 40 20 20 FFFFFF
@@ -11,7 +11,7 @@
 //! rect 180 40 20 20 00FFFF
 //! close
 //! exit 0
-CREATE { SetCaption("ラスタ") ; SetWinSize(260,100) ; }
+CREATE { SetCaption("繝ｩ繧ｹ繧ｿ") ; SetWinSize(260,100) ; }
 PAINT {
   FullPaint(7) ;
   Box(0,0,20,20,6,6) ;

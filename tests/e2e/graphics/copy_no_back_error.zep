@@ -1,9 +1,9 @@
 // Without SubScreen, front-to-front CopyBMP works, but screen -1 (any
 // number up to 0) needs a back screen: code 14.
-//! window RUN "Às’†"
+//! window RUN "å®Ÿè¡Œä¸­"
 //! rect 20 20 10 10 FF0000
 //! click 100 50
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : LBUTTONDOWN\r\n\r\n ƒRƒ}ƒ“ƒh : CopyBMP\r\n\r\n— ‰æ–Ê‚ª€”õ‚³‚ê‚Ä‚¢‚Ü‚¹‚ñ"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : LBUTTONDOWN\r\n\r\n ã‚³ãƒãƒ³ãƒ‰ : CopyBMP\r\n\r\nè£ç”»é¢ãŒæº–å‚™ã•ã‚Œã¦ã„ã¾ã›ã‚“"
 //! exit 0
 CREATE { SetWinSize(200,100) ; }
 PAINT {

@@ -1,6 +1,6 @@
 // Copying 2 x 1 pixels to 4 x 2 doubles each pixel; 50 x 50 to 100 x 100
 // doubles a square.
-//! window RUN "Šg‘å"
+//! window RUN "æ‹¡å¤§"
 //! rect 100 0 2 2 FF0000
 //! rect 102 0 2 2 0000FF
 //! pixel 104 0 FFFFFF
@@ -9,7 +9,7 @@
 //! rect 100 40 100 60 FFFF00
 //! close
 //! exit 0
-CREATE { SetCaption("Šg‘å") ; SetWinSize(260,120) ; }
+CREATE { SetCaption("æ‹¡å¤§") ; SetWinSize(260,120) ; }
 PAINT {
   FullPaint(7) ;
   Point(0,0,2) ;

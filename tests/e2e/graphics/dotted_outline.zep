@@ -1,12 +1,12 @@
 // A negative outline colour draws a dotted pen: the top edge of the box
 // alternates between the pen colour and gaps, while the inside is filled.
 // The script counts the runs itself; the driver checks the ends and fill.
-//! window RUN "ì_ê¸"
+//! window RUN "ÁÇπÁ∑ö"
 //! rect 1 1 38 38 FFFFFF
 //! rect 60 60 20 20 00FF00
 //! close
 //! exit 0
-CREATE { SetCaption("ì_ê¸") ; SetWinSize(200,120) ; }
+CREATE { SetCaption("ÁÇπÁ∑ö") ; SetWinSize(200,120) ; }
 PAINT {
   FullPaint(1) ;
   Box(0,0,40,40,-4,7) ;

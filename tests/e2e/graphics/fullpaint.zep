@@ -1,11 +1,11 @@
 // FullPaint(-2) draws a dotted red border round the whole client area and
 // leaves the inside alone; FullPaint(7) before it cleared everything to white.
-//! window RUN "ëSñ "
+//! window RUN "ÂÖ®Èù¢"
 //! rect 1 1 100 50 FFFFFF
 //! rect 150 60 20 20 00FF00
 //! close
 //! exit 0
-CREATE { SetCaption("ëSñ ") ; SetWinSize(200,100) ; }
+CREATE { SetCaption("ÂÖ®Èù¢") ; SetWinSize(200,100) ; }
 PAINT {
   FullPaint(7) ;
   FullPaint(-2) ;

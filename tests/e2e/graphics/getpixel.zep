@@ -1,11 +1,11 @@
 // GetPixelR/G/B read back the channels of a pixel, as functions and as
 // statements (through ANSWER); outside the window every channel is 255.
-//! window RUN "‰æ‘f"
+//! window RUN "ç”»ç´ "
 //! pixel 3 4 FF0000
 //! rect 20 20 20 20 00FF00
 //! close
 //! exit 0
-CREATE { SetCaption("‰æ‘f") ; SetWinSize(200,100) ; }
+CREATE { SetCaption("ç”»ç´ ") ; SetWinSize(200,100) ; }
 PAINT {
   FullPaint(7) ;
   Point(3,4,2) ;

@@ -1,6 +1,6 @@
 // Line paints from its first point up to, but not including, the second,
 // in either direction.
-//! window RUN "ê¸"
+//! window RUN "Á∑ö"
 //! rect 0 0 10 1 FF0000
 //! pixel 10 0 FFFFFF
 //! rect 20 5 1 10 0000FF
@@ -11,7 +11,7 @@
 //! pixel 20 4 FFFFFF
 //! close
 //! exit 0
-CREATE { SetCaption("ê¸") ; SetWinSize(200,100) ; }
+CREATE { SetCaption("Á∑ö") ; SetWinSize(200,100) ; }
 PAINT {
   FullPaint(7) ;
   Line(0,0,10,0,2) ;

@@ -1,6 +1,6 @@
 // RBox rounds its corners, FBox joins four points (a crossed outline fills
 // its two wedges), Triangle three, Circle is inscribed in its rectangle.
-//! window RUN "ê}å`"
+//! window RUN "Âõ≥ÂΩ¢"
 //! pixel 1 1 FFFFFF
 //! pixel 50 0 000000
 //! pixel 50 50 0000FF
@@ -20,7 +20,7 @@
 //! pixel 50 200 FFFFFF
 //! close
 //! exit 0
-CREATE { SetCaption("ê}å`") ; SetWinSize(380,260) ; }
+CREATE { SetCaption("Âõ≥ÂΩ¢") ; SetWinSize(380,260) ; }
 PAINT {
   FullPaint(7) ;
   RBox(0,0,100,100,40,40,0,1) ;

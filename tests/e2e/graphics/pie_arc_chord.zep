@@ -1,7 +1,7 @@
 // Angles run clockwise from 12 o'clock: Pie 0..90 is the upper-right
 // quarter, 90..0 the other three. Arc with equal angles, or 0 and 360, is
 // the whole ellipse. Chord 180..270 fills the lower-left segment.
-//! window RUN "êÓ"
+//! window RUN "Êâá"
 //! pixel 75 25 FF0000
 //! pixel 25 25 FFFFFF
 //! pixel 25 75 FFFFFF
@@ -26,7 +26,7 @@
 //! pixel 80 185 FFFFFF
 //! close
 //! exit 0
-CREATE { SetCaption("êÓ") ; SetWinSize(380,260) ; }
+CREATE { SetCaption("Êâá") ; SetWinSize(380,260) ; }
 PAINT {
   FullPaint(7) ;
   Pie(0,0,100,100,0,90,0,2) ;

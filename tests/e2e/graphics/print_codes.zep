@@ -1,15 +1,15 @@
 // PrintCode writes the byte code modulo 256 (321 is "A"), PrintKJCode the
-// double-byte character of its two bytes (136,159 is "àü"); code 0 writes
+// double-byte character of its two bytes (136,159 is "‰∫ú"); code 0 writes
 // nothing. "B" against "A" must differ, so that the comparison can fail.
-//! window RUN "ï∂éöÉRÅ[Éh"
+//! window RUN "ÊñáÂ≠ó„Ç≥„Éº„Éâ"
 //! rect 0 100 20 20 00FF00
 //! close
 //! exit 0
-CREATE { SetCaption("ï∂éöÉRÅ[Éh") ; SetWinSize(260,160) ; }
+CREATE { SetCaption("ÊñáÂ≠ó„Ç≥„Éº„Éâ") ; SetWinSize(260,160) ; }
 PAINT {
   FullPaint(7) ;
   Print(0,0,0,8,16,2,"A") ;     PrintCode(100,0,0,8,16,2,321) ;
-  Print(0,20,0,0,16,2,"àü") ;   PrintKJCode(100,20,0,0,16,2,136,159) ;
+  Print(0,20,0,0,16,2,"‰∫ú") ;   PrintKJCode(100,20,0,0,16,2,136,159) ;
   Print(0,40,0,8,16,2,"A") ;    PrintCode(100,40,0,8,16,2,66) ;
   PrintCode(100,60,0,8,16,2,0) ;
   y0 = 0 ;

@@ -2,11 +2,11 @@
 // with 2 decimals is "3.14", 1.999 is "2.00", -0.5 with 1 is "-0.5", 1.056
 // is "1.05", -0.25 with 0 is "-0", 7 with 1 is "7.0", 1.125 is "1.13".
 // The last pair must differ, so that the comparison itself can fail.
-//! window RUN "êîíl"
+//! window RUN "Êï∞ÂÄ§"
 //! rect 0 150 20 20 00FF00
 //! close
 //! exit 0
-CREATE { SetCaption("êîíl") ; SetWinSize(260,200) ; }
+CREATE { SetCaption("Êï∞ÂÄ§") ; SetWinSize(260,200) ; }
 PAINT {
   FullPaint(7) ;
   Print(0,0,0,0,16,0,"3.14") ;      PrintData(100,0,0,0,16,0,2,3.14159) ;

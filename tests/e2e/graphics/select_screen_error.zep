@@ -1,6 +1,6 @@
 // Without SubScreen, SelectScreen fails with code 14.
-//! window RUN "Às’†"
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : PAINT\r\n\r\n ƒRƒ}ƒ“ƒh : SelectScreen\r\n\r\n— ‰æ–Ê‚ª€”õ‚³‚ê‚Ä‚¢‚Ü‚¹‚ñ"
+//! window RUN "å®Ÿè¡Œä¸­"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : PAINT\r\n\r\n ã‚³ãƒãƒ³ãƒ‰ : SelectScreen\r\n\r\nè£ç”»é¢ãŒæº–å‚™ã•ã‚Œã¦ã„ã¾ã›ã‚“"
 //! exit 0
 CREATE { SetWinSize(200,100) ; }
 PAINT { SelectScreen(1) ; }

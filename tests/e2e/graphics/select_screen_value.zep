@@ -1,6 +1,6 @@
 // With a back screen, SelectScreen(2) fails with code 16.
-//! window RUN "Às’†"
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : PAINT\r\n\r\n ƒRƒ}ƒ“ƒh : SelectScreen\r\n\r\nƒpƒ‰ƒ[ƒ^‚Ì’l‚ª–³Œø‚Å‚·"
+//! window RUN "å®Ÿè¡Œä¸­"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : PAINT\r\n\r\n ã‚³ãƒãƒ³ãƒ‰ : SelectScreen\r\n\r\nãƒ‘ãƒ©ãƒ¡ãƒ¼ã‚¿ã®å€¤ãŒç„¡åŠ¹ã§ã™"
 //! exit 0
 CREATE { SetWinSize(200,100) ; SubScreen(10,10) ; }
 PAINT { SelectScreen(0) ; SelectScreen(2) ; }

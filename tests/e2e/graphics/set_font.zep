@@ -1,16 +1,16 @@
 // SetFont's style lasts for later text: bold (2) puts more ink on the same
 // letters than normal (0); a style of 4 fails with code 16.
-//! window RUN "ƒtƒHƒ“ƒg"
+//! window RUN "ãƒ•ã‚©ãƒ³ãƒˆ"
 //! rect 200 0 20 20 00FF00
 //! click 100 80
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : LBUTTONDOWN\r\n\r\n ƒRƒ}ƒ“ƒh : SetFont\r\n\r\nƒpƒ‰ƒ[ƒ^‚Ì’l‚ª–³Œø‚Å‚·"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : LBUTTONDOWN\r\n\r\n ã‚³ãƒãƒ³ãƒ‰ : SetFont\r\n\r\nãƒ‘ãƒ©ãƒ¡ãƒ¼ã‚¿ã®å€¤ãŒç„¡åŠ¹ã§ã™"
 //! exit 0
-CREATE { SetCaption("ƒtƒHƒ“ƒg") ; SetWinSize(260,120) ; }
+CREATE { SetCaption("ãƒ•ã‚©ãƒ³ãƒˆ") ; SetWinSize(260,120) ; }
 PAINT {
   FullPaint(7) ;
-  SetFont("‚l‚r ƒSƒVƒbƒN",0) ;
+  SetFont("ï¼­ï¼³ ã‚´ã‚·ãƒƒã‚¯",0) ;
   Print(0,0,0,0,24,0,"WWMM") ;
-  SetFont("‚l‚r ƒSƒVƒbƒN",2) ;
+  SetFont("ï¼­ï¼³ ã‚´ã‚·ãƒƒã‚¯",2) ;
   Print(0,30,0,0,24,0,"WWMM") ;
   y0 = 0 ;
   call("INK") ;

@@ -1,12 +1,12 @@
 // SetPal changes the colour that later drawing uses; what was drawn before
 // keeps its colour.
-//! window RUN "ƒpƒŒƒbƒg"
+//! window RUN "ãƒ‘ãƒ¬ãƒƒãƒˆ"
 //! rect 0 0 20 20 0000FF
 //! rect 30 0 20 20 FF8000
 //! rect 60 0 20 20 010203
 //! close
 //! exit 0
-CREATE { SetCaption("ƒpƒŒƒbƒg") ; SetWinSize(200,100) ; }
+CREATE { SetCaption("ãƒ‘ãƒ¬ãƒƒãƒˆ") ; SetWinSize(200,100) ; }
 PAINT {
   SetPal(1,0,0,255) ;
   FullPaint(7) ;

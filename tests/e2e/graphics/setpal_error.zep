@@ -1,6 +1,6 @@
 // SetPal with an entry number outside 0..15 fails with code 1.
-//! window RUN "Às’†"
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : PAINT\r\n\r\n ƒRƒ}ƒ“ƒh : SetPal\r\n\r\nFw’è‚Ì’l‚ª–³Œø‚Å‚·"
+//! window RUN "å®Ÿè¡Œä¸­"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : PAINT\r\n\r\n ã‚³ãƒãƒ³ãƒ‰ : SetPal\r\n\r\nè‰²æŒ‡å®šã®å€¤ãŒç„¡åŠ¹ã§ã™"
 //! exit 0
 CREATE { SetWinSize(200,100) ; }
 PAINT { SetPal(16,0,0,0) ; }

@@ -1,7 +1,7 @@
 // ShiftBMPColor scales each channel of (200,100,1): 50 % gives (100,50,0),
 // 300 % gives (255,255,3), -50 % gives (156,206,0) (-100 and -50 keep their
 // low 8 bits), 100 % copies; the source may be the back screen.
-//! window RUN "F•ÏŠ·"
+//! window RUN "è‰²å¤‰æ›"
 //! rect 0 0 10 10 C86401
 //! rect 20 0 10 10 643200
 //! rect 40 0 10 10 FFFF03
@@ -11,7 +11,7 @@
 //! rect 120 0 10 10 1E0A00
 //! close
 //! exit 0
-CREATE { SetCaption("F•ÏŠ·") ; SetWinSize(200,100) ; SubScreen(50,50) ; }
+CREATE { SetCaption("è‰²å¤‰æ›") ; SetWinSize(200,100) ; SubScreen(50,50) ; }
 PAINT {
   SetPal(1,200,100,1) ;
   FullPaint(7) ;

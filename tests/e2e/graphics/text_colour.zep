@@ -1,15 +1,15 @@
 // Print writes only the glyphs, in the chosen palette colour: the cyan
 // background between and around them stays as it was.
-//! window RUN "•¶šF"
+//! window RUN "æ–‡å­—è‰²"
 //! rect 0 0 240 10 00FFFF
 //! rect 0 30 240 20 00FFFF
 //! rect 0 60 20 20 00FF00
 //! close
 //! exit 0
-CREATE { SetCaption("•¶šF") ; SetWinSize(260,100) ; }
+CREATE { SetCaption("æ–‡å­—è‰²") ; SetWinSize(260,100) ; }
 PAINT {
   FullPaint(5) ;
-  Print(10,10,0,0,16,2,"Aa12‚ ‚ŸƒAƒ@ˆŸ‰F") ;
+  Print(10,10,0,0,16,2,"Aa12ã‚ãã‚¢ã‚¡äºœå®‡") ;
   red = 0 ;
   white = 0 ;
   yy = 10 ;

@@ -1,13 +1,13 @@
 // Rotation 90 turns the line counter-clockwise: it reads upward from
 // (100,200), in the 16-pixel band to the right of x = 100 and above y = 200.
-//! window RUN "‰ñ“]"
+//! window RUN "å›è»¢"
 //! rect 0 0 20 20 00FF00
 //! close
 //! exit 0
-CREATE { SetCaption("‰ñ“]") ; SetWinSize(260,260) ; }
+CREATE { SetCaption("å›è»¢") ; SetWinSize(260,260) ; }
 PAINT {
   FullPaint(7) ;
-  Print(100,200,90,0,16,2,"Aa12‚ ‚ŸƒAƒ@ˆŸ‰F") ;
+  Print(100,200,90,0,16,2,"Aa12ã‚ãã‚¢ã‚¡äºœå®‡") ;
   inside = 0 ;
   outside = 0 ;
   first = 0 ;

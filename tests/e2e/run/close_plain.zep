@@ -1,5 +1,5 @@
 // Without a CLOSE section the close box closes the window at once.
-//! window RUN "é¿çsíÜ"
+//! window RUN "ÂÆüË°å‰∏≠"
 //! close
 //! gone
 //! exit 0

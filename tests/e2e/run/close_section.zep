@@ -1,5 +1,5 @@
 // A CLOSE section without end keeps the window open; end then closes it.
-//! window RUN "ï¬Ç∂ÇÈ"
+//! window RUN "Èñâ„Åò„Çã"
 //! close
 //! close
 //! nobox 300
@@ -7,7 +7,7 @@
 //! click 5 5
 //! gone
 //! exit 0
-CREATE { SetCaption("ï¬Ç∂ÇÈ") ; SetWinSize(100, 80) ; }
+CREATE { SetCaption("Èñâ„Åò„Çã") ; SetWinSize(100, 80) ; }
 CLOSE { asked = asked + 1 ; }
 INIT { asked = 0 ; }
 LBUTTONDOWN { if (asked == 2) { end ; } call("BAD_CLOSE_COUNT") ; }

@@ -1,5 +1,5 @@
 // Settings from CREATE take effect: caption, position, style, background.
-//! window RUN "�ݒ�̃e�X�g"
+//! window RUN "設定のテスト"
 //! windowpos 120 90
 //! style 94CA0000
 //! topmost 0
@@ -11,6 +11,6 @@ CREATE {
   SetWinStyle(2) ;
   SetWinSize(300, 200) ;
   SetWinPos(120, 90, 0) ;
-  SetCaption("�ݒ�̃e�X�g") ;
+  SetCaption("設定のテスト") ;
   SetWinColor(0) ;
 }

@@ -1,9 +1,9 @@
 // A script without CREATE opens at (40,40) with the default caption and size.
-//! window RUN "ŽÀs’†"
+//! window RUN "å®Ÿè¡Œä¸­"
 //! windowpos 40 40
 //! rect 0 0 50 50 FFFFFF
 //! click 5 5
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : LBUTTONDOWN\r\n\r\n ƒRƒ}ƒ“ƒh : OK_DEFAULTS\r\n\r\nƒTƒuƒ‹[ƒ`ƒ“‚ªŒ©‚Â‚©‚è‚Ü‚¹‚ñ"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : LBUTTONDOWN\r\n\r\n ã‚³ãƒžãƒ³ãƒ‰ : OK_DEFAULTS\r\n\r\nã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ãŒè¦‹ã¤ã‹ã‚Šã¾ã›ã‚“"
 //! gone
 //! exit 0
 LBUTTONDOWN {

@@ -1,5 +1,5 @@
 // end closes the window without running CLOSE.
-//! window RUN "Às’†"
+//! window RUN "å®Ÿè¡Œä¸­"
 //! click 5 5
 //! gone
 //! exit 0

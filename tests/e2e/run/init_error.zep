@@ -1,6 +1,6 @@
 // An error in INIT (inside window creation, before it is shown) shows the
 // box and closes the window.
-//! box "ZEP Error" "サブルーチン : INIT\r\n\r\n Foo\r\n\r\nこのコマンドは存在しません"
+//! box "ZEP Error" "繧ｵ繝悶Ν繝ｼ繝√Φ : INIT\r\n\r\n Foo\r\n\r\n縺薙�ｮ繧ｳ繝槭Φ繝峨�ｯ蟄伜惠縺励∪縺帙ｓ"
 //! exit 0
 CREATE { SetWinSize(100, 80) ; }
 INIT { Foo(1) ; }

@@ -1,9 +1,9 @@
 // INIT runs first, before SIZE, MOVE and PAINT; it sees the creation size.
-//! window RUN "‡”Ô"
+//! window RUN "é †ç•ª"
 //! click 3 3
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : LBUTTONDOWN\r\n\r\n ƒRƒ}ƒ“ƒh : OK_ORDER\r\n\r\nƒTƒuƒ‹[ƒ`ƒ“‚ªŒ©‚Â‚©‚è‚Ü‚¹‚ñ"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : LBUTTONDOWN\r\n\r\n ã‚³ãƒãƒ³ãƒ‰ : OK_ORDER\r\n\r\nã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ãŒè¦‹ã¤ã‹ã‚Šã¾ã›ã‚“"
 //! exit 0
-CREATE { SetCaption("‡”Ô") ; SetWinSize(200, 150) ; }
+CREATE { SetCaption("é †ç•ª") ; SetWinSize(200, 150) ; }
 INIT { order = 1 ; iw = WIN_X ; }
 SIZE { if (order == 1) { order = 2 ; } }
 MOVE { if (order == 2) { order = 3 ; } }

@@ -1,15 +1,15 @@
 // Japanese names work everywhere, also those whose second byte is a brace
-// code (ƒ{ is 0x83 0x7B, ƒ} is 0x83 0x7D); the error box names the section.
-//! window RUN "–¼‘O"
+// code (ãƒœ is 0x83 0x7B, ãƒž is 0x83 0x7D); the error box names the section.
+//! window RUN "åå‰"
 //! click 5 5
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : ƒ}ƒEƒXˆ—\r\n\r\n •Ï” : ƒ{[ƒ‹\r\n\r\n•Ï”‚Ì’l‚ª–¢’è‚Å‚·"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : ãƒžã‚¦ã‚¹å‡¦ç†\r\n\r\n å¤‰æ•° : ãƒœãƒ¼ãƒ«\r\n\r\nå¤‰æ•°ã®å€¤ãŒæœªå®šã§ã™"
 //! exit 0
-CREATE { SetCaption("–¼‘O") ; SetWinSize(200, 100) ; }
-INIT { ƒ}ƒX–Ú = 0 ; }
+CREATE { SetCaption("åå‰") ; SetWinSize(200, 100) ; }
+INIT { ãƒžã‚¹ç›® = 0 ; }
 LBUTTONDOWN {
-  loop(3) { call("ƒ{ƒ^ƒ“‰Ÿ‚µ") ; }
-  if (ƒ}ƒX–Ú == 3) { call("ƒ}ƒEƒXˆ—") ; }
+  loop(3) { call("ãƒœã‚¿ãƒ³æŠ¼ã—") ; }
+  if (ãƒžã‚¹ç›® == 3) { call("ãƒžã‚¦ã‚¹å‡¦ç†") ; }
   call("BAD_COUNT") ;
 }
-ƒ{ƒ^ƒ“‰Ÿ‚µ { ƒ}ƒX–Ú = ƒ}ƒX–Ú + 1 ; }
-ƒ}ƒEƒXˆ— { x = ƒ{[ƒ‹ ; }
+ãƒœã‚¿ãƒ³æŠ¼ã— { ãƒžã‚¹ç›® = ãƒžã‚¹ç›® + 1 ; }
+ãƒžã‚¦ã‚¹å‡¦ç† { x = ãƒœãƒ¼ãƒ« ; }

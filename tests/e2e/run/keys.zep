@@ -1,10 +1,10 @@
 // KEYDOWN, KEYUP and CHARDOWN set KEY and ASC.
-//! window RUN "ƒL["
+//! window RUN "ã‚­ãƒ¼"
 //! key 65
 //! char 97
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : CHARDOWN\r\n\r\n ƒRƒ}ƒ“ƒh : OK_KEYS\r\n\r\nƒTƒuƒ‹[ƒ`ƒ“‚ªŒ©‚Â‚©‚è‚Ü‚¹‚ñ"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : CHARDOWN\r\n\r\n ã‚³ãƒžãƒ³ãƒ‰ : OK_KEYS\r\n\r\nã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ãŒè¦‹ã¤ã‹ã‚Šã¾ã›ã‚“"
 //! exit 0
-CREATE { SetCaption("ƒL[") ; SetWinSize(200, 150) ; }
+CREATE { SetCaption("ã‚­ãƒ¼") ; SetWinSize(200, 150) ; }
 INIT { down = 0 ; up = 0 ; }
 KEYDOWN { if (KEY == 65) { down = 1 ; } }
 KEYUP { if (KEY == 65) { up = 1 ; } }

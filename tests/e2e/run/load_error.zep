@@ -1,4 +1,4 @@
 // A CREATE error is reported with section CREATE; no window opens.
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : CREATE\r\n\r\n ƒRƒ}ƒ“ƒh : SetTimer\r\n\r\nƒ^ƒCƒ}[‚Ìİ’è‚ª‚Å‚«‚Ü‚¹‚ñ"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : CREATE\r\n\r\n ã‚³ãƒãƒ³ãƒ‰ : SetTimer\r\n\r\nã‚¿ã‚¤ãƒãƒ¼ã®è¨­å®šãŒã§ãã¾ã›ã‚“"
 //! exit 0
 CREATE { SetTimer(0) ; }

@@ -1,4 +1,4 @@
 // Data with a zero size fails in CREATE.
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : CREATE\r\n\r\n ƒRƒ}ƒ“ƒh : Data\r\n\r\nƒpƒ‰ƒ[ƒ^‚Ì’l‚ª–³Œø‚Å‚·"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : CREATE\r\n\r\n ã‚³ãƒžãƒ³ãƒ‰ : Data\r\n\r\nãƒ‘ãƒ©ãƒ¡ãƒ¼ã‚¿ã®å€¤ãŒç„¡åŠ¹ã§ã™"
 //! exit 0
 CREATE { Data("a", 0, 1) ; }

@@ -1,4 +1,4 @@
 // A script file that does not exist gets a clear message instead of silence.
 //! cmdline no_such_script_file.zep
-//! box "ZEP Error" "スクリプトファイルを開けません\r\n\r\nno_such_script_file.zep"
+//! box "ZEP Error" "繧ｹ繧ｯ繝ｪ繝励ヨ繝輔ぃ繧､繝ｫ繧帝幕縺代∪縺帙ｓ\r\n\r\nno_such_script_file.zep"
 //! exit 0

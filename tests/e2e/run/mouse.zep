@@ -1,10 +1,10 @@
 // Mouse sections see the position of the last mouse move.
-//! window RUN "ƒ}ƒEƒX"
+//! window RUN "ãƒã‚¦ã‚¹"
 //! mousemove 30 40
 //! click 30 40
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : LBUTTONDOWN\r\n\r\n ƒRƒ}ƒ“ƒh : OK_LEFT\r\n\r\nƒTƒuƒ‹[ƒ`ƒ“‚ªŒ©‚Â‚©‚è‚Ü‚¹‚ñ"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : LBUTTONDOWN\r\n\r\n ã‚³ãƒãƒ³ãƒ‰ : OK_LEFT\r\n\r\nã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ãŒè¦‹ã¤ã‹ã‚Šã¾ã›ã‚“"
 //! exit 0
-CREATE { SetCaption("ƒ}ƒEƒX") ; SetWinSize(200, 150) ; }
+CREATE { SetCaption("ãƒã‚¦ã‚¹") ; SetWinSize(200, 150) ; }
 MOUSEMOVE { moved = moved + 1 ; }
 INIT { moved = 0 ; up = 0 ; }
 LBUTTONDOWN {

@@ -1,11 +1,11 @@
 // Right and middle buttons and double clicks run their own sections.
-//! window RUN "ƒ{ƒ^ƒ“"
+//! window RUN "ãƒœã‚¿ãƒ³"
 //! click 10 10 right
 //! click 10 10 middle
 //! dblclick 10 10 left
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : LBUTTONDBLCLK\r\n\r\n ƒRƒ}ƒ“ƒh : OK_BUTTONS\r\n\r\nƒTƒuƒ‹[ƒ`ƒ“‚ªŒ©‚Â‚©‚è‚Ü‚¹‚ñ"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : LBUTTONDBLCLK\r\n\r\n ã‚³ãƒãƒ³ãƒ‰ : OK_BUTTONS\r\n\r\nã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ãŒè¦‹ã¤ã‹ã‚Šã¾ã›ã‚“"
 //! exit 0
-CREATE { SetCaption("ƒ{ƒ^ƒ“") ; SetWinSize(200, 150) ; }
+CREATE { SetCaption("ãƒœã‚¿ãƒ³") ; SetWinSize(200, 150) ; }
 INIT { r = 0 ; m = 0 ; l = 0 ; ru = 0 ; mu = 0 ; }
 RBUTTONDOWN { r = r + 1 ; }
 RBUTTONUP { ru = ru + 1 ; }

@@ -1,4 +1,4 @@
 // Started without a script, the program says how to give one.
 //! cmdline
-//! box "ZEP Message" "Às‚·‚éƒXƒNƒŠƒvƒgƒtƒ@ƒCƒ‹i.zepj‚ğw’è‚µ‚Ä‚­‚¾‚³‚¢B\r\n—áF zep.exe sample.zep"
+//! box "ZEP Message" "å®Ÿè¡Œã™ã‚‹ã‚¹ã‚¯ãƒªãƒ—ãƒˆãƒ•ã‚¡ã‚¤ãƒ«ï¼ˆ.zepï¼‰ã‚’æŒ‡å®šã—ã¦ãã ã•ã„ã€‚\r\nä¾‹ï¼š zep.exe sample.zep"
 //! exit 0

@@ -1,6 +1,6 @@
 // Double quotes anywhere in the command line are removed.
 //! cmdline "{script}"
-//! window RUN "ˆø—p•„"
+//! window RUN "å¼•ç”¨ç¬¦"
 //! close
 //! exit 0
-CREATE { SetCaption("ˆø—p•„") ; SetWinSize(100, 80) ; }
+CREATE { SetCaption("å¼•ç”¨ç¬¦") ; SetWinSize(100, 80) ; }

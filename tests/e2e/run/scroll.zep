@@ -1,5 +1,5 @@
 // The window's own scroll bar: line moves clamp at 0 and the range, thumb sets.
-//! window RUN "ƒXƒNƒ[ƒ‹"
+//! window RUN "ã‚¹ã‚¯ãƒ­ãƒ¼ãƒ«"
 //! hscroll 0
 //! hscroll 1
 //! hscroll 1
@@ -8,9 +8,9 @@
 //! vscroll 4 99
 //! vscroll 2
 //! click 5 5
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : LBUTTONDOWN\r\n\r\n ƒRƒ}ƒ“ƒh : OK_SCROLL\r\n\r\nƒTƒuƒ‹[ƒ`ƒ“‚ªŒ©‚Â‚©‚è‚Ü‚¹‚ñ"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : LBUTTONDOWN\r\n\r\n ã‚³ãƒãƒ³ãƒ‰ : OK_SCROLL\r\n\r\nã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ãŒè¦‹ã¤ã‹ã‚Šã¾ã›ã‚“"
 //! exit 0
-CREATE { SetCaption("ƒXƒNƒ[ƒ‹") ; SetWinSize(200, 150) ; SetScrollBar(2, 50) ; }
+CREATE { SetCaption("ã‚¹ã‚¯ãƒ­ãƒ¼ãƒ«") ; SetWinSize(200, 150) ; SetScrollBar(2, 50) ; }
 INIT { h = 0 ; v = 0 ; }
 HSCROLLBAR { h = h + 1 ; }
 VSCROLLBAR { v = v + 1 ; }

@@ -1,6 +1,6 @@
 // SetWinStyleOption 2 gives the window an elliptic shape: the corners of
 // the window are not part of it, the middle is.
-//! window RUN "é¿çsíÜ"
+//! window RUN "ÂÆüË°å‰∏≠"
 //! rect 90 90 20 20 FFFFFF
 //! pixel 2 2 000000
 //! pixel 197 197 000000

@@ -1,6 +1,6 @@
 // SetWinStyleOption 1 rounds the corners with 60 x 60 ellipses; the edge
 // between the corners stays.
-//! window RUN "é¿çsíÜ"
+//! window RUN "ÂÆüË°å‰∏≠"
 //! pixel 1 1 000000
 //! pixel 100 1 FFFFFF
 //! pixel 1 100 FFFFFF

@@ -1,11 +1,11 @@
 // SIZE and MOVE update WIN_X, WIN_Y, WIN_L and WIN_T.
-//! window RUN "‘å‚«‚³"
+//! window RUN "å¤§ãã•"
 //! resize 150 120
 //! moveto 400 300
 //! click 5 5
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : LBUTTONDOWN\r\n\r\n ƒRƒ}ƒ“ƒh : OK_SIZE_MOVE\r\n\r\nƒTƒuƒ‹[ƒ`ƒ“‚ªŒ©‚Â‚©‚è‚Ü‚¹‚ñ"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : LBUTTONDOWN\r\n\r\n ã‚³ãƒžãƒ³ãƒ‰ : OK_SIZE_MOVE\r\n\r\nã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ãŒè¦‹ã¤ã‹ã‚Šã¾ã›ã‚“"
 //! exit 0
-CREATE { SetCaption("‘å‚«‚³") ; SetWinSize(300, 250) ; }
+CREATE { SetCaption("å¤§ãã•") ; SetWinSize(300, 250) ; }
 LBUTTONDOWN {
   if (WIN_X < 150) { if (WIN_Y < 120) { if (WIN_L >= 400) { if (WIN_T >= 300) { call("OK_SIZE_MOVE") ; } } } }
   call("BAD_SIZE_MOVE") ;

@@ -1,6 +1,6 @@
 // An error in TIMER shows the exact box once, then the window closes.
-//! window RUN "ŽÀs’†"
-//! box! "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : TIMER\r\n\r\n •Ï” : y\r\n\r\n•Ï”‚Ì’l‚ª–¢’è‚Å‚·"
+//! window RUN "å®Ÿè¡Œä¸­"
+//! box! "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : TIMER\r\n\r\n å¤‰æ•° : y\r\n\r\nå¤‰æ•°ã®å€¤ãŒæœªå®šã§ã™"
 //! gone
 //! exit 0
 CREATE { SetTimer(20) ; SetWinSize(100, 80) ; }

@@ -1,5 +1,5 @@
 // TIMER runs every period; end closes the window and ends the program.
-//! window RUN "é¿çsíÜ"
+//! window RUN "ÂÆüË°å‰∏≠"
 //! gone
 //! exit 0
 CREATE { SetTimer(30) ; SetWinSize(100, 80) ; }

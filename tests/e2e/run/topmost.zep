@@ -1,5 +1,5 @@
 // SetWinPos with 1 keeps the window above the others.
-//! window RUN "é¿çsíÜ"
+//! window RUN "ÂÆüË°å‰∏≠"
 //! topmost 1
 //! windowpos 10 20
 //! close

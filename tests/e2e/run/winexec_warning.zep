@@ -1,10 +1,10 @@
 // WinExec of a program that can't be started warns and the run goes on.
-//! window RUN "‹N“®"
+//! window RUN "èµ·å‹•"
 //! click 5 5
-//! box! "ZEP Warning" "no_such_program.exe ‚ğÀs‚Å‚«‚Ü‚¹‚ñ"
-//! box "ZEP Error" "ƒTƒuƒ‹[ƒ`ƒ“ : LBUTTONDOWN\r\n\r\n ƒRƒ}ƒ“ƒh : OK_GOES_ON\r\n\r\nƒTƒuƒ‹[ƒ`ƒ“‚ªŒ©‚Â‚©‚è‚Ü‚¹‚ñ"
+//! box! "ZEP Warning" "no_such_program.exe ã‚’å®Ÿè¡Œã§ãã¾ã›ã‚“"
+//! box "ZEP Error" "ã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ : LBUTTONDOWN\r\n\r\n ã‚³ãƒãƒ³ãƒ‰ : OK_GOES_ON\r\n\r\nã‚µãƒ–ãƒ«ãƒ¼ãƒãƒ³ãŒè¦‹ã¤ã‹ã‚Šã¾ã›ã‚“"
 //! exit 0
-CREATE { SetCaption("‹N“®") ; SetWinSize(200, 100) ; }
+CREATE { SetCaption("èµ·å‹•") ; SetWinSize(200, 100) ; }
 LBUTTONDOWN {
   WinExec("no_such_program.exe") ;
   call("OK_GOES_ON") ;
