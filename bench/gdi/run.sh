@@ -17,11 +17,13 @@ runs="${RUNS:-7}"
 out="$root/build/bench-gdi"
 mkdir -p "$out"
 
-if [ ! -x "$out/gdi_boxes.exe" ] || [ "$here/gdi_boxes.cpp" -nt "$out/gdi_boxes.exe" ]; then
-    # The same word size as the zep.exe that runs on this machine.
-    cxx=i686-w64-mingw32-g++
-    [ "$("$root/tools/wine-bits")" = 32 ] || cxx=x86_64-w64-mingw32-g++
-    "$cxx" -O2 -static "$here/gdi_boxes.cpp" -o "$out/gdi_boxes.exe" -lgdi32 -luser32
+# The same word size as the zep.exe that runs on this machine.
+bits="$("$root/tools/wine-bits")"
+cxx=i686-w64-mingw32-g++
+[ "$bits" = 32 ] || cxx=x86_64-w64-mingw32-g++
+boxes="$out/gdi_boxes$bits.exe"
+if [ ! -x "$boxes" ] || [ "$here/gdi_boxes.cpp" -nt "$boxes" ]; then
+    "$cxx" -O2 -static "$here/gdi_boxes.cpp" -o "$boxes" -lgdi32 -luser32
 fi
 
 # The median of the numbers on standard input.
@@ -38,7 +40,10 @@ wall_ms() {
     echo $(( (t1 - t0) / 1000000 ))
 }
 
-direct=$(for i in $(seq 1 "$runs"); do "$root/tools/winerun" "$out/gdi_boxes.exe" | tr -d '\r'; done | median)
+direct=$(for i in $(seq 1 "$runs"); do "$root/tools/winerun" "$boxes" | tr -d '\r'; done | median)
+case "$direct" in
+    ''|*[!0-9.]*) echo "gdi_boxes did not report a time: $direct" >&2; exit 1 ;;
+esac
 
 # Runs of bench.zep and empty.zep alternate, so that a slow spell of the
 # machine touches both; the difference is taken per pair.
