@@ -1,11 +1,35 @@
-// The controls of a run. The table itself is shared (core/control_table.h);
-// this subsystem empties it for every run and frees it at the window's end.
+// The controls of a run: CreateControl records them in CREATE, the window's
+// opening step creates them, and the window's end deletes their fonts. The
+// table itself is shared (core/control_table.h).
 #pragma once
 
+#include "controls/types.h"
+#include "core/control_table.h"
 #include "core/run_parts.h"
 
 namespace zep {
 
 extern const RunPart controls_part;
+
+// CreateControl(type,"str","ID_control",x,y,w,h): appends a record.
+void CmdCreateControl(WindowRef window, const char* args, int extra);
+
+// Creates the child windows of records first..control_count-1 on window,
+// each with a default font of its own.
+void CreateControls(WindowRef window, int first);
+// Deletes the fonts of records first..control_count-1.
+void DeleteControlFonts(int first);
+
+// The index of the control with ID id, or -1 with code 24 for an unknown ID
+// and for "FILE_NAME", which names no control here.
+int LookUpControl(const char* id);
+
+// LookUpControl, and code 26 when the control's type is outside range.
+int LookUpControlOf(const char* id, TypeRange range);
+
+// Two controls: both looked up (code 24) before either type is checked
+// (code 26). False on an error.
+bool LookUpTwoControls(const char* id_a, TypeRange range_a, const char* id_b, TypeRange range_b,
+                       int* a, int* b);
 
 }  // namespace zep

@@ -4,16 +4,44 @@
 // window's end closes it.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 #include "core/common.h"
 #include "core/run_parts.h"
 
 namespace zep {
 
-// The platform's file calls on the data file.
+enum class FileMode : uint8_t {
+  kRead,   // the file must exist; read only
+  kWrite,  // created, or emptied when it exists; write only
+};
+
+enum class FileDialog : uint8_t { kOpen, kSave };
+
+// The platform's file calls: the data file's, measuring a file by name and
+// the common file dialogs. Handles are small non-negative numbers or -1.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
+  // Opens the file; gives its handle, or -1 when the platform cannot.
+  virtual int OpenFile(const char* name, FileMode mode) = 0;
   virtual void CloseFile(int handle) = 0;
+  // The byte at offset pos (0..255), or -1 at or beyond the end or when the
+  // read fails (as on a file opened for writing).
+  virtual int ReadByte(int handle, uint32_t pos) = 0;
+  // Writes one byte at offset pos; a position beyond the end extends the
+  // file. Failures are not reported.
+  virtual void WriteByte(int handle, uint32_t pos, uint8_t byte) = 0;
+  // The length in bytes of an existing file, opened for reading while others
+  // may read and write it; -1 when it cannot be opened.
+  virtual int64_t FileLength(const char* name) = 0;
+  // Shows the common open or save dialog owned by `owner`, with the title and
+  // the filter list (pairs of NUL-terminated description and pattern, ending
+  // with an empty string). Puts the chosen path in out (cap bytes) and gives
+  // true, or gives false when the user cancelled.
+  virtual bool ChooseFile(WindowRef owner, FileDialog dialog, const char* title,
+                          const char* filters, char* out, size_t cap) = 0;
 };
 
 // The file system in use. Set once at start-up (or by a test).

@@ -1,10 +1,12 @@
-// The Win32 implementations of the interpreter's host, the run window's
-// system and the data file's calls.
+// The Win32 implementations of the interpreter's host and the run window's
+// system, and the installation of every platform interface.
 #include "platform/win_host.h"
 
 #include <windows.h>
 
 #include "platform/gdi_canvas.h"
+#include "platform/win_controls.h"
+#include "platform/win_file_system.h"
 
 namespace zep {
 
@@ -89,21 +91,16 @@ class Win32WindowSystem : public WindowSystem {
   static int Bar(ScrollBar bar) { return bar == ScrollBar::kHorizontal ? SB_HORZ : SB_VERT; }
 };
 
-class Win32FileSystem : public FileSystem {
- public:
-  void CloseFile(int handle) override { _lclose(static_cast<HFILE>(handle)); }
-};
-
 }  // namespace
 
 void InstallWin32Platform() {
   static Win32Host the_host;
   static Win32WindowSystem the_window_system;
-  static Win32FileSystem the_file_system;
   host = &the_host;
   window_system = &the_window_system;
-  file_system = &the_file_system;
+  file_system = Win32FileSystem();
   canvas = GdiCanvas();
+  control_system = Win32Controls();
 }
 
 }  // namespace zep

@@ -60,25 +60,27 @@ void OnRunSetFocus(WindowRef window) {
   window_system->SetFocusTo(window);
 }
 
-void OnRunCommand(WindowRef window, int id) {
+void OnRunCommand(WindowRef window, int id, int code) {
   if (error_code != 0 || window_ready == 0) return;
-  int index = id - kControlIdBase;
-  if (index >= 0 && index < control_table.control_count) {
-    RunSection(window, control_table.records[index].id);
-  }
+  if (id >= kControlIdBase) OnControlCommand(window, id, code);
+}
+
+void OnRunControlScroll(WindowRef window, WindowRef control, ScrollStep request, int pos) {
+  if (error_code != 0 || window_ready == 0) return;
+  OnControlScroll(window, control, request, pos);
 }
 
 void OnRunEvent(WindowRef window, const char* section) { RunSection(window, section); }
 
-void OnRunScroll(WindowRef window, ScrollBar bar, ScrollRequest request, int pos) {
+void OnRunScroll(WindowRef window, ScrollBar bar, ScrollStep request, int pos) {
   bool horizontal = bar == ScrollBar::kHorizontal;
   int32_t& position = horizontal ? settings.scroll_h : settings.scroll_v;
   int32_t range = horizontal ? settings.h_range : settings.v_range;
   switch (request) {
-    case ScrollRequest::kLineBack: position -= 1; break;
-    case ScrollRequest::kLineForward: position += 1; break;
-    case ScrollRequest::kThumb: position = pos; break;
-    case ScrollRequest::kOther: return;
+    case ScrollStep::kLineBack: position -= 1; break;
+    case ScrollStep::kLineForward: position += 1; break;
+    case ScrollStep::kThumb: position = pos; break;
+    case ScrollStep::kOther: return;
   }
   if (position < 0) position = 0;
   if (position > range) position = range;

@@ -7,13 +7,11 @@
 
 #include <cstdint>
 
+#include "controls/routing.h"
 #include "core/common.h"
 #include "runtime/window_system.h"
 
 namespace zep {
-
-// What a move of the window's own scroll bar asks for.
-enum class ScrollRequest { kLineBack, kLineForward, kThumb, kOther };
 
 void OnRunCreate(WindowRef window);    // opening steps, then INIT
 void OnRunDestroy(WindowRef window);   // closing steps
@@ -26,11 +24,15 @@ void OnRunKey(WindowRef window, bool down, uint32_t key);
 void OnRunChar(WindowRef window, uint32_t code);
 void OnRunTimer(WindowRef window);
 void OnRunSetFocus(WindowRef window);
-void OnRunCommand(WindowRef window, int id);
+// A menu item (id below 600) or a control (600 and up) reported; code is
+// the control's notification code.
+void OnRunCommand(WindowRef window, int id, int code);
 // PAINT, KILLFOCUS and the mouse buttons: nothing but the section.
 void OnRunEvent(WindowRef window, const char* section);
 // The window's own scroll bar moved; pos counts for kThumb only.
-void OnRunScroll(WindowRef window, ScrollBar bar, ScrollRequest request, int pos);
+void OnRunScroll(WindowRef window, ScrollBar bar, ScrollStep request, int pos);
+// A scroll-bar control moved.
+void OnRunControlScroll(WindowRef window, WindowRef control, ScrollStep request, int pos);
 // The user or the script asked to close: true when the window must go.
 bool OnRunClose(WindowRef window);
 

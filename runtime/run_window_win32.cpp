@@ -43,7 +43,9 @@ void OnClose(HWND hwnd) {
   if (OnRunClose(Ref(hwnd))) DestroyWindow(hwnd);
 }
 
-void OnCommand(HWND hwnd, int id, HWND, UINT) { OnRunCommand(Ref(hwnd), id); }
+void OnCommand(HWND hwnd, int id, HWND, UINT code) {
+  OnRunCommand(Ref(hwnd), id, static_cast<int>(code));
+}
 
 // WM_MOVE and WM_SIZE give 16-bit unsigned values; scripts see them so.
 void OnMove(HWND hwnd, LPARAM lParam) { OnRunMove(Ref(hwnd), LOWORD(lParam), HIWORD(lParam)); }
@@ -59,18 +61,22 @@ void OnKeyUp(HWND hwnd, WPARAM key) { OnRunKey(Ref(hwnd), false, static_cast<uin
 void OnChar(HWND hwnd, WPARAM code) { OnRunChar(Ref(hwnd), static_cast<uint32_t>(code)); }
 void OnTimer(HWND hwnd, UINT) { OnRunTimer(Ref(hwnd)); }
 
-ScrollRequest RequestOf(UINT code) {
+ScrollStep StepOf(UINT code) {
   switch (code) {
-    case SB_LINEUP: return ScrollRequest::kLineBack;
-    case SB_LINEDOWN: return ScrollRequest::kLineForward;
-    case SB_THUMBPOSITION: return ScrollRequest::kThumb;
-    default: return ScrollRequest::kOther;
+    case SB_LINEUP: return ScrollStep::kLineBack;
+    case SB_LINEDOWN: return ScrollStep::kLineForward;
+    case SB_THUMBPOSITION: return ScrollStep::kThumb;
+    default: return ScrollStep::kOther;
   }
 }
 
-// Only the window's own scroll bars; a scroll-bar control sends its handle.
+// The window's own scroll bars send no handle; a scroll-bar control sends its own.
 void OnScroll(HWND hwnd, HWND control, UINT code, int pos, ScrollBar bar) {
-  if (control == nullptr) OnRunScroll(Ref(hwnd), bar, RequestOf(code), pos);
+  if (control == nullptr) {
+    OnRunScroll(Ref(hwnd), bar, StepOf(code), pos);
+  } else {
+    OnRunControlScroll(Ref(hwnd), Ref(control), StepOf(code), pos);
+  }
 }
 void OnHScroll(HWND hwnd, HWND control, UINT code, int pos) {
   OnScroll(hwnd, control, code, pos, ScrollBar::kHorizontal);

@@ -1,11 +1,13 @@
 #include "runtime/subsystems.h"
 
+#include "controls/commands.h"
 #include "controls/registry.h"
 #include "core/commands.h"
 #include "core/data_file.h"
 #include "core/run_parts.h"
 #include "graphics/commands.h"
 #include "graphics/screen_state.h"
+#include "media/commands.h"
 #include "runtime/commands.h"
 #include "runtime/window_parts.h"
 
@@ -17,6 +19,8 @@ const CommandList* const kCommandLists[] = {
     &core_commands,
     &runtime_commands,
     &graphics_commands,
+    &media_commands,
+    &controls_commands,
 };
 
 // Reset and opened in this order, freed in the reverse order.

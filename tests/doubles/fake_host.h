@@ -1,12 +1,13 @@
 // The core's platform calls for the host tests: message boxes, programs,
-// help, close requests and the data file, recorded instead of done.
+// help, close requests and (through FakeFileSystem) the files, recorded
+// instead of done.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "core/data_file.h"
 #include "core/host.h"
+#include "tests/doubles/fake_file_system.h"
 
 namespace zep {
 
@@ -15,12 +16,18 @@ struct ShownBox {
   unsigned flags;
 };
 
-class FakeHost : public Host, public FileSystem {
- public:
-  std::vector<ShownBox> boxes;
-  // Every other platform call, of this and the other test doubles, as short
-  // texts in the order made.
+// Every platform call but the message boxes, of the host and the other test
+// doubles, as short texts in the order made. A base of FakeHost, so that the
+// list exists before the file system that records into it.
+struct CallList {
   std::vector<std::string> calls;
+};
+
+class FakeHost : public CallList, public Host, public FakeFileSystem {
+ public:
+  FakeHost() : FakeFileSystem(&calls) {}
+
+  std::vector<ShownBox> boxes;
   int start_program_result = 33;
   LocalTime now{2026, 12, 7, 5, 4, 3};
 
@@ -40,7 +47,6 @@ class FakeHost : public Host, public FileSystem {
   void GetWindowTextOf(WindowRef, char* out, size_t cap) override {
     if (cap > 0) out[0] = '\0';
   }
-  void CloseFile(int handle) override { calls.push_back("CloseFile " + std::to_string(handle)); }
 };
 
 }  // namespace zep

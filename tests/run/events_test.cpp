@@ -83,9 +83,9 @@ TEST_F(EventsTest, WindowScrollBars) {
   ASSERT_EQ(Load("CREATE{SetScrollBar(3,0);}HSCROLLBAR{n=n+1;p=SCROLL_H;}CREATE2{}"), 0);
   RunSection(kWindow, "CREATE2");
   CreatePlainVariable("n", 0);
-  using R = ScrollRequest;
+  using R = ScrollStep;
   struct Row {
-    ScrollRequest request;
+    ScrollStep request;
     int pos, expected;
   };
   const Row rows[] = {{R::kLineBack, 0, 0}, {R::kLineForward, 0, 1}, {R::kLineForward, 0, 2},

@@ -13,6 +13,7 @@
 #include "runtime/subsystems.h"
 #include "tests/core/interpreter_fixture.h"
 #include "tests/doubles/fake_canvas.h"
+#include "tests/doubles/fake_control_system.h"
 #include "tests/doubles/fake_window_system.h"
 
 namespace zep {
@@ -21,6 +22,7 @@ class RunTest : public InterpreterTest {
  protected:
   void SetUp() override {
     window_system = &window_system_;
+    control_system = &control_system_;
     canvas = &canvas_;
     InterpreterTest::SetUp();
     ResetPalette();
@@ -30,6 +32,7 @@ class RunTest : public InterpreterTest {
     InterpreterTest::TearDown();
     canvas = nullptr;
     window_system = nullptr;
+    control_system = nullptr;
   }
   void Install() override { InstallSubsystems(); }
   // Loads as a run loads, with the window-size corrections.
@@ -60,6 +63,7 @@ class RunTest : public InterpreterTest {
 
   static inline const WindowRef kWindow = reinterpret_cast<WindowRef>(0x1234);
   FakeWindowSystem window_system_{&host_.calls};
+  FakeControlSystem control_system_{&host_.calls};
   FakeCanvas canvas_;
 };
 

@@ -37,6 +37,11 @@ const DirectiveDef kDirectives[] = {
     {"char", "i", Needs::LiveWindow, runChar},
     {"hscroll", "i|i", Needs::LiveWindow, runHScroll},
     {"vscroll", "i|i", Needs::LiveWindow, runVScroll},
+    // Child controls, named by a client point of the current window.
+    {"ctlclick", "ii", Needs::LiveWindow, runCtlClick},
+    {"ctlkey", "iii", Needs::LiveWindow, runCtlKey},
+    {"ctltype", "iis", Needs::LiveWindow, runCtlType},
+    {"ctltext", "iis", Needs::LiveWindow, runCtlText},
     // What is on the screen.
     {"pixel", "iic", Needs::LiveWindow, runPixel},
     {"notpixel", "iic", Needs::LiveWindow, runNotPixel},

@@ -38,6 +38,12 @@ Outcome runChar(Context&, const Directive&);
 Outcome runHScroll(Context&, const Directive&);
 Outcome runVScroll(Context&, const Directive&);
 
+// handlers_controls.cpp
+Outcome runCtlClick(Context&, const Directive&);
+Outcome runCtlKey(Context&, const Directive&);
+Outcome runCtlType(Context&, const Directive&);
+Outcome runCtlText(Context&, const Directive&);
+
 // handlers_pixels.cpp
 Outcome runPixel(Context&, const Directive&);
 Outcome runNotPixel(Context&, const Directive&);

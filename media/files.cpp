@@ -1,0 +1,170 @@
+// The data-file commands: opening the script's one data file by name or
+// through a dialog, bytes at absolute positions, closing it, choosing a name
+// only, and measuring a file by name. Every platform call goes through
+// file_system; "FILE_NAME" (file_name) keeps the last name opened or chosen.
+#include <cstring>
+
+#include "core/args.h"
+#include "core/data_file.h"
+#include "core/errors.h"
+#include "core/run_settings.h"
+#include "media/commands.h"
+#include "media/filters.h"
+
+namespace zep {
+
+namespace {
+
+FileMode ModeOf(int way) { return way == kForWrite ? FileMode::kWrite : FileMode::kRead; }
+FileDialog DialogOf(int way) { return way == kForWrite ? FileDialog::kSave : FileDialog::kOpen; }
+
+// Code 17 while a file is open.
+bool RefuseWhileOpen() {
+  if (open_file == -1) return true;
+  SetError(kErrFileOpen);
+  return false;
+}
+
+// Code 5 when no file is open.
+bool RequireOpenFile() {
+  if (open_file != -1) return true;
+  SetError(kErrNoFile);
+  return false;
+}
+
+// String argument i, then what it stands for (an edit control's text, the
+// current file name). out holds kMaxStatement bytes.
+bool GetResolvedStrArg(const char* args, int i, char* out) {
+  if (!GetStrArg(args, i, out)) return false;
+  ResolveStrArg(out, kMaxStatement);
+  return true;
+}
+
+// Makes name the current file name. A name too long for file_name is
+// refused with code 15 and file_name keeps its old text.
+bool SetFileName(const char* name) {
+  if (std::strlen(name) >= sizeof file_name) {
+    SetError(kErrOpenFile);
+    return false;
+  }
+  CopyText(file_name, sizeof file_name, name);
+  return true;
+}
+
+// Opens name as the data file; code 15, and no open file, when the platform
+// cannot.
+bool OpenDataFile(const char* name, FileMode mode) {
+  int handle = file_system->OpenFile(name, mode);
+  if (handle < 0) {
+    SetError(kErrOpenFile);
+    return false;
+  }
+  open_file = handle;
+  return true;
+}
+
+// The value of the dialog commands, both as a function and in ANSWER.
+void SetDialogResult(int32_t value) {
+  function_result = value;
+  answer = value;
+}
+
+// Shows the dialog and makes the chosen path the current file name. Gives
+// false, with the result 0, when the user cancelled.
+bool ChooseFileName(WindowRef window, int way, const char* title, const char* filters) {
+  char path[kMaxPath];
+  if (!file_system->ChooseFile(window, DialogOf(way), title, filters, path, sizeof path)) {
+    SetDialogResult(0);
+    return false;
+  }
+  CopyText(file_name, sizeof file_name, path);
+  return true;
+}
+
+}  // namespace
+
+// OpenFileRead("FileName"), OpenFileWrite("FileName"): opens the named file
+// for reading (it must exist) or writing (created or emptied). Codes: 17
+// while a file is open, 15 when it cannot be opened or the name is longer
+// than 259 bytes. "FILE_NAME" takes the name even when the open fails.
+void CmdOpenFile(WindowRef, const char* args, int way) {
+  if (!CheckArgCount(args, 1) || !RefuseWhileOpen()) return;
+  char name[kMaxStatement];
+  if (!GetResolvedStrArg(args, 0, name) || !SetFileName(name)) return;
+  OpenDataFile(name, ModeOf(way));
+}
+
+// OpenFileReadDlg("DlgTitle"), OpenFileWriteDlg("DlgTitle"): the open or save
+// dialog with the data-file filters, then opens the chosen file. Gives 1
+// opened, 0 cancelled, -1 failed (also in ANSWER). Codes 17 and 15 as above;
+// 17 also when a section run during the dialog opened a file.
+void CmdOpenFileDlg(WindowRef window, const char* args, int way) {
+  SetDialogResult(-1);
+  if (!RefuseWhileOpen() || !CheckArgCount(args, 1)) return;
+  char title[kMaxStatement];
+  if (!GetResolvedStrArg(args, 0, title)) return;
+  if (!ChooseFileName(window, way, title, kDataFileFilters)) return;
+  if (!RefuseWhileOpen()) return;
+  if (OpenDataFile(file_name, ModeOf(way))) SetDialogResult(1);
+}
+
+// CloseFile ;: closes the open file; code 5 when none is open.
+void CmdCloseFile(WindowRef, const char* args, int) {
+  if (!CheckArgCount(args, 0) || !RequireOpenFile()) return;
+  CloseDataFile();
+}
+
+// FileNameDlgR("DlgTitle","list",type), FileNameDlgW(...): the open or save
+// dialog only chooses a name, which becomes "FILE_NAME". A type > 0 names
+// ready filter entries by its digits (a digit 0 or 7..9: code 16); otherwise
+// the list is taken as written, with backslashes after each description and
+// pattern. Gives 1 chosen, 0 cancelled, -1 failed (also in ANSWER); code 17
+// while a file is open.
+void CmdFileNameDlg(WindowRef window, const char* args, int way) {
+  SetDialogResult(-1);
+  if (!RefuseWhileOpen() || !CheckArgCount(args, 3)) return;
+  char title[kMaxStatement];
+  char list[kMaxStatement + 2];
+  int32_t type[3];
+  if (!GetResolvedStrArg(args, 0, title) || !GetResolvedStrArg(args, 1, list) ||
+      !GetIntArgs(window, args, 2, 2, type)) {
+    return;
+  }
+  if (type[2] > 0 && !BuildTypeFilters(type[2], list, sizeof list)) return SetError(kErrBadValue);
+  ToPlatformFilters(list, sizeof list);
+  if (ChooseFileName(window, way, title, list)) SetDialogResult(1);
+}
+
+// ReadFile(pos): the byte at offset pos of the open file, 0..255, or -1 at
+// or beyond its end and for a negative pos. Only as a function value; ANSWER
+// is left alone. Code 5 when no file is open.
+void CmdReadFile(WindowRef window, const char* args, int) {
+  if (!CheckArgCount(args, 1) || !RequireOpenFile()) return;
+  int32_t pos[1];
+  if (!GetIntArgs(window, args, 0, 0, pos)) return;
+  function_result = pos[0] < 0 ? -1 : file_system->ReadByte(open_file, static_cast<uint32_t>(pos[0]));
+}
+
+// WriteFile(pos,data): writes the low 8 bits of data at offset pos (a number
+// truncated toward zero); a negative pos writes nothing. Write failures are
+// not reported. Code 5 when no file is open.
+void CmdWriteFile(WindowRef window, const char* args, int) {
+  if (!CheckArgCount(args, 2) || !RequireOpenFile()) return;
+  int32_t pos = TruncToInt32(GetNumArg(window, args, 0));
+  int32_t data[2];
+  if (error_code != 0 || !GetIntArgs(window, args, 1, 1, data)) return;
+  if (pos < 0) return;
+  file_system->WriteByte(open_file, static_cast<uint32_t>(pos), static_cast<uint8_t>(data[1] & 0xFF));
+}
+
+// GetFileLength("FileName"): the length in bytes of the named file, or -1
+// without an error when it cannot be opened. Only as a function value; the
+// open data file is neither needed nor touched.
+void CmdGetFileLength(WindowRef, const char* args, int) {
+  if (!CheckArgCount(args, 1)) return;
+  char name[kMaxStatement];
+  if (!GetResolvedStrArg(args, 0, name)) return;
+  function_result = static_cast<double>(file_system->FileLength(name));
+}
+
+}  // namespace zep

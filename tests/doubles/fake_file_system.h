@@ -1,0 +1,100 @@
+// The file calls for the host tests: files kept in memory, dialogs answered
+// from the test's settings, every call recorded into a shared call list.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/data_file.h"
+
+namespace zep {
+
+class FakeFileSystem : public FileSystem {
+ public:
+  explicit FakeFileSystem(std::vector<std::string>* calls) : calls_(*calls) {}
+
+  // The files that exist, by name, with their bytes.
+  std::map<std::string, std::string> files;
+  // Names the platform refuses to open in any mode.
+  std::set<std::string> locked;
+  // What the next dialog answers: the chosen path, or a cancel.
+  bool dialog_cancels = false;
+  std::string dialog_path = "C:\\chosen.dat";
+  // What happens while the dialog is shown (other sections may run then).
+  std::function<void()> during_dialog;
+
+  int OpenFile(const char* name, FileMode mode) override {
+    bool read = mode == FileMode::kRead;
+    Log(std::string("OpenFile ") + (read ? "read " : "write ") + name);
+    if (locked.count(name) || (read && !files.count(name))) return -1;
+    if (!read) files[name].clear();
+    open_[next_handle_] = {name, read};
+    return next_handle_++;
+  }
+  void CloseFile(int handle) override {
+    Log("CloseFile " + std::to_string(handle));
+    open_.erase(handle);
+  }
+  int ReadByte(int handle, uint32_t pos) override {
+    Log("ReadByte " + std::to_string(handle) + " " + std::to_string(pos));
+    auto it = open_.find(handle);
+    if (it == open_.end() || !it->second.read) return -1;
+    const std::string& bytes = files[it->second.name];
+    return pos < bytes.size() ? static_cast<uint8_t>(bytes[pos]) : -1;
+  }
+  // A write past the end fills the gap with zero bytes.
+  void WriteByte(int handle, uint32_t pos, uint8_t byte) override {
+    Log("WriteByte " + std::to_string(handle) + " " + std::to_string(pos) + " " +
+        std::to_string(byte));
+    auto it = open_.find(handle);
+    if (it == open_.end() || it->second.read) return;
+    std::string& bytes = files[it->second.name];
+    if (bytes.size() <= pos) bytes.resize(pos + 1, '\0');
+    bytes[pos] = static_cast<char>(byte);
+  }
+  int64_t FileLength(const char* name) override {
+    Log(std::string("FileLength ") + name);
+    auto it = files.find(name);
+    return (it == files.end() || locked.count(name)) ? -1 : static_cast<int64_t>(it->second.size());
+  }
+  // Recorded as "ChooseFile open|save TITLE FILTERS", the filter list's
+  // string ends shown as '|' up to and including its closing empty string.
+  bool ChooseFile(WindowRef, FileDialog dialog, const char* title, const char* filters,
+                  char* out, size_t cap) override {
+    Log(std::string("ChooseFile ") + (dialog == FileDialog::kOpen ? "open " : "save ") + title +
+        " " + ShowFilters(filters));
+    if (during_dialog) during_dialog();
+    if (dialog_cancels) return false;
+    std::string path = dialog_path.substr(0, cap - 1);
+    path.copy(out, path.size());
+    out[path.size()] = '\0';
+    return true;
+  }
+
+  // A filter list with each string end as '|'.
+  static std::string ShowFilters(const char* filters) {
+    std::string shown;
+    for (const char* p = filters;; ++p) {
+      if (*p != '\0') { shown += *p; continue; }
+      shown += '|';
+      if (p[1] == '\0') return shown + '|';
+    }
+  }
+
+ private:
+  struct OpenRecord {
+    std::string name;
+    bool read;
+  };
+  void Log(const std::string& call) { calls_.push_back(call); }
+
+  std::vector<std::string>& calls_;
+  std::map<int, OpenRecord> open_;
+  int next_handle_ = 3;
+};
+
+}  // namespace zep

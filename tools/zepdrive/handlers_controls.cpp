@@ -1,0 +1,81 @@
+// Directives on the child controls of the current window. A control is named
+// by a point in the window's client area; the directive reaches the child
+// window under that point, in the child's own coordinates.
+#include <cstdio>
+
+#include "handlers.h"
+#include "input.h"
+#include "text.h"
+
+namespace zd {
+namespace {
+
+// The visible child under client point (x, y), with the point in its own
+// coordinates; nullptr when the point is on no child.
+HWND childAt(HWND parent, int x, int y, POINT* inside) {
+    POINT p = {x, y};
+    HWND child = ChildWindowFromPointEx(parent, p, CWP_SKIPINVISIBLE);
+    if (child == nullptr || child == parent) return nullptr;
+    MapWindowPoints(parent, child, &p, 1);
+    *inside = p;
+    return child;
+}
+
+Outcome noChild(const Directive& d) {
+    char at[64];
+    std::snprintf(at, sizeof at, "a control at %d,%d", (int)d.args[0].num, (int)d.args[1].num);
+    return fail(at, "none");
+}
+
+// The control's current text, asked of the control itself (its process
+// answers WM_GETTEXT), as UTF-8 for messages.
+std::string controlText(HWND control) {
+    char buf[1024] = "";
+    DWORD_PTR got = 0;
+    SendMessageTimeoutA(control, WM_GETTEXT, sizeof buf, (LPARAM)buf, SMTO_ABORTIFHUNG, 2000, &got);
+    return buf;
+}
+
+}  // namespace
+
+Outcome runCtlClick(Context& c, const Directive& d) {
+    POINT p;
+    HWND child = childAt(c.current, (int)d.args[0].num, (int)d.args[1].num, &p);
+    if (child == nullptr) return noChild(d);
+    postMouseMove(child, p.x, p.y);
+    postButton(child, Button::Left, Press::Down, p.x, p.y);
+    postButton(child, Button::Left, Press::Up, p.x, p.y);
+    return pass();
+}
+
+Outcome runCtlKey(Context& c, const Directive& d) {
+    POINT p;
+    HWND child = childAt(c.current, (int)d.args[0].num, (int)d.args[1].num, &p);
+    if (child == nullptr) return noChild(d);
+    postKey(child, (UINT)d.args[2].num, true);
+    postKey(child, (UINT)d.args[2].num, false);
+    return pass();
+}
+
+// Types the text's bytes as WM_CHAR messages (for ASCII text).
+Outcome runCtlType(Context& c, const Directive& d) {
+    POINT p;
+    HWND child = childAt(c.current, (int)d.args[0].num, (int)d.args[1].num, &p);
+    if (child == nullptr) return noChild(d);
+    for (unsigned char ch : d.args[2].text) postChar(child, ch);
+    return pass();
+}
+
+Outcome runCtlText(Context& c, const Directive& d) {
+    POINT p;
+    std::string expected = d.args[2].text, seen;
+    bool ok = pollFor(c.timeoutMs, [&] {
+        HWND child = childAt(c.current, (int)d.args[0].num, (int)d.args[1].num, &p);
+        if (child == nullptr) return (seen = "no control there", Poll::Wait);
+        seen = controlText(child);
+        return seen == expected ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass() : fail(quoted(expected), quoted(seen));
+}
+
+}  // namespace zd
