@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "core/common.h"
 #include "core/run_parts.h"
@@ -33,6 +34,11 @@ class FileSystem {
   // Writes one byte at offset pos; a position beyond the end extends the
   // file. Failures are not reported.
   virtual void WriteByte(int handle, uint32_t pos, uint8_t byte) = 0;
+  // Reads the whole file from offset 0 into out and leaves the position at
+  // its end; false when it is longer than limit bytes or cannot be read.
+  virtual bool ReadAll(int handle, size_t limit, std::string* out) = 0;
+  // Writes n bytes at the current position and leaves it after them.
+  virtual void WriteBlock(int handle, const char* data, size_t n) = 0;
   // The length in bytes of an existing file, opened for reading while others
   // may read and write it; -1 when it cannot be opened.
   virtual int64_t FileLength(const char* name) = 0;

@@ -16,6 +16,11 @@ const CommandRow kRows[] = {
     {"ReadFile", CmdReadFile, 0, kPhaseRun, true},
     {"WriteFile", CmdWriteFile, 0, kPhaseRun, false},
     {"GetFileLength", CmdGetFileLength, 0, kPhaseRun, true},
+    // Through edit fields.
+    {"ReadFileToEdit", CmdReadFileToEdit, 0, kPhaseRun, false},
+    {"WriteFileFromEdit", CmdWriteFileFromEdit, 0, kPhaseRun, false},
+    {"GetFileName", CmdGetFilePart, 0, kPhaseRun, false},
+    {"GetFilePath", CmdGetFilePart, 1, kPhaseRun, false},
 };
 
 }  // namespace

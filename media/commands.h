@@ -23,4 +23,9 @@ void CmdReadFile(WindowRef window, const char* args, int);
 void CmdWriteFile(WindowRef window, const char* args, int);
 void CmdGetFileLength(WindowRef window, const char* args, int);
 
+// Through edit fields (edit_files.cpp).
+void CmdReadFileToEdit(WindowRef window, const char* args, int);
+void CmdWriteFileFromEdit(WindowRef window, const char* args, int);
+void CmdGetFilePart(WindowRef window, const char* args, int folder);
+
 }  // namespace zep

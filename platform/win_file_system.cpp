@@ -49,6 +49,22 @@ class Win32Files : public FileSystem {
     if (Seek(handle, pos)) ::WriteFile(Handle(handle), &byte, 1, &put, nullptr);
   }
 
+  bool ReadAll(int handle, size_t limit, std::string* out) override {
+    DWORD high = 0;
+    DWORD length = GetFileSize(Handle(handle), &high);
+    if (length == INVALID_FILE_SIZE || high != 0 || length > limit || !Seek(handle, 0)) return false;
+    out->assign(length, '\0');
+    DWORD got = 0;
+    if (length > 0 && !::ReadFile(Handle(handle), &(*out)[0], length, &got, nullptr)) return false;
+    out->resize(got);
+    return true;
+  }
+
+  void WriteBlock(int handle, const char* data, size_t n) override {
+    DWORD put = 0;
+    ::WriteFile(Handle(handle), data, static_cast<DWORD>(n), &put, nullptr);
+  }
+
   int64_t FileLength(const char* name) override {
     HANDLE h = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -32,7 +32,7 @@ class FakeFileSystem : public FileSystem {
     Log(std::string("OpenFile ") + (read ? "read " : "write ") + name);
     if (locked.count(name) || (read && !files.count(name))) return -1;
     if (!read) files[name].clear();
-    open_[next_handle_] = {name, read};
+    open_[next_handle_] = {name, read, 0};
     return next_handle_++;
   }
   void CloseFile(int handle) override {
@@ -55,6 +55,27 @@ class FakeFileSystem : public FileSystem {
     std::string& bytes = files[it->second.name];
     if (bytes.size() <= pos) bytes.resize(pos + 1, '\0');
     bytes[pos] = static_cast<char>(byte);
+    it->second.pos = pos + 1;
+  }
+  // The position of each handle, for the block reads and writes.
+  bool ReadAll(int handle, size_t limit, std::string* out) override {
+    Log("ReadAll " + std::to_string(handle));
+    auto it = open_.find(handle);
+    if (it == open_.end() || !it->second.read) return false;
+    const std::string& bytes = files[it->second.name];
+    if (bytes.size() > limit) return false;
+    *out = bytes;
+    it->second.pos = bytes.size();
+    return true;
+  }
+  void WriteBlock(int handle, const char* data, size_t n) override {
+    Log("WriteBlock " + std::to_string(handle) + " " + std::string(data, n));
+    auto it = open_.find(handle);
+    if (it == open_.end() || it->second.read) return;
+    std::string& bytes = files[it->second.name];
+    if (bytes.size() < it->second.pos + n) bytes.resize(it->second.pos + n, '\0');
+    bytes.replace(it->second.pos, n, data, n);
+    it->second.pos += n;
   }
   int64_t FileLength(const char* name) override {
     Log(std::string("FileLength ") + name);
@@ -89,6 +110,7 @@ class FakeFileSystem : public FileSystem {
   struct OpenRecord {
     std::string name;
     bool read;
+    size_t pos = 0;
   };
   void Log(const std::string& call) { calls_.push_back(call); }
 

@@ -12,6 +12,7 @@ struct Context {
     std::string scriptDir;       // full Windows path of the script's folder
     PROCESS_INFORMATION proc{};  // the started program
     HWND current = nullptr;      // the window chosen by the last "window"
+    HWND dialog = nullptr;       // the file dialog found by the last "dialog"
     DWORD timeoutMs = 10000;
 };
 

@@ -15,6 +15,9 @@ const DirectiveDef kDirectives[] = {
     {"box", "ss", Needs::Nothing, runBox},
     {"box!", "ss", Needs::Nothing, runBoxExclamation},
     {"nobox", "i", Needs::Nothing, runNoBox},
+    {"dialog", "s", Needs::Nothing, runDialog},
+    {"dialogcancel", "", Needs::Nothing, runDialogCancel},
+    {"dialogfile", "s", Needs::Nothing, runDialogFile},
     {"close", "", Needs::LiveWindow, runClose},
     {"resize", "ii", Needs::LiveWindow, runResize},
     {"moveto", "ii", Needs::LiveWindow, runMoveTo},
@@ -52,6 +55,7 @@ const DirectiveDef kDirectives[] = {
     {"running", "", Needs::Nothing, runRunning},
     {"file", "ps", Needs::Nothing, runFile},
     {"nofile", "p", Needs::Nothing, runNoFile},
+    {"delete", "p", Needs::Nothing, runDelete},
 };
 
 }  // namespace

@@ -44,6 +44,11 @@ Outcome runCtlKey(Context&, const Directive&);
 Outcome runCtlType(Context&, const Directive&);
 Outcome runCtlText(Context&, const Directive&);
 
+// handlers_dialogs.cpp
+Outcome runDialog(Context&, const Directive&);
+Outcome runDialogCancel(Context&, const Directive&);
+Outcome runDialogFile(Context&, const Directive&);
+
 // handlers_pixels.cpp
 Outcome runPixel(Context&, const Directive&);
 Outcome runNotPixel(Context&, const Directive&);
@@ -57,5 +62,6 @@ Outcome runExit(Context&, const Directive&);
 Outcome runRunning(Context&, const Directive&);
 Outcome runFile(Context&, const Directive&);
 Outcome runNoFile(Context&, const Directive&);
+Outcome runDelete(Context&, const Directive&);
 
 }  // namespace zd

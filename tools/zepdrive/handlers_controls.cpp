@@ -6,6 +6,7 @@
 #include "handlers.h"
 #include "input.h"
 #include "text.h"
+#include "winfind.h"
 
 namespace zd {
 namespace {
@@ -25,15 +26,6 @@ Outcome noChild(const Directive& d) {
     char at[64];
     std::snprintf(at, sizeof at, "a control at %d,%d", (int)d.args[0].num, (int)d.args[1].num);
     return fail(at, "none");
-}
-
-// The control's current text, asked of the control itself (its process
-// answers WM_GETTEXT), as UTF-8 for messages.
-std::string controlText(HWND control) {
-    char buf[1024] = "";
-    DWORD_PTR got = 0;
-    SendMessageTimeoutA(control, WM_GETTEXT, sizeof buf, (LPARAM)buf, SMTO_ABORTIFHUNG, 2000, &got);
-    return buf;
 }
 
 }  // namespace

@@ -68,3 +68,14 @@ Outcome runNoFile(Context& c, const Directive& d) {
 }
 
 }  // namespace zd
+
+namespace zd {
+
+// Removes a file left by an earlier run, so that a test starts clean.
+Outcome runDelete(Context& c, const Directive& d) {
+    std::string path = scriptRelative(c, d.args[0].text);
+    if (DeleteFileA(path.c_str()) || !exists(path)) return pass();
+    return fail("no file " + path, "it cannot be deleted");
+}
+
+}  // namespace zd
