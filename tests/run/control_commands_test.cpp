@@ -87,6 +87,10 @@ const CommandRow kRows[] = {
     {"SetEditText(\"ID_e\",\"abc\");AllClearEdit(\"ID_e\");", 0, NAN, ""},
     {"SetEditText(\"ID_e\",\"abc\");SetEditCursol(\"ID_e\",0,1);CutEdit(\"ID_e\");", 0, NAN, "bc"},
     {"SetEditText(\"ID_e\",\"abc\");UndoEdit(\"ID_e\");", 0, NAN, ""},
+    {"SetEditText(\"ID_e\",\"abcd\");SetEditCursol(\"ID_e\",1,2);ClearEdit(\"ID_e\");", 0, NAN,
+     "acd"},
+    {"SetEditText(\"ID_e\",\"abc\");AllSelectEdit(\"ID_e\");v=GetEditCursolEnd(\"ID_e\");"
+     "SetEditText(\"ID_e\",\"x\");", 0, 3, "x"},
     {"ClipEdit(\"ID_b\");CutEdit(\"ID_s\");v=1;", 0, 1, nullptr},
     {"ClipEdit(\"ID_none\");", kErrNoControl, NAN, nullptr},
     // Lists and combo boxes.
@@ -118,7 +122,7 @@ const CommandRow kRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Rows, ControlCommands, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<CommandRow>& info) {
-                           return RowName(info.param.body);
+                           return std::to_string(info.index) + "_" + RowName(info.param.body);
                          });
 
 TEST_F(ControlCommands, ButtonTextGoesToTheLabelOrTheHint) {

@@ -60,7 +60,7 @@ const EditFileRow kRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Rows, EditFiles, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<EditFileRow>& info) {
-                           return RowName(info.param.body);
+                           return std::to_string(info.index) + "_" + RowName(info.param.body);
                          });
 
 }  // namespace
