@@ -20,6 +20,13 @@ enum class FileMode : uint8_t {
 
 enum class FileDialog : uint8_t { kOpen, kSave };
 
+// What reading a whole file by name gave.
+enum class WholeFile : uint8_t {
+  kRead,        // the bytes are in out
+  kCannotOpen,  // missing, locked, or its size unknown
+  kCannotRead,  // longer than the limit, or the read fell short
+};
+
 // The platform's file calls: the data file's, measuring a file by name and
 // the common file dialogs. Handles are small non-negative numbers or -1.
 class FileSystem {
@@ -42,10 +49,17 @@ class FileSystem {
   // The length in bytes of an existing file, opened for reading while others
   // may read and write it; -1 when it cannot be opened.
   virtual int64_t FileLength(const char* name) = 0;
+  // Reads the whole existing file, opened unshared, with one read.
+  virtual WholeFile ReadWholeFile(const char* name, size_t limit, std::string* out) = 0;
+  // Writes n bytes as the whole file: into a temporary file beside it, which
+  // replaces the named file only when every byte was written. False, and the
+  // named file untouched, on any failure.
+  virtual bool ReplaceWholeFile(const char* name, const char* data, size_t n) = 0;
   // Shows the common open or save dialog owned by `owner`, with the title and
   // the filter list (pairs of NUL-terminated description and pattern, ending
-  // with an empty string). Puts the chosen path in out (cap bytes) and gives
-  // true, or gives false when the user cancelled.
+  // with an empty string). out (cap bytes) holds the name the dialog starts
+  // with, empty for none. Puts the chosen path in out and gives true, or
+  // gives false when the user cancelled.
   virtual bool ChooseFile(WindowRef owner, FileDialog dialog, const char* title,
                           const char* filters, char* out, size_t cap) = 0;
 };

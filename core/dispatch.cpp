@@ -120,10 +120,23 @@ int DispatchStatement(WindowRef window, int pos) {
   return kStmtDone;
 }
 
-int ExecCreateStatement(int pos) {
+namespace {
+
+// The row of name in a pre-pass's own list.
+const CommandRow* FindIn(const CommandList& list, const char* name) {
+  for (int i = 0; i < list.count; ++i) {
+    if (std::strcmp(list.rows[i].name, name) == 0) return &list.rows[i];
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int ExecCreateStatement(int pos, const CommandList* only) {
   char statement[kMaxStatement + 1], name[kMaxStatement + 1], args[kMaxStatement + 1];
   if (!SplitStatement(pos, statement, name, args)) return kStmtDone;
-  if (const CommandRow* row = FindCommand(name, kPhaseCreate)) {
+  const CommandRow* row = only ? FindIn(*only, name) : FindCommand(name, kPhaseCreate);
+  if (row != nullptr) {
     row->handler(nullptr, args, row->extra);
     return kStmtDone;
   }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 
+#include "core/command_table.h"
 #include "core/common.h"
 
 namespace zep {
@@ -23,7 +24,8 @@ bool StatementArgs(const char* statement, char* out);
 
 // Runs the statement at pos in the run phase.
 int DispatchStatement(WindowRef window, int pos);
-// Runs the statement at pos in the CREATE pre-pass (no window).
-int ExecCreateStatement(int pos);
+// Runs the statement at pos in a CREATE pre-pass (no window), with the
+// commands of `only` when given, else the installed CREATE commands.
+int ExecCreateStatement(int pos, const CommandList* only = nullptr);
 
 }  // namespace zep

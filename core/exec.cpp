@@ -209,15 +209,14 @@ struct BlockFrame {
   int repeat;      // passes still to run, the current one included
 };
 
-using StatementRunner = int (*)(WindowRef window, int pos);
-
-int RunCreateStatement(WindowRef, int pos) { return ExecCreateStatement(pos); }
 
 // The block walker shared by ExecBlock and the CREATE pre-pass.
 class BlockWalker {
  public:
-  BlockWalker(WindowRef window, StatementRunner run, bool create_pass)
-      : window_(window), run_(run), create_pass_(create_pass) {}
+  // A run-phase walk, or (create_pass) a pre-pass whose commands are looked
+  // up in `only` when given, else among the installed CREATE commands.
+  BlockWalker(WindowRef window, bool create_pass, const CommandList* only = nullptr)
+      : window_(window), create_pass_(create_pass), only_(only) {}
 
   int Walk(int open_pos) {
     BlockFrame& top = frames_[0];
@@ -234,7 +233,7 @@ class BlockWalker {
         if (level_ < 0) return pos_;
         continue;
       }
-      int kind = run_(window_, pos_);
+      int kind = create_pass_ ? ExecCreateStatement(pos_, only_) : DispatchStatement(window_, pos_);
       if (error_code != 0) return pos_;
       if (!Step(kind)) return pos_;
     }
@@ -351,8 +350,8 @@ class BlockWalker {
   }
 
   WindowRef window_;
-  StatementRunner run_;
   bool create_pass_;
+  const CommandList* only_;
   BlockFrame frames_[kMaxLevels];
   int call_levels_[kMaxLevels + 1] = {};
   int call_depth_ = 0;
@@ -363,12 +362,12 @@ class BlockWalker {
 }  // namespace
 
 int ExecBlock(WindowRef window, int open_pos) {
-  BlockWalker walker(window, DispatchStatement, false);
+  BlockWalker walker(window, false);
   return walker.Walk(open_pos);
 }
 
-int RunCreatePass(int open_pos) {
-  BlockWalker walker(nullptr, RunCreateStatement, true);
+int RunCreatePass(int open_pos, const CommandList* only) {
+  BlockWalker walker(nullptr, true, only);
   return walker.Walk(open_pos);
 }
 

@@ -2,6 +2,7 @@
 // and RunSection, the way every event runs script code.
 #pragma once
 
+#include "core/command_table.h"
 #include "core/common.h"
 
 namespace zep {
@@ -13,8 +14,10 @@ void RunSection(WindowRef window, const char* name);
 // stopped, or where the failing statement starts.
 int ExecBlock(WindowRef window, int open_pos);
 
-// Walks the CREATE block with the pre-pass dispatcher.
-int RunCreatePass(int open_pos);
+// Walks a CREATE block with the pre-pass dispatcher. Its commands are the
+// installed CREATE commands, or only those of `only` when given (a dialog's
+// set-up section knows fewer).
+int RunCreatePass(int open_pos, const CommandList* only = nullptr);
 
 // Text stepping over the program text; each sets code 2 when the text ends
 // inside a literal or before what it looks for.

@@ -25,7 +25,6 @@ struct RunSettings {
   uint8_t topmost = 0;
   int32_t h_range = 0, v_range = 0;
   int32_t scroll_h = 0, scroll_v = 0;
-  int32_t menu_count = 0;         // top-level menu titles recorded by Menu
 };
 
 extern RunSettings settings;

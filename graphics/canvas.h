@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/common.h"
+#include "graphics/bmp_format.h"
 #include "graphics/palette.h"
 
 namespace zep {
@@ -73,6 +74,9 @@ struct FontSpec {
   char face[32];
 };
 
+// A picture decoded by the platform's picture decoder; nullptr = none.
+using DecodedPicture = void*;
+
 // The colour value a pixel read gives for a point outside the surface.
 constexpr uint32_t kInvalidColour = 0xFFFFFFFFu;
 
@@ -116,6 +120,32 @@ class Canvas {
   // the first cell: transparent background, text colour, font of this call.
   virtual void WriteText(Surface target, int32_t x, int32_t y, const char* text, size_t length,
                          const FontSpec& font, Rgb colour) = 0;
+
+  // The kept picture of the BMP commands. KeepBitmap converts a checked
+  // bitmap into a picture in the display's format, with a logical palette
+  // made from its colour table when it has one, through a screen context in
+  // which that palette is realised; they replace the kept ones. False, and
+  // the kept ones unchanged, when the conversion fails.
+  virtual bool KeepBitmap(const BmpImage& image) = 0;
+  // Copies the whole kept picture to (x, y) of target through its palette.
+  virtual void DrawKeptBitmap(Surface target, int32_t x, int32_t y) = 0;
+  // Destroys the kept picture and palette, if any.
+  virtual void ForgetKeptBitmap() = 0;
+  // Copies the rectangle of source into a picture of the screen's depth and
+  // gives its colour table and rows bottom-up, read through the kept palette
+  // (the default one when none is kept). False when the platform fails.
+  virtual bool CaptureBitmap(Surface source, const Area& area, DibPixels* out) = 0;
+
+  // Decodes a whole picture file (bitmap, JPEG, GIF, icon) held in memory;
+  // gives its size in hundredths of a millimetre, or nullptr when the
+  // decoder does not understand it.
+  virtual DecodedPicture DecodePicture(const uint8_t* bytes, size_t n, int32_t* himetric_w,
+                                       int32_t* himetric_h) = 0;
+  // Dots per inch of target, across and down.
+  virtual void Resolution(Surface target, int32_t* dpi_x, int32_t* dpi_y) = 0;
+  // Draws the whole picture upright into the rectangle `to` of target.
+  virtual void RenderPicture(Surface target, DecodedPicture picture, const Area& to) = 0;
+  virtual void ReleasePicture(DecodedPicture picture) = 0;
 };
 
 // The canvas in use. Set once at start-up (or by a test).

@@ -27,6 +27,12 @@ const CommandRow kRows[] = {
     {"CopyBMP", CmdCopyBMP, 0, kPhaseRun, false},
     {"ClipBMP", CmdClipBMP, 0, kPhaseRun, false},
     {"ShiftBMPColor", CmdShiftBMPColor, 0, kPhaseRun, false},
+    // Picture files.
+    {"LoadBMP", CmdLoadBMP, 0, kPhaseRun, false},
+    {"LoadBMPDlg", CmdLoadBMPDlg, 0, kPhaseRun, true},
+    {"LoadGrpFile", CmdLoadGrpFile, 0, kPhaseRun, false},
+    {"SaveBMP", CmdSaveBMP, 0, kPhaseRun, false},
+    {"SaveBMPDlg", CmdSaveBMPDlg, 0, kPhaseRun, true},
     // Text output.
     {"Print", CmdPrint, 0, kPhaseRun, false},
     {"PrintCode", CmdPrintCode, 0, kPhaseRun, false},

@@ -31,6 +31,13 @@ void CmdCopyBMP(WindowRef window, const char* args, int);
 void CmdShiftBMPColor(WindowRef window, const char* args, int);
 void CmdClipBMP(WindowRef window, const char* args, int);
 
+// Picture files.
+void CmdLoadBMP(WindowRef window, const char* args, int);
+void CmdLoadBMPDlg(WindowRef window, const char* args, int);
+void CmdSaveBMP(WindowRef window, const char* args, int);
+void CmdSaveBMPDlg(WindowRef window, const char* args, int);
+void CmdLoadGrpFile(WindowRef window, const char* args, int);
+
 // Text output.
 void CmdSetFont(WindowRef window, const char* args, int);
 void CmdPrint(WindowRef window, const char* args, int);

@@ -19,9 +19,11 @@ void OpenBackScreen(WindowRef window) {
   }
 }
 
-// At a failed load no back screen was made; at the window's end it goes.
+// At a failed load no back screen was made; at the window's end it goes,
+// and so does the picture a LoadBMP kept.
 void FreeBackScreen(WindowRef window) {
   if (window != nullptr && graphics.back_screen_exists) canvas->DestroyBackScreen();
+  if (window != nullptr) canvas->ForgetKeptBitmap();
 }
 
 }  // namespace

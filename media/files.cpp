@@ -72,7 +72,7 @@ void SetDialogResult(int32_t value) {
 // Shows the dialog and makes the chosen path the current file name. Gives
 // false, with the result 0, when the user cancelled.
 bool ChooseFileName(WindowRef window, int way, const char* title, const char* filters) {
-  char path[kMaxPath];
+  char path[kMaxPath] = "";
   if (!file_system->ChooseFile(window, DialogOf(way), title, filters, path, sizeof path)) {
     SetDialogResult(0);
     return false;

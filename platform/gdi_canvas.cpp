@@ -1,8 +1,11 @@
 #include "platform/gdi_canvas.h"
 
 #include <windows.h>
+#include <ole2.h>
+#include <olectl.h>
 
 #include <cstring>
+#include <vector>
 
 namespace zep {
 
@@ -52,6 +55,43 @@ struct Picture32 {
     if (bitmap != nullptr) DeleteObject(bitmap);
     if (dc != nullptr) DeleteDC(dc);
   }
+};
+
+// The picture interface the decoder is asked for.
+const GUID kIPicture = {0x7BF80980, 0xBF32, 0x101A,
+                        {0x8B, 0xBB, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
+
+// A logical palette of the colour table's entries (blue, green, red, unused).
+HPALETTE PaletteOf(const uint8_t* table, uint32_t colours) {
+  std::vector<uint8_t> memory(sizeof(LOGPALETTE) + colours * sizeof(PALETTEENTRY));
+  LOGPALETTE* palette = reinterpret_cast<LOGPALETTE*>(memory.data());
+  palette->palVersion = 0x300;
+  palette->palNumEntries = static_cast<WORD>(colours);
+  for (uint32_t i = 0; i < colours; ++i) {
+    palette->palPalEntry[i] = {table[4 * i + 2], table[4 * i + 1], table[4 * i], 0};
+  }
+  return CreatePalette(palette);
+}
+
+// A context with a palette selected and realised, given back on destruction.
+struct PaletteSelection {
+  HDC dc;
+  HPALETTE previous = nullptr;
+  PaletteSelection(HDC on, HPALETTE palette) : dc(on) {
+    if (palette == nullptr) return;
+    previous = SelectPalette(dc, palette, FALSE);
+    RealizePalette(dc);
+  }
+  ~PaletteSelection() {
+    if (previous != nullptr) SelectPalette(dc, previous, FALSE);
+  }
+};
+
+// Room for a 40-byte info header and a colour table of 256 entries (or the
+// three colour masks a driver may add).
+struct DibInfo {
+  BITMAPINFOHEADER header;
+  RGBQUAD colours[256];
 };
 
 class GdiCanvasImpl : public Canvas {
@@ -196,7 +236,173 @@ class GdiCanvasImpl : public Canvas {
     DeleteObject(font);
   }
 
+  // The checked image is handed over with a fresh 40-byte header built from
+  // its checked fields, so that nothing else of the file's header reaches
+  // the conversion.
+  bool KeepBitmap(const BmpImage& image) override {
+    DibInfo info;
+    std::memset(&info, 0, sizeof info);
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = image.width;
+    info.header.biHeight = image.height;
+    info.header.biPlanes = 1;
+    info.header.biBitCount = image.bit_count;
+    info.header.biCompression = BI_RGB;
+    info.header.biSizeImage = image.image_size;
+    info.header.biClrUsed = image.colours;
+    std::memcpy(info.colours, image.colour_table, size_t{image.colours} * 4);
+    HPALETTE palette = image.colours > 0 ? PaletteOf(image.colour_table, image.colours) : nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap;
+    {
+      PaletteSelection selection(screen, palette);
+      bitmap = CreateDIBitmap(screen, &info.header, CBM_INIT, image.pixels,
+                              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    }
+    ReleaseDC(nullptr, screen);
+    if (bitmap == nullptr) {
+      if (palette != nullptr) DeleteObject(palette);
+      return false;
+    }
+    ForgetKeptBitmap();
+    kept_ = bitmap;
+    kept_palette_ = palette;
+    kept_width_ = image.width;
+    kept_height_ = image.height < 0 ? -image.height : image.height;
+    return true;
+  }
+
+  void DrawKeptBitmap(Surface target, int32_t x, int32_t y) override {
+    if (target == nullptr || kept_ == nullptr) return;
+    HDC dc = Dc(target);
+    PaletteSelection selection(dc, kept_palette_);
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(memory, kept_);
+    BitBlt(dc, x, y, kept_width_, kept_height_, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+  }
+
+  void ForgetKeptBitmap() override {
+    if (kept_ != nullptr) DeleteObject(kept_);
+    if (kept_palette_ != nullptr) DeleteObject(kept_palette_);
+    kept_ = nullptr;
+    kept_palette_ = nullptr;
+  }
+
+  bool CaptureBitmap(Surface source, const Area& area, DibPixels* out) override {
+    if (source == nullptr) return false;
+    HDC src = Dc(source);
+    HBITMAP bitmap = CreateCompatibleBitmap(src, area.w, area.h);
+    if (bitmap == nullptr) return false;
+    HDC memory = CreateCompatibleDC(src);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, area.w, area.h, src, area.x, area.y, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    bool ok = ReadDib(bitmap, out);
+    DeleteObject(bitmap);
+    return ok;
+  }
+
+  DecodedPicture DecodePicture(const uint8_t* bytes, size_t n, int32_t* himetric_w,
+                               int32_t* himetric_h) override {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
+    if (block == nullptr) return nullptr;
+    void* place = GlobalLock(block);
+    if (place == nullptr) {
+      GlobalFree(block);
+      return nullptr;
+    }
+    std::memcpy(place, bytes, n);
+    GlobalUnlock(block);
+    IStream* stream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(block, TRUE, &stream))) {
+      GlobalFree(block);
+      return nullptr;
+    }
+    IPicture* picture = nullptr;
+    HRESULT decoded = OleLoadPicture(stream, static_cast<LONG>(n), FALSE, kIPicture,
+                                     reinterpret_cast<void**>(&picture));
+    stream->Release();
+    if (FAILED(decoded) || picture == nullptr) return nullptr;
+    OLE_XSIZE_HIMETRIC w = 0;
+    OLE_YSIZE_HIMETRIC h = 0;
+    picture->get_Width(&w);
+    picture->get_Height(&h);
+    *himetric_w = w;
+    *himetric_h = h;
+    return picture;
+  }
+
+  void Resolution(Surface target, int32_t* dpi_x, int32_t* dpi_y) override {
+    HDC dc = target != nullptr ? Dc(target) : GetDC(nullptr);
+    *dpi_x = GetDeviceCaps(dc, LOGPIXELSX);
+    *dpi_y = GetDeviceCaps(dc, LOGPIXELSY);
+    if (target == nullptr) ReleaseDC(nullptr, dc);
+  }
+
+  // The source rectangle is in HIMETRIC with its origin at the bottom edge
+  // and a negative height, which draws the picture upright.
+  void RenderPicture(Surface target, DecodedPicture picture, const Area& to) override {
+    if (target == nullptr) return;
+    IPicture* p = static_cast<IPicture*>(picture);
+    OLE_XSIZE_HIMETRIC w = 0;
+    OLE_YSIZE_HIMETRIC h = 0;
+    p->get_Width(&w);
+    p->get_Height(&h);
+    p->Render(Dc(target), to.x, to.y, to.w, to.h, 0, h, w, -h, nullptr);
+  }
+
+  void ReleasePicture(DecodedPicture picture) override {
+    static_cast<IPicture*>(picture)->Release();
+  }
+
  private:
+  // The picture's colour table and rows bottom-up in its own depth, read
+  // through the kept palette: first the table and image size, then the rows.
+  // Plain rows are asked for both times, as a driver may answer the first
+  // call with colour masks.
+  bool ReadDib(HBITMAP bitmap, DibPixels* out) {
+    BITMAP shape;
+    if (GetObject(bitmap, sizeof shape, &shape) == 0) return false;
+    DibInfo info;
+    std::memset(&info, 0, sizeof info);
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = shape.bmWidth;
+    info.header.biHeight = shape.bmHeight;
+    info.header.biPlanes = 1;
+    info.header.biBitCount = static_cast<WORD>(shape.bmPlanes * shape.bmBitsPixel);
+    info.header.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    HPALETTE palette = kept_palette_ != nullptr
+                           ? kept_palette_
+                           : static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
+    bool ok;
+    {
+      PaletteSelection selection(screen, palette);
+      BITMAPINFO* bi = reinterpret_cast<BITMAPINFO*>(&info);
+      ok = GetDIBits(screen, bitmap, 0, shape.bmHeight, nullptr, bi, DIB_RGB_COLORS) != 0;
+      if (ok) {
+        info.header.biCompression = BI_RGB;
+        out->width = shape.bmWidth;
+        out->height = shape.bmHeight;
+        out->bit_count = info.header.biBitCount;
+        out->image_size = info.header.biSizeImage;
+        out->pixels.assign(DibStride(shape.bmWidth, out->bit_count) * shape.bmHeight, '\0');
+        ok = GetDIBits(screen, bitmap, 0, shape.bmHeight, &out->pixels[0], bi, DIB_RGB_COLORS) ==
+             shape.bmHeight;
+        uint32_t colours = out->bit_count <= 8 ? uint32_t{1} << out->bit_count : 0;
+        out->colour_table.assign(reinterpret_cast<const char*>(info.colours), colours * 4);
+      }
+    }
+    ReleaseDC(nullptr, screen);
+    return ok;
+  }
+
+  HBITMAP kept_ = nullptr;
+  HPALETTE kept_palette_ = nullptr;
+  int32_t kept_width_ = 0, kept_height_ = 0;
   HDC back_dc_ = nullptr;
   HBITMAP back_bitmap_ = nullptr;
   HGDIOBJ back_previous_ = nullptr;

@@ -7,6 +7,7 @@
 #include <commdlg.h>
 
 #include <cstdint>
+#include <string>
 
 namespace zep {
 
@@ -74,10 +75,45 @@ class Win32Files : public FileSystem {
     return length;
   }
 
+  WholeFile ReadWholeFile(const char* name, size_t limit, std::string* out) override {
+    HANDLE h = CreateFileA(name, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+    if (h == INVALID_HANDLE_VALUE) return WholeFile::kCannotOpen;
+    DWORD high = 0;
+    DWORD length = GetFileSize(h, &high);
+    if (length == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
+      CloseHandle(h);
+      return WholeFile::kCannotOpen;
+    }
+    bool fits = high == 0 && length <= limit;
+    DWORD got = 0;
+    if (fits) {
+      out->assign(length, '\0');
+      fits = length == 0 || (::ReadFile(h, &(*out)[0], length, &got, nullptr) && got == length);
+    }
+    CloseHandle(h);
+    return fits ? WholeFile::kRead : WholeFile::kCannotRead;
+  }
+
+  // The temporary file is the name with "~" appended, in the same folder, so
+  // that the final move stays on one volume.
+  bool ReplaceWholeFile(const char* name, const char* data, size_t n) override {
+    std::string temporary = std::string(name) + "~";
+    HANDLE h = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD put = 0;
+    bool written =
+        n == 0 || (::WriteFile(h, data, static_cast<DWORD>(n), &put, nullptr) && put == n);
+    written = CloseHandle(h) && written;
+    if (written && MoveFileExA(temporary.c_str(), name, MOVEFILE_REPLACE_EXISTING)) return true;
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+
   bool ChooseFile(WindowRef owner, FileDialog dialog, const char* title, const char* filters,
                   char* out, size_t cap) override {
     char name_only[MAX_PATH] = "";
-    out[0] = '\0';
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = static_cast<HWND>(owner);

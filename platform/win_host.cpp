@@ -6,7 +6,9 @@
 
 #include "platform/gdi_canvas.h"
 #include "platform/win_controls.h"
+#include "runtime/dialog_window_win32.h"
 #include "platform/win_file_system.h"
+#include "platform/win_menus.h"
 
 namespace zep {
 
@@ -98,9 +100,11 @@ void InstallWin32Platform() {
   static Win32WindowSystem the_window_system;
   host = &the_host;
   window_system = &the_window_system;
+  menu_system = Win32Menus();
   file_system = Win32FileSystem();
   canvas = GdiCanvas();
   control_system = Win32Controls();
+  dialog_system = Win32Dialogs();
 }
 
 }  // namespace zep

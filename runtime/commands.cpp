@@ -1,5 +1,7 @@
 #include "runtime/commands.h"
 
+#include "runtime/dialog.h"
+#include "runtime/message_box.h"
 #include "runtime/settings.h"
 
 namespace zep {
@@ -19,6 +21,9 @@ const CommandRow kRows[] = {
     {"SetWinSize", CmdSetWinSizeRun, 0, kPhaseRun, false},
     {"SetWinPos", CmdSetWinPosRun, 0, kPhaseRun, false},
     {"SetCaption", CmdSetCaptionRun, 0, kPhaseRun, false},
+    // The script's dialog box and message box.
+    {"DlgBox", CmdDlgBox, 0, kPhaseRun, false},
+    {"MessBox", CmdMessBox, 0, kPhaseRun, true},
 };
 
 }  // namespace

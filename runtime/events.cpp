@@ -5,29 +5,69 @@
 #include "core/exec.h"
 #include "core/run_parts.h"
 #include "core/run_settings.h"
+#include "runtime/menus.h"
 #include "runtime/start.h"
 
 namespace zep {
 
+namespace {
+
+// Attaching the menu bar during the opening steps makes the platform report
+// a new size (and place) before INIT has run. Those reports are kept here and
+// taken after INIT without running SIZE or MOVE: INIT still comes first and
+// sees the creation values, and the platform's reports after the opening run
+// the sections, with a menu bar as without.
+struct OpeningReport {
+  bool seen = false;
+  int32_t a = 0, b = 0;
+};
+bool opening = false;
+OpeningReport opening_size, opening_move;
+
+void TakeOpeningPlace() {
+  if (opening_size.seen) settings.win_x = opening_size.a, settings.win_y = opening_size.b;
+  if (opening_move.seen) settings.win_l = opening_move.a, settings.win_t = opening_move.b;
+  opening_size = opening_move = OpeningReport{};
+}
+
+}  // namespace
+
+WindowRef run_window = nullptr;
+
 void OnRunCreate(WindowRef window) {
+  run_window = window;
   window_ready = 0;
+  opening = true;
   OpenRunParts(window);
+  opening = false;
   window_ready = 1;
   RunSection(window, "INIT");
+  TakeOpeningPlace();
 }
 
 void OnRunDestroy(WindowRef window) {
   FreeRunParts(window);
+  run_window = nullptr;
   if (direct_run) window_system->PostQuit(0);
 }
 
 void OnRunMove(WindowRef window, int32_t left, int32_t top) {
+  if (opening) {
+    opening_move = {true, left, top};
+    return;
+  }
+  opening_move.seen = false;
   settings.win_l = left;
   settings.win_t = top;
   RunSection(window, "MOVE");
 }
 
 void OnRunSize(WindowRef window, int32_t width, int32_t height) {
+  if (opening) {
+    opening_size = {true, width, height};
+    return;
+  }
+  opening_size.seen = false;
   settings.win_x = width;
   settings.win_y = height;
   RunSection(window, "SIZE");
@@ -62,7 +102,11 @@ void OnRunSetFocus(WindowRef window) {
 
 void OnRunCommand(WindowRef window, int id, int code) {
   if (error_code != 0 || window_ready == 0) return;
-  if (id >= kControlIdBase) OnControlCommand(window, id, code);
+  if (id >= kControlIdBase) {
+    OnControlCommand(window, id, code);
+  } else {
+    OnMenuCommand(window, id);
+  }
 }
 
 void OnRunControlScroll(WindowRef window, WindowRef control, ScrollStep request, int pos) {

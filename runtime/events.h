@@ -13,6 +13,9 @@
 
 namespace zep {
 
+// The run window, from its opening steps to its end; nullptr otherwise.
+extern WindowRef run_window;
+
 void OnRunCreate(WindowRef window);    // opening steps, then INIT
 void OnRunDestroy(WindowRef window);   // closing steps
 // The new position of the client area, and the new client size, as the

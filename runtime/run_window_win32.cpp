@@ -11,18 +11,6 @@ namespace {
 
 bool run_class_registered = false;
 
-// The stock brush for a SetWinColor number.
-HBRUSH BackgroundBrush(int colour) {
-  switch (colour) {
-    case -1: return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    case 0: return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    case 14: return static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-    case 15: return static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    case 16: return reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    default: return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  }
-}
-
 WindowRef Ref(HWND hwnd) { return static_cast<WindowRef>(hwnd); }
 
 BOOL OnCreate(HWND hwnd, LPCREATESTRUCT) {
@@ -61,21 +49,13 @@ void OnKeyUp(HWND hwnd, WPARAM key) { OnRunKey(Ref(hwnd), false, static_cast<uin
 void OnChar(HWND hwnd, WPARAM code) { OnRunChar(Ref(hwnd), static_cast<uint32_t>(code)); }
 void OnTimer(HWND hwnd, UINT) { OnRunTimer(Ref(hwnd)); }
 
-ScrollStep StepOf(UINT code) {
-  switch (code) {
-    case SB_LINEUP: return ScrollStep::kLineBack;
-    case SB_LINEDOWN: return ScrollStep::kLineForward;
-    case SB_THUMBPOSITION: return ScrollStep::kThumb;
-    default: return ScrollStep::kOther;
-  }
-}
 
 // The window's own scroll bars send no handle; a scroll-bar control sends its own.
 void OnScroll(HWND hwnd, HWND control, UINT code, int pos, ScrollBar bar) {
   if (control == nullptr) {
-    OnRunScroll(Ref(hwnd), bar, StepOf(code), pos);
+    OnRunScroll(Ref(hwnd), bar, ScrollStepOf(code), pos);
   } else {
-    OnRunControlScroll(Ref(hwnd), Ref(control), StepOf(code), pos);
+    OnRunControlScroll(Ref(hwnd), Ref(control), ScrollStepOf(code), pos);
   }
 }
 void OnHScroll(HWND hwnd, HWND control, UINT code, int pos) {
@@ -129,6 +109,26 @@ LRESULT CALLBACK RunWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }
 
 }  // namespace
+
+HBRUSH BackgroundBrush(int colour) {
+  switch (colour) {
+    case -1: return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    case 0: return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    case 14: return static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    case 15: return static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    case 16: return reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    default: return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  }
+}
+
+ScrollStep ScrollStepOf(UINT code) {
+  switch (code) {
+    case SB_LINEUP: return ScrollStep::kLineBack;
+    case SB_LINEDOWN: return ScrollStep::kLineForward;
+    case SB_THUMBPOSITION: return ScrollStep::kThumb;
+    default: return ScrollStep::kOther;
+  }
+}
 
 bool RegisterRunClass(HINSTANCE instance) {
   if (run_class_registered) UnregisterClassA("RUN", instance);

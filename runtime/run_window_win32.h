@@ -3,7 +3,15 @@
 
 #include <windows.h>
 
+#include "controls/routing.h"
+
 namespace zep {
+
+// The stock brush for a SetWinColor number.
+HBRUSH BackgroundBrush(int colour);
+
+// What a scroll-bar code asks for.
+ScrollStep ScrollStepOf(UINT code);
 
 // Registers the RUN class with this run's background (again for every run,
 // so that SetWinColor takes effect).

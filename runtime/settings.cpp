@@ -3,6 +3,8 @@
 #include "core/args.h"
 #include "core/errors.h"
 #include "core/run_settings.h"
+#include "runtime/dialog.h"
+#include "runtime/menus.h"
 #include "runtime/window_system.h"
 
 namespace zep {
@@ -23,7 +25,7 @@ void ResetRunSettings() {
 }
 
 void CorrectWindowSize() {
-  if (settings.menu_count != 0) {
+  if (menu_tables.menu_count != 0) {
     settings.win_y += SysMetric(Metric::kCyMenu) + SysMetric(Metric::kCyBorder);
   }
   int t = settings.style_type;
@@ -124,7 +126,10 @@ void CmdSetWinSizeRun(WindowRef window, const char* args, int) {
   if (!GetAllIntArgs(window, args, 2, a)) return;
   int32_t w, h;
   OuterSize(a[0], a[1], &w, &h);
-  if (settings.menu_count != 0) {
+  // From a dialog's section it sizes the dialog, which has a caption and no
+  // menu bar whatever the run window has.
+  if (window != nullptr && window == dialog_window) return window_system->ResizeWindow(window, w, h);
+  if (menu_tables.menu_count != 0) {
     h += SysMetric(Metric::kCyMenu) + SysMetric(Metric::kCyBorder);
   }
   int t = settings.style_type;

@@ -9,6 +9,8 @@
 #include "graphics/screen_state.h"
 #include "media/commands.h"
 #include "runtime/commands.h"
+#include "runtime/menus.h"
+#include "runtime/dialog.h"
 #include "runtime/window_parts.h"
 
 namespace zep {
@@ -18,6 +20,7 @@ namespace {
 const CommandList* const kCommandLists[] = {
     &core_commands,
     &runtime_commands,
+    &menu_commands,
     &graphics_commands,
     &media_commands,
     &controls_commands,
@@ -31,10 +34,12 @@ const RunPart* const kRunParts[] = {
     &palette_part,
     &timer_part,
     &data_file_part,
+    &menu_part,  // the bar, after the timer and before the controls
     &controls_part,
     &frame_part,
     &back_screen_part,
     &shape_part,
+    &dialog_part,
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "runtime/window_parts.h"
 
 #include "core/run_settings.h"
+#include "runtime/events.h"
 #include "runtime/settings.h"
 #include "runtime/window_system.h"
 
@@ -12,13 +13,16 @@ void StartTimer(WindowRef window) {
   if (settings.timer_ms != 0) window_system->StartTimer(window, settings.timer_ms);
 }
 
-// After an error, at the window's end, or (without a window) after a failed
-// load, when the timer was recorded but never started.
+// At the window's end, or (without a window) after a failed load, when the
+// timer was recorded but never started.
 void StopTimer(WindowRef window) {
   if (settings.timer_ms == 0) return;
   if (window != nullptr) window_system->StopTimer(window);
   settings.timer_ms = 0;
 }
+
+// After an error in any window's section: the run window's timer.
+void StopRunTimer(WindowRef) { StopTimer(run_window); }
 
 void OpenFrame(WindowRef window) {
   if (settings.topmost) window_system->SetTopmost(window, true);
@@ -40,7 +44,7 @@ void OpenShape(WindowRef window) {
 }  // namespace
 
 const RunPart settings_part = {"settings", ResetRunSettings, nullptr, nullptr, nullptr};
-const RunPart timer_part = {"timer", nullptr, StartTimer, StopTimer, StopTimer};
+const RunPart timer_part = {"timer", nullptr, StartTimer, StopRunTimer, StopTimer};
 const RunPart frame_part = {"frame", nullptr, OpenFrame, nullptr, nullptr};
 const RunPart shape_part = {"shape", nullptr, OpenShape, nullptr, nullptr};
 

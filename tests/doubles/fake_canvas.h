@@ -29,6 +29,19 @@ class FakeCanvas : public Canvas {
   std::vector<uint8_t> written;  // the bytes of the last WritePixels
   FontSpec last_font{};
   std::string last_text;
+  // The kept picture: its size, depth and colours; KeepBitmap fails when
+  // keep_fails is set.
+  bool keep_fails = false;
+  bool kept = false;
+  std::string kept_palette;   // the colour table bytes the palette came from
+  // What CaptureBitmap gives, width and height taken from the rectangle.
+  bool capture_fails = false;
+  DibPixels capture{0, 0, 32, 0, "", ""};
+  // What DecodePicture gives: a picture of this physical size, or none.
+  bool decodes = true;
+  int32_t himetric_w = 2540, himetric_h = 2540;
+  int32_t dpi_x = 96, dpi_y = 96;
+  int live_pictures = 0;      // decoded and not yet released
 
   // The recorded calls that draw or read, without context bookkeeping.
   std::string Last() const { return calls.empty() ? "" : calls.back(); }
@@ -110,7 +123,57 @@ class FakeCanvas : public Canvas {
            last_text.c_str());
   }
 
+  bool KeepBitmap(const BmpImage& image) override {
+    Record("KeepBitmap %dx%d %dbit %u colours", image.width, image.height, image.bit_count,
+           image.colours);
+    if (keep_fails) return false;
+    kept = true;
+    kept_palette.assign(reinterpret_cast<const char*>(image.colour_table), image.colours * 4);
+    return true;
+  }
+  void DrawKeptBitmap(Surface target, int32_t x, int32_t y) override {
+    Record("DrawKeptBitmap %s %d,%d%s", Name(target).c_str(), x, y, kept ? "" : " nothing kept");
+  }
+  // Recorded only when something is kept, as the platform only then acts.
+  void ForgetKeptBitmap() override {
+    if (kept) calls.push_back("ForgetKeptBitmap");
+    kept = false;
+    kept_palette.clear();
+  }
+  bool CaptureBitmap(Surface source, const Area& a, DibPixels* out) override {
+    Record("CaptureBitmap %s %d,%d,%d,%d%s", Name(source).c_str(), a.x, a.y, a.w, a.h,
+           kept_palette.empty() ? "" : " kept palette");
+    if (capture_fails) return false;
+    *out = capture;
+    out->width = a.w;
+    out->height = a.h;
+    if (out->pixels.empty()) out->pixels.assign(SavedImageSize(*out), '\x5A');
+    return true;
+  }
+  DecodedPicture DecodePicture(const uint8_t*, size_t n, int32_t* w, int32_t* h) override {
+    Record("DecodePicture %zu bytes", n);
+    if (!decodes) return nullptr;
+    *w = himetric_w;
+    *h = himetric_h;
+    ++live_pictures;
+    return kPicture;
+  }
+  void Resolution(Surface target, int32_t* x, int32_t* y) override {
+    Record("Resolution %s", Name(target).c_str());
+    *x = dpi_x;
+    *y = dpi_y;
+  }
+  void RenderPicture(Surface target, DecodedPicture picture, const Area& to) override {
+    EXPECT_EQ(picture, kPicture);
+    Record("RenderPicture %s %d,%d,%d,%d", Name(target).c_str(), to.x, to.y, to.w, to.h);
+  }
+  void ReleasePicture(DecodedPicture picture) override {
+    EXPECT_EQ(picture, kPicture);
+    --live_pictures;
+  }
+
  private:
+  static inline const DecodedPicture kPicture = reinterpret_cast<DecodedPicture>(0x9C);
   static inline const Surface kFront = reinterpret_cast<Surface>(0xF0);
   static inline const Surface kBack = reinterpret_cast<Surface>(0xB0);
   Surface back_ = nullptr;

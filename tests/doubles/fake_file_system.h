@@ -82,12 +82,29 @@ class FakeFileSystem : public FileSystem {
     auto it = files.find(name);
     return (it == files.end() || locked.count(name)) ? -1 : static_cast<int64_t>(it->second.size());
   }
+  // Recorded as "ReadWholeFile NAME"; a name in `locked` cannot be opened.
+  WholeFile ReadWholeFile(const char* name, size_t limit, std::string* out) override {
+    Log(std::string("ReadWholeFile ") + name);
+    auto it = files.find(name);
+    if (it == files.end() || locked.count(name)) return WholeFile::kCannotOpen;
+    if (it->second.size() > limit) return WholeFile::kCannotRead;
+    *out = it->second;
+    return WholeFile::kRead;
+  }
+  // Recorded as "ReplaceWholeFile NAME N"; a locked name is left untouched.
+  bool ReplaceWholeFile(const char* name, const char* data, size_t n) override {
+    Log(std::string("ReplaceWholeFile ") + name + " " + std::to_string(n));
+    if (locked.count(name)) return false;
+    files[name].assign(data, n);
+    return true;
+  }
   // Recorded as "ChooseFile open|save TITLE FILTERS", the filter list's
-  // string ends shown as '|' up to and including its closing empty string.
+  // string ends shown as '|' up to and including its closing empty string,
+  // then " start NAME" when the dialog starts with a name.
   bool ChooseFile(WindowRef, FileDialog dialog, const char* title, const char* filters,
                   char* out, size_t cap) override {
     Log(std::string("ChooseFile ") + (dialog == FileDialog::kOpen ? "open " : "save ") + title +
-        " " + ShowFilters(filters));
+        " " + ShowFilters(filters) + (out[0] != '\0' ? std::string(" start ") + out : ""));
     if (during_dialog) during_dialog();
     if (dialog_cancels) return false;
     std::string path = dialog_path.substr(0, cap - 1);

@@ -29,11 +29,12 @@ class FakeHost : public CallList, public Host, public FakeFileSystem {
 
   std::vector<ShownBox> boxes;
   int start_program_result = 33;
+  int box_answer = 1;  // the button a message box reports pressed (1 OK, 2 Cancel, 6 Yes, 7 No)
   LocalTime now{2026, 12, 7, 5, 4, 3};
 
   int ShowMessage(WindowRef, const char* text, const char* title, unsigned flags) override {
     boxes.push_back({text, title, flags});
-    return 1;
+    return box_answer;
   }
   LocalTime Now() override { return now; }
   int StartProgram(const char* command_line) override {

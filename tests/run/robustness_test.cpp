@@ -23,6 +23,9 @@ const char* const kPieces[] = {
     "end", "sin(", "rand(", "abs(", "a(1,1)", "Data(\"a\",2,2)", "DataInit(\"a\",", "Box(",
     "Print(", "PrintData(", "SetPal(", "SelectScreen(", "CopyBMP(", "\"txt\"", "日本", "\x81",
     "MOUSE_X", "PI", "WinHelp(\"h\")", "SetCaption(\"c\")", "//", "\r\n", " ",
+    "CreateControl(101,\"\",\"ID_e\",0,0,9,9)", "SetEditText(\"ID_e\",", "GetEditCode(\"ID_e\",",
+    "SearchEditText(\"ID_e\",", "GetEditText(\"ID_e\",", "OpenFileWrite(\"f\")", "WriteFile(",
+    "ReadFile(", "CloseFile", "DlgBox(\"D\")", "MessBox(\"m\",\"t\",", "GetFileName(\"ID_e\",",
 };
 
 std::string RandomBody(std::mt19937* rng, int length) {
@@ -33,7 +36,8 @@ std::string RandomBody(std::mt19937* rng, int length) {
 }
 
 TEST_F(RobustnessTest, RandomScriptsFailCleanly) {
-  const int known[] = {0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 18, 19, 20, 22, 23, 28, 30};
+  const int known[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
+                       16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 28, 30, 44};
   std::mt19937 rng(20261207);
   for (int i = 0; i < 3000; ++i) {
     std::string script = "CREATE{" + RandomBody(&rng, 8) + "}MAIN{" + RandomBody(&rng, 30) +

@@ -14,6 +14,8 @@
 #include "tests/core/interpreter_fixture.h"
 #include "tests/doubles/fake_canvas.h"
 #include "tests/doubles/fake_control_system.h"
+#include "tests/doubles/fake_dialog_system.h"
+#include "tests/doubles/fake_menu_system.h"
 #include "tests/doubles/fake_window_system.h"
 
 namespace zep {
@@ -23,7 +25,9 @@ class RunTest : public InterpreterTest {
   void SetUp() override {
     window_system = &window_system_;
     control_system = &control_system_;
+    dialog_system = &dialog_system_;
     canvas = &canvas_;
+    menu_system = &menu_system_;
     InterpreterTest::SetUp();
     ResetPalette();
   }
@@ -31,8 +35,10 @@ class RunTest : public InterpreterTest {
     EXPECT_EQ(canvas_.open_fronts, 0) << "a client-area context was not given back";
     InterpreterTest::TearDown();
     canvas = nullptr;
+    menu_system = nullptr;
     window_system = nullptr;
     control_system = nullptr;
+    dialog_system = nullptr;
   }
   void Install() override { InstallSubsystems(); }
   // Loads as a run loads, with the window-size corrections.
@@ -64,7 +70,9 @@ class RunTest : public InterpreterTest {
   static inline const WindowRef kWindow = reinterpret_cast<WindowRef>(0x1234);
   FakeWindowSystem window_system_{&host_.calls};
   FakeControlSystem control_system_{&host_.calls};
+  FakeDialogSystem dialog_system_{&host_.calls};
   FakeCanvas canvas_;
+  FakeMenuSystem menu_system_{&host_.calls};
 };
 
 // The drawing, screen and text commands' tests.

@@ -89,7 +89,9 @@ TEST_F(SettingsTest, SettingsValues) {
 
 TEST_F(SettingsTest, ErrorStopsTimerReportsAndCloses) {
   ASSERT_EQ(Load("CREATE{SetTimer(100);}TIMER{loop(2){x=y;}}"), 0);
-  RunSection(reinterpret_cast<WindowRef>(1), "TIMER");
+  OnRunCreate(kWindow);
+  host_.calls.clear();
+  RunSection(kWindow, "TIMER");
   EXPECT_EQ(error_code, kErrUndefined);
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].title, "ZEP Error");
@@ -101,7 +103,7 @@ TEST_F(SettingsTest, ErrorStopsTimerReportsAndCloses) {
   EXPECT_EQ(settings.timer_ms, 0);
   EXPECT_EQ(running, 0);
   // Events that come while the report is pending run nothing and show no second box.
-  RunSection(reinterpret_cast<WindowRef>(1), "PAINT");
+  RunSection(kWindow, "PAINT");
   EXPECT_EQ(host_.boxes.size(), 1u);
 }
 

@@ -15,6 +15,7 @@ const DirectiveDef kDirectives[] = {
     {"box", "ss", Needs::Nothing, runBox},
     {"box!", "ss", Needs::Nothing, runBoxExclamation},
     {"nobox", "i", Needs::Nothing, runNoBox},
+    {"boxpress", "sss", Needs::Nothing, runBoxPress},
     {"dialog", "s", Needs::Nothing, runDialog},
     {"dialogcancel", "", Needs::Nothing, runDialogCancel},
     {"dialogfile", "s", Needs::Nothing, runDialogFile},
@@ -45,6 +46,8 @@ const DirectiveDef kDirectives[] = {
     {"ctlkey", "iii", Needs::LiveWindow, runCtlKey},
     {"ctltype", "iis", Needs::LiveWindow, runCtlType},
     {"ctltext", "iis", Needs::LiveWindow, runCtlText},
+    // The menu bar of the current window, through the keyboard.
+    {"altkey", "w", Needs::LiveWindow, runAltKey},
     // What is on the screen.
     {"pixel", "iic", Needs::LiveWindow, runPixel},
     {"notpixel", "iic", Needs::LiveWindow, runNotPixel},
@@ -56,6 +59,7 @@ const DirectiveDef kDirectives[] = {
     {"file", "ps", Needs::Nothing, runFile},
     {"nofile", "p", Needs::Nothing, runNoFile},
     {"delete", "p", Needs::Nothing, runDelete},
+    {"filehex", "ps", Needs::Nothing, runFileHex},
 };
 
 }  // namespace

@@ -24,6 +24,7 @@ Outcome runGone(Context&, const Directive&);
 Outcome runBox(Context&, const Directive&);
 Outcome runBoxExclamation(Context&, const Directive&);
 Outcome runNoBox(Context&, const Directive&);
+Outcome runBoxPress(Context&, const Directive&);
 
 // handlers_input.cpp
 Outcome runMouseMove(Context&, const Directive&);
@@ -49,6 +50,9 @@ Outcome runDialog(Context&, const Directive&);
 Outcome runDialogCancel(Context&, const Directive&);
 Outcome runDialogFile(Context&, const Directive&);
 
+// handlers_menus.cpp
+Outcome runAltKey(Context&, const Directive&);
+
 // handlers_pixels.cpp
 Outcome runPixel(Context&, const Directive&);
 Outcome runNotPixel(Context&, const Directive&);
@@ -63,5 +67,8 @@ Outcome runRunning(Context&, const Directive&);
 Outcome runFile(Context&, const Directive&);
 Outcome runNoFile(Context&, const Directive&);
 Outcome runDelete(Context&, const Directive&);
+
+// handlers_files.cpp
+Outcome runFileHex(Context&, const Directive&);
 
 }  // namespace zd

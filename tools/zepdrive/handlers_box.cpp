@@ -88,8 +88,13 @@ Outcome checkExclamation(Context& c, HWND box) {
     return ok ? pass() : fail("an exclamation icon", seen);
 }
 
-Outcome pressAndWait(Context& c, HWND box) {
-    pressDefaultButton(box);
+Outcome pressAndWait(Context& c, HWND box, int button = 0) {
+    if (button == 0) {
+        pressDefaultButton(box);
+    } else {
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    }
     bool ok = pollFor(c.timeoutMs, [&] {
         return IsWindow(box) && IsWindowVisible(box) ? Poll::Wait : Poll::Done;
     });
@@ -108,6 +113,22 @@ Outcome runBoxChecked(Context& c, const Directive& d, bool exclamation) {
 }  // namespace
 
 Outcome runBox(Context& c, const Directive& d) { return runBoxChecked(c, d, false); }
+
+// boxpress "TITLE" "TEXT" "ok|cancel|yes|no": the box, its text, then that button.
+Outcome runBoxPress(Context& c, const Directive& d) {
+    static const struct { const char* word; int id; } kButtons[] = {
+        {"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES}, {"no", IDNO}};
+    int id = 0;
+    for (const auto& b : kButtons) {
+        if (d.args[2].text == b.word) id = b.id;
+    }
+    if (id == 0) return fail("ok, cancel, yes or no", quoted(d.args[2].text));
+    HWND box = nullptr;
+    Outcome o = waitForBox(c, d.args[0].text, box);
+    if (o.ok) o = checkText(c, box, d.args[1].text);
+    if (o.ok) o = pressAndWait(c, box, id);
+    return o;
+}
 
 Outcome runBoxExclamation(Context& c, const Directive& d) { return runBoxChecked(c, d, true); }
 

@@ -47,8 +47,12 @@ Outcome runDialogFile(Context& c, const Directive& d) {
     if (!IsWindow(c.dialog)) return fail("an open dialog", "none");
     HWND box = fileNameBox(c.dialog);
     if (box == nullptr) return fail("a file-name box", "none");
+    // A relative name is typed as a full path from the script's folder: the
+    // dialog opens in the folder a dialog of the program last used, which
+    // may be another test's.
+    std::string name = scriptRelative(c, d.args[0].text);
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(box, WM_SETTEXT, 0, (LPARAM)d.args[0].text.c_str(), SMTO_ABORTIFHUNG, 2000,
+    SendMessageTimeoutA(box, WM_SETTEXT, 0, (LPARAM)name.c_str(), SMTO_ABORTIFHUNG, 2000,
                         &result);
     PostMessageA(c.dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  (LPARAM)GetDlgItem(c.dialog, IDOK));

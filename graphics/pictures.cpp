@@ -1,0 +1,238 @@
+// LoadBMP, LoadBMPDlg, SaveBMP, SaveBMPDlg and LoadGrpFile. BMP files are
+// checked here before the platform converts them; the platform keeps the
+// converted picture and its palette until the next load or save. Every
+// file is read or written whole through file_system.
+#include "graphics/pictures.h"
+
+#include <cstring>
+#include <string>
+
+#include "core/args.h"
+#include "core/data_file.h"
+#include "core/errors.h"
+#include "core/run_settings.h"
+#include "graphics/bmp_format.h"
+#include "graphics/commands.h"
+#include "graphics/screens.h"
+
+namespace zep {
+
+namespace {
+
+const char kBmpFilters[] = "ＢＭＰファイル(*.BMP)\0*.BMP\0";
+const char kLoadTitle[] = "ＢＭＰファイルのロード";
+const char kSaveTitle[] = "ＢＭＰファイルのセーブ";
+const char kDialogStart[] = "*.BMP";
+
+// The first step of all five commands: code 17 while a data file is open.
+bool RefuseWhileOpen() {
+  if (open_file == -1) return true;
+  SetError(kErrFileOpen);
+  return false;
+}
+
+void SetDialogResult(int32_t value) {
+  function_result = value;
+  answer = value;
+}
+
+// String argument i and what it stands for; out holds kMaxStatement bytes.
+bool GetResolvedStrArg(const char* args, int i, char* out) {
+  if (!GetStrArg(args, i, out)) return false;
+  ResolveStrArg(out, kMaxStatement);
+  return true;
+}
+
+// Makes name "FILE_NAME"; a name too long for it is refused with code 15.
+bool SetFileName(const char* name) {
+  if (std::strlen(name) >= sizeof file_name) {
+    SetError(kErrOpenFile);
+    return false;
+  }
+  CopyText(file_name, sizeof file_name, name);
+  return true;
+}
+
+// Reads and checks the BMP file and makes it the kept picture. False on any
+// failure; the caller sets code 15.
+bool ReadBmp(const char* name) {
+  std::string bytes;
+  if (file_system->ReadWholeFile(name, kMaxPictureFile, &bytes) != WholeFile::kRead) return false;
+  BmpImage image;
+  if (CheckBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &image) !=
+      BmpCheck::kOk) {
+    return false;
+  }
+  return canvas->KeepBitmap(image);
+}
+
+void DrawKept(WindowRef window, int32_t x, int32_t y) {
+  Target target = AcquireTarget(window);
+  canvas->DrawKeptBitmap(target.surface, x, y);
+  ReleaseTarget(window, target);
+}
+
+// Captures the rectangle of the current screen and writes it as a BMP file.
+// The kept picture and palette are forgotten once the capture was tried.
+// A rectangle without pixels or beyond the bitmap limits cannot be saved.
+bool WriteBmp(WindowRef window, const int32_t* rect, const char* name) {
+  int32_t w = rect[2], h = rect[3];
+  if (w <= 0 || h <= 0 || w > kMaxBmpSide || h > kMaxBmpSide || int64_t{w} * h > kMaxBmpPixels) {
+    return false;
+  }
+  DibPixels dib;
+  Target target = AcquireTarget(window);
+  bool captured = canvas->CaptureBitmap(target.surface, {rect[0], rect[1], w, h}, &dib);
+  ReleaseTarget(window, target);
+  canvas->ForgetKeptBitmap();
+  if (!captured) return false;
+  std::string file = BuildBmpFile(dib);
+  return file_system->ReplaceWholeFile(name, file.data(), file.size());
+}
+
+// What reading a picture file gave: no file (code 15 already set), the file
+// read but not decoded, or a picture to be released by the caller.
+struct LoadedPicture {
+  bool read = false;
+  DecodedPicture picture = nullptr;
+  int32_t himetric_w = 0, himetric_h = 0;
+};
+
+// Reads the whole file and lets the platform decode it. A file that cannot
+// be opened sets code 15; one too long to hold or short on reading ends the
+// command without a message.
+LoadedPicture LoadPictureFile(const char* name) {
+  LoadedPicture loaded;
+  std::string bytes;
+  WholeFile got = file_system->ReadWholeFile(name, kMaxPictureFile, &bytes);
+  if (got == WholeFile::kCannotOpen) SetError(kErrOpenFile);
+  if (got != WholeFile::kRead) return loaded;
+  loaded.read = true;
+  loaded.picture = canvas->DecodePicture(reinterpret_cast<const uint8_t*>(bytes.data()),
+                                         bytes.size(), &loaded.himetric_w, &loaded.himetric_h);
+  return loaded;
+}
+
+// Renders the decoded picture at (x, y), sized by target's resolution, and
+// releases it.
+void RenderLoaded(Surface target, const LoadedPicture& loaded, int32_t x, int32_t y) {
+  int32_t dpi_x = 0, dpi_y = 0;
+  canvas->Resolution(target, &dpi_x, &dpi_y);
+  Area to{x, y, HimetricToPixels(loaded.himetric_w, dpi_x),
+          HimetricToPixels(loaded.himetric_h, dpi_y)};
+  canvas->RenderPicture(target, loaded.picture, to);
+  canvas->ReleasePicture(loaded.picture);
+}
+
+}  // namespace
+
+int32_t HimetricToPixels(int32_t himetric, int32_t dpi) {
+  int64_t product = int64_t{himetric} * dpi;
+  int64_t half = product < 0 ? -1270 : 1270;
+  int64_t result = (product + half) / 2540;
+  if (result > INT32_MAX || result < INT32_MIN) return -1;
+  return static_cast<int32_t>(result);
+}
+
+bool AddBmpExtension(char* path, size_t cap) {
+  if (std::strchr(path, '.') != nullptr) return true;
+  size_t length = std::strlen(path);
+  if (length + 5 > cap) return false;
+  std::memcpy(path + length, ".bmp", 5);
+  return true;
+}
+
+bool LoadPictureInto(Surface target, const char* name) {
+  LoadedPicture loaded = LoadPictureFile(name);
+  if (loaded.picture != nullptr) RenderLoaded(target, loaded, 0, 0);
+  return loaded.read;
+}
+
+// LoadBMP(X,Y,"Name.BMP"): draws a BMP file at (X,Y) of the current screen.
+// Codes: 17 while a data file is open, 15 when the file is missing,
+// unreadable, not a sound BMP, or not convertible. "FILE_NAME" takes the
+// name once the file was read.
+void CmdLoadBMP(WindowRef window, const char* args, int) {
+  if (!RefuseWhileOpen() || !CheckArgCount(args, 3)) return;
+  int32_t a[2];
+  char name[kMaxStatement];
+  if (!GetIntArgs(window, args, 0, 1, a) || !GetResolvedStrArg(args, 2, name)) return;
+  if (!ReadBmp(name)) return SetError(kErrOpenFile);
+  if (!SetFileName(name)) return;
+  DrawKept(window, a[0], a[1]);
+}
+
+// LoadBMPDlg(X,Y): the open dialog, then as LoadBMP with the chosen path.
+// Gives 1 drawn, 0 cancelled, -1 failed (with code 15), also in ANSWER.
+void CmdLoadBMPDlg(WindowRef window, const char* args, int) {
+  int32_t a[2];
+  if (!RefuseWhileOpen() || !GetAllIntArgs(window, args, 2, a)) return;
+  SetDialogResult(0);
+  char path[kMaxPath];
+  CopyText(path, sizeof path, kDialogStart);
+  if (!file_system->ChooseFile(window, FileDialog::kOpen, kLoadTitle, kBmpFilters, path,
+                               sizeof path)) {
+    return;
+  }
+  if (!ReadBmp(path)) {
+    SetDialogResult(-1);
+    return SetError(kErrOpenFile);
+  }
+  CopyText(file_name, sizeof file_name, path);
+  DrawKept(window, a[0], a[1]);
+  SetDialogResult(1);
+}
+
+// SaveBMP(X,Y,W,H,"Name.BMP"): saves the W x H rectangle at (X,Y) of the
+// current screen as a BMP file in the screen's depth. Code 15 when it cannot
+// be captured or written; "FILE_NAME" takes the name even then.
+void CmdSaveBMP(WindowRef window, const char* args, int) {
+  if (!RefuseWhileOpen() || !CheckArgCount(args, 5)) return;
+  int32_t a[4];
+  char name[kMaxStatement];
+  if (!GetIntArgs(window, args, 0, 3, a) || !GetResolvedStrArg(args, 4, name)) return;
+  bool saved = WriteBmp(window, a, name);
+  if (!SetFileName(name)) return;
+  if (!saved) SetError(kErrOpenFile);
+}
+
+// SaveBMPDlg(X,Y,W,H): the save dialog, ".bmp" added to a path without any
+// ".", then as SaveBMP. Gives 1 saved, 0 cancelled, -1 failed (with code
+// 15), also in ANSWER.
+void CmdSaveBMPDlg(WindowRef window, const char* args, int) {
+  int32_t a[4];
+  if (!RefuseWhileOpen() || !GetAllIntArgs(window, args, 4, a)) return;
+  SetDialogResult(0);
+  char path[kMaxPath];
+  CopyText(path, sizeof path, kDialogStart);
+  if (!file_system->ChooseFile(window, FileDialog::kSave, kSaveTitle, kBmpFilters, path,
+                               sizeof path)) {
+    return;
+  }
+  if (!AddBmpExtension(path, sizeof path) || !WriteBmp(window, a, path)) {
+    SetDialogResult(-1);
+    return SetError(kErrOpenFile);
+  }
+  CopyText(file_name, sizeof file_name, path);
+  SetDialogResult(1);
+}
+
+// LoadGrpFile(X,Y,"FileName"): draws a bitmap, JPEG, GIF or icon file at
+// (X,Y) of the current screen, scaled from its physical size to the screen's
+// resolution. Code 15 when the file is missing; a file that does not decode
+// draws nothing and reports nothing. "FILE_NAME" takes the name of a
+// decoded picture.
+void CmdLoadGrpFile(WindowRef window, const char* args, int) {
+  if (!RefuseWhileOpen() || !CheckArgCount(args, 3)) return;
+  int32_t a[2];
+  char name[kMaxStatement];
+  if (!GetIntArgs(window, args, 0, 1, a) || !GetResolvedStrArg(args, 2, name)) return;
+  LoadedPicture loaded = LoadPictureFile(name);
+  if (loaded.picture == nullptr) return;
+  CopyText(file_name, sizeof file_name, name);
+  Target target = AcquireTarget(window);
+  RenderLoaded(target.surface, loaded, a[0], a[1]);
+  ReleaseTarget(window, target);
+}
+
+}  // namespace zep

@@ -1,0 +1,189 @@
+#include "runtime/dialog.h"
+
+#include <cstring>
+
+#include "controls/registry.h"
+#include "core/args.h"
+#include "core/control_table.h"
+#include "core/errors.h"
+#include "core/exec.h"
+#include "core/host.h"
+#include "core/loader.h"
+#include "core/run_settings.h"
+#include "runtime/dialog_system.h"
+#include "runtime/events.h"
+#include "runtime/window_system.h"
+
+namespace zep {
+
+DialogSystem* dialog_system = nullptr;
+DialogSettings dialog_settings;
+char dialog_name[kMaxStatement] = "";
+uint8_t dialog_ready = 0;
+WindowRef dialog_window = nullptr;
+
+namespace {
+
+// The section dialog_name + event (a name too long for any section gives "").
+void SectionName(const char* event, char* out) {
+  size_t n = std::strlen(dialog_name), m = std::strlen(event);
+  if (n + m >= kMaxStatement) n = m = 0;
+  std::memcpy(out, dialog_name, n);
+  std::memcpy(out + n, event, m);
+  out[n + m] = '\0';
+}
+
+// Runs the section of a dialog event. A missing section is no error; a
+// missing CLOSE section lets the dialog close.
+void DlgRunSection(WindowRef dialog, const char* event) {
+  char name[kMaxStatement];
+  SectionName(event, name);
+  if (std::strcmp(event, "CLOSE") == 0 && error_code == 0) {
+    FindSection(name);
+    if (error_code != 0) {
+      ClearError();
+      dialog_open = 0;
+      return;
+    }
+  }
+  RunSection(dialog, name);
+}
+
+// Back to the state before DlgBox: no dialog, none of its control records.
+void ForgetDialog() {
+  dialog_open = 0;
+  control_table.control_count = dialog_settings.first_control;
+}
+
+// The defaults of a new dialog: 50 pixels right of and below the run
+// window's client origin.
+void ResetDialogSettings() {
+  dialog_settings = DialogSettings{};
+  dialog_settings.left = settings.win_l + 50;
+  dialog_settings.top = settings.win_t + 50;
+  dialog_settings.first_control = control_table.control_count;
+}
+
+// Runs the dialog's set-up section, when there is one.
+void RunDialogCreate() {
+  char name[kMaxStatement];
+  SectionName("CREATE", name);
+  int open = FindSection(name);
+  if (error_code != 0) return ClearError();
+  RunCreatePass(open, &dialog_create_commands);
+}
+
+}  // namespace
+
+void CmdDlgBox(WindowRef window, const char* args, int) {
+  char name[kMaxStatement];
+  if (!CheckArgCount(args, 1) || dialog_open) return;
+  if (!GetStrArg(args, 0, name)) return;
+  ResolveStrArg(name, sizeof name);
+  CopyText(dialog_name, sizeof dialog_name, name);
+  ResetDialogSettings();
+  dialog_open = 1;
+  RunDialogCreate();
+  if (error_code != 0) return ForgetDialog();
+  dialog_window = dialog_system->OpenDialog(window, dialog_settings);
+  if (dialog_window != nullptr) return;
+  ForgetDialog();
+  host->ShowMessage(window, "ダイアログボックスが開けません！", "ZEP Error",
+                    kBoxOk | kBoxIconExclamation);
+}
+
+void OnDialogCreate(WindowRef dialog) {
+  dialog_ready = 0;
+  dialog_window = dialog;
+  if (dialog_settings.dialog_timer_ms != 0) {
+    dialog_system->StartDialogTimer(dialog, dialog_settings.dialog_timer_ms);
+  }
+  if (dialog_settings.dialog_topmost) window_system->SetTopmost(dialog, true);
+  CreateControls(dialog, dialog_settings.first_control);
+  dialog_ready = 1;
+  DlgRunSection(dialog, "INIT");
+}
+
+void OnDialogDestroy(WindowRef dialog) {
+  dialog_open = 0;
+  dialog_window = nullptr;
+  if (dialog_settings.dialog_timer_ms != 0) {
+    dialog_system->StopDialogTimer(dialog);
+    dialog_settings.dialog_timer_ms = 0;
+  }
+  DeleteControlFonts(dialog_settings.first_control);
+  if (control_table.control_count > dialog_settings.first_control) {
+    control_table.control_count = dialog_settings.first_control;
+  }
+  // After an error the run is over: the run window follows the dialog,
+  // without its CLOSE section (running is clear by then).
+  if (error_code != 0 && run_window != nullptr) host->PostCloseRequest(run_window);
+}
+
+void OnDialogEvent(WindowRef dialog, const char* event) { DlgRunSection(dialog, event); }
+
+void OnDialogSetFocus(WindowRef dialog) {
+  DlgRunSection(dialog, "SETFOCUS");
+  window_system->SetFocusTo(dialog);
+}
+
+void OnDialogKey(WindowRef dialog, bool down, uint32_t key) {
+  key_code = key;
+  DlgRunSection(dialog, down ? "KEYDOWN" : "KEYUP");
+}
+
+void OnDialogChar(WindowRef dialog, uint32_t code) {
+  char_code = code;
+  DlgRunSection(dialog, "CHARDOWN");
+}
+
+void OnDialogTimer(WindowRef dialog) {
+  if (error_code == 0) DlgRunSection(dialog, "TIMER");
+}
+
+void OnDialogMouseMove(WindowRef dialog) {
+  if (error_code == 0) DlgRunSection(dialog, "MOUSEMOVE");
+}
+
+void OnDialogCommand(WindowRef dialog, int id, int code) {
+  if (error_code != 0 || dialog_ready == 0 || id < kControlIdBase) return;
+  OnControlCommand(dialog, id, code);
+}
+
+void OnDialogControlScroll(WindowRef dialog, WindowRef control, ScrollStep step, int pos) {
+  if (error_code != 0 || dialog_ready == 0) return;
+  OnControlScroll(dialog, control, step, pos, dialog_settings.first_control);
+}
+
+bool OnDialogClose(WindowRef dialog) {
+  if (dialog_open == 0) return true;
+  DlgRunSection(dialog, "CLOSE");
+  return dialog_open == 0;
+}
+
+namespace {
+
+void ResetDialog() {
+  dialog_window = nullptr;
+  dialog_ready = 0;
+}
+
+// An error in any section while the dialog is open ends the whole run: the
+// dialog's timer stops and the dialog closes without its CLOSE section. An
+// error in a dialog section closes the dialog first, and its end then
+// closes the run window (see OnDialogDestroy).
+void StopDialog(WindowRef failing) {
+  if (dialog_window == nullptr) return;
+  if (dialog_settings.dialog_timer_ms != 0) {
+    dialog_system->StopDialogTimer(dialog_window);
+    dialog_settings.dialog_timer_ms = 0;
+  }
+  dialog_open = 0;
+  if (failing != dialog_window) host->PostCloseRequest(dialog_window);
+}
+
+}  // namespace
+
+const RunPart dialog_part = {"dialog", ResetDialog, nullptr, StopDialog, nullptr};
+
+}  // namespace zep

@@ -1,0 +1,19 @@
+// MessBox: the script's modal message box.
+#pragma once
+
+#include <cstdint>
+
+#include "core/common.h"
+
+namespace zep {
+
+// MessBox("message","title",btn,icon): value 1 for OK or Yes, 0 for No, -1
+// for Cancel; ANSWER is left alone.
+void CmdMessBox(WindowRef window, const char* args, int extra);
+
+// The platform's box flags for btn and icon, and the value of the button
+// the platform reports pressed.
+unsigned MessBoxFlags(int32_t btn, int32_t icon);
+int32_t MessBoxValue(int pressed);
+
+}  // namespace zep

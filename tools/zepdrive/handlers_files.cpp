@@ -1,0 +1,65 @@
+// Directives on binary files: their exact bytes given in hexadecimal.
+#include <cctype>
+#include <cstdio>
+
+#include "handlers.h"
+
+namespace zd {
+namespace {
+
+bool readFile(const std::string& path, std::string& bytes) {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    bytes.clear();
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    std::fclose(f);
+    return true;
+}
+
+// The hexadecimal text without blanks, lower case; empty when it holds a
+// character that is neither a digit, a letter a-f nor a blank, or an odd
+// count of digits.
+std::string normalHex(const std::string& text, bool& ok) {
+    std::string hex;
+    ok = true;
+    for (char ch : text) {
+        if (ch == ' ') continue;
+        if (!std::isxdigit(static_cast<unsigned char>(ch))) ok = false;
+        hex += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    }
+    if (hex.size() % 2 != 0) ok = false;
+    return hex;
+}
+
+std::string hexOf(const std::string& bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char b : bytes) {
+        hex += digits[b >> 4];
+        hex += digits[b & 15];
+    }
+    return hex;
+}
+
+}  // namespace
+
+// filehex PATH "HEX": polls until the file holds exactly these bytes (blanks
+// in HEX are ignored, so that fields can be shown apart).
+Outcome runFileHex(Context& c, const Directive& d) {
+    std::string path = scriptRelative(c, d.args[0].text);
+    bool ok = false;
+    std::string want = normalHex(d.args[1].text, ok);
+    if (!ok) return fail("hexadecimal bytes", d.args[1].text);
+    std::string seen = "no such file";
+    bool same = pollFor(c.timeoutMs, [&] {
+        std::string bytes;
+        if (!readFile(path, bytes)) return Poll::Wait;
+        seen = hexOf(bytes);
+        return seen == want ? Poll::Done : Poll::Wait;
+    });
+    return same ? pass() : fail(path + " holding " + want, seen);
+}
+
+}  // namespace zd
