@@ -1,5 +1,6 @@
 #include "controls/commands.h"
 
+#include "controls/button_commands.h"
 #include "controls/choice_commands.h"
 #include "controls/edit_commands.h"
 #include "controls/layout.h"
@@ -51,6 +52,13 @@ const CommandRow kRows[] = {
     {"SetButtonText", CmdSetButtonText, 0, kPhaseRun, false},
     {"SetButtonCheck", CmdSetButtonCheck, 0, kPhaseRun, false},
     {"GetButtonCheck", CmdGetButtonCheck, 0, kPhaseRun, true},
+    // Bitmap buttons.
+    {"BmpBtBox", CmdBmpBtBox, 0, kPhaseRun, false},
+    {"BmpBtCircle", CmdBmpBtCircle, 0, kPhaseRun, false},
+    {"BmpBtLine", CmdBmpBtLine, 0, kPhaseRun, false},
+    {"BmpBtPoint", CmdBmpBtPoint, 0, kPhaseRun, false},
+    {"SetButtonGrpFile", CmdSetButtonGrpFile, 0, kPhaseRun, false},
+    {"SetButtonGrp", CmdSetButtonGrp, 0, kPhaseRun, false},
     // Scroll-bar controls.
     {"SetScrollRange", CmdSetScrollRange, 0, kPhaseRun, false},
     {"SetScrollPos", CmdSetScrollPos, 0, kPhaseRun, false},

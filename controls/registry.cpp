@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "controls/bitmap_buttons.h"
 #include "controls/control_system.h"
 #include "controls/types.h"
 #include "core/args.h"
@@ -20,12 +21,14 @@ ControlFont DefaultFont() {
   return font;
 }
 
-void CreateOne(WindowRef window, int index) {
+void CreateOne(WindowRef window, int index, ControlOwner owner) {
   ControlRecord& r = control_table.records[index];
   r.font = control_system->MakeFont(DefaultFont());
   r.font_width = 6;
   r.font_height = 12;
-  // Bitmap buttons have no class of their own yet: they are push buttons.
+  if (r.type == kTypeBitmapButton && owner == ControlOwner::kRunWindow) {
+    return CreateBitmapButton(window, index);
+  }
   ControlClass cls = ClassOfType(r.type);
   r.window = control_system->CreateChild(window, cls.class_name, r.text, cls.style, r.x, r.y, r.w,
                                          r.h, index + kControlIdBase);
@@ -40,7 +43,7 @@ void CreateOne(WindowRef window, int index) {
 }
 
 void ResetControls() { ResetControlTable(); }
-void OpenControls(WindowRef window) { CreateControls(window, 0); }
+void OpenControls(WindowRef window) { CreateControls(window, 0, ControlOwner::kRunWindow); }
 void FreeControls(WindowRef) {
   DeleteControlFonts(0);
   ResetControlTable();
@@ -50,8 +53,8 @@ void FreeControls(WindowRef) {
 
 const RunPart controls_part = {"controls", ResetControls, OpenControls, nullptr, FreeControls};
 
-void CreateControls(WindowRef window, int first) {
-  for (int i = first; i < control_table.control_count; ++i) CreateOne(window, i);
+void CreateControls(WindowRef window, int first, ControlOwner owner) {
+  for (int i = first; i < control_table.control_count; ++i) CreateOne(window, i, owner);
 }
 
 void DeleteControlFonts(int first) {

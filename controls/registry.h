@@ -14,9 +14,13 @@ extern const RunPart controls_part;
 // CreateControl(type,"str","ID_control",x,y,w,h): appends a record.
 void CmdCreateControl(WindowRef window, const char* args, int extra);
 
+// Which window the controls are made on: type 1 is a bitmap button only in
+// the run window; in a dialog it is a push button labelled with its text.
+enum class ControlOwner { kRunWindow, kDialog };
+
 // Creates the child windows of records first..control_count-1 on window,
 // each with a default font of its own.
-void CreateControls(WindowRef window, int first);
+void CreateControls(WindowRef window, int first, ControlOwner owner);
 // Deletes the fonts of records first..control_count-1.
 void DeleteControlFonts(int first);
 

@@ -45,6 +45,7 @@ bool TypeInRange(int32_t type, TypeRange range) {
     case TypeRange::kScroll: return type >= 70 && type <= 79;
     case TypeRange::kEdit: return type >= 100;
     case TypeRange::kSingleLine: return type == 101;
+    case TypeRange::kBitmapButton: return type == 1;
   }
   return false;
 }

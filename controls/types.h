@@ -17,7 +17,7 @@ struct ControlClass {
 // bitmap button (type 1) is made by its own class.
 ControlClass ClassOfType(int32_t type);
 
-enum class TypeRange { kButton, kCheck, kCombo, kList, kScroll, kEdit, kSingleLine };
+enum class TypeRange { kButton, kCheck, kCombo, kList, kScroll, kEdit, kSingleLine, kBitmapButton };
 bool TypeInRange(int32_t type, TypeRange range);
 
 constexpr int32_t kTypeBitmapButton = 1;

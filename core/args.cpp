@@ -129,6 +129,18 @@ bool GetStrArg(const char* args, int i, char* out) {
   return true;
 }
 
+bool GetResolvedStrArg(const char* args, int i, char* out) {
+  if (!GetStrArg(args, i, out)) return false;
+  ResolveStrArg(out, kMaxStatement);
+  return true;
+}
+
+bool SetFileName(const char* name) {
+  if (std::strlen(name) >= sizeof file_name) return SetError(kErrOpenFile), false;
+  CopyText(file_name, sizeof file_name, name);
+  return true;
+}
+
 int FindControlIndex(const char* s) {
   for (int i = 0; i < control_table.control_count; ++i) {
     if (std::strcmp(control_table.records[i].id, s) == 0) return i;

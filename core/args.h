@@ -39,6 +39,13 @@ bool GetStrArg(const char* args, int i, char* out);
 // Gives 1 when replaced, 0 for another control, -1 when left as written.
 int ResolveStrArg(char* s, size_t cap);
 
+// GetStrArg, then ResolveStrArg; out holds kMaxStatement bytes.
+bool GetResolvedStrArg(const char* args, int i, char* out);
+
+// Makes name what "FILE_NAME" stands for; a name too long for it is refused
+// with code 15 and "FILE_NAME" keeps its old text.
+bool SetFileName(const char* name);
+
 // Index of the first control with ID s; -2 for "FILE_NAME"; else code 24 and -1.
 int FindControlIndex(const char* s);
 

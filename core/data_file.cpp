@@ -1,5 +1,7 @@
 #include "core/data_file.h"
 
+#include "core/errors.h"
+
 namespace zep {
 
 FileSystem* file_system = nullptr;
@@ -9,6 +11,12 @@ void CloseDataFile() {
   if (open_file == -1) return;
   file_system->CloseFile(open_file);
   open_file = -1;
+}
+
+bool RefuseWhileFileOpen() {
+  if (open_file == -1) return true;
+  SetError(kErrFileOpen);
+  return false;
 }
 
 namespace {

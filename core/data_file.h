@@ -73,6 +73,10 @@ extern int open_file;
 // Closes the data file if one is open.
 void CloseDataFile();
 
+// True when no data file is open; else code 17 (commands that must not run
+// while one is open).
+bool RefuseWhileFileOpen();
+
 // No file at the window's opening; closed after an error and at the end.
 extern const RunPart data_file_part;
 

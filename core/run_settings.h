@@ -35,6 +35,12 @@ extern uint32_t char_code;    // ASC: not reset between runs
 extern int32_t answer;        // ANSWER
 extern double function_result;
 
+// The value of the commands that give it both as a function value and in ANSWER.
+inline void SetResultAndAnswer(int32_t value) {
+  function_result = value;
+  answer = value;
+}
+
 // Run flags.
 extern uint8_t running;       // a run is active
 extern uint8_t dialog_open;   // the script's dialog box is open

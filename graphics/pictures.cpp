@@ -24,35 +24,6 @@ const char kLoadTitle[] = "ＢＭＰファイルのロード";
 const char kSaveTitle[] = "ＢＭＰファイルのセーブ";
 const char kDialogStart[] = "*.BMP";
 
-// The first step of all five commands: code 17 while a data file is open.
-bool RefuseWhileOpen() {
-  if (open_file == -1) return true;
-  SetError(kErrFileOpen);
-  return false;
-}
-
-void SetDialogResult(int32_t value) {
-  function_result = value;
-  answer = value;
-}
-
-// String argument i and what it stands for; out holds kMaxStatement bytes.
-bool GetResolvedStrArg(const char* args, int i, char* out) {
-  if (!GetStrArg(args, i, out)) return false;
-  ResolveStrArg(out, kMaxStatement);
-  return true;
-}
-
-// Makes name "FILE_NAME"; a name too long for it is refused with code 15.
-bool SetFileName(const char* name) {
-  if (std::strlen(name) >= sizeof file_name) {
-    SetError(kErrOpenFile);
-    return false;
-  }
-  CopyText(file_name, sizeof file_name, name);
-  return true;
-}
-
 // Reads and checks the BMP file and makes it the kept picture. False on any
 // failure; the caller sets code 15.
 bool ReadBmp(const char* name) {
@@ -153,7 +124,7 @@ bool LoadPictureInto(Surface target, const char* name) {
 // unreadable, not a sound BMP, or not convertible. "FILE_NAME" takes the
 // name once the file was read.
 void CmdLoadBMP(WindowRef window, const char* args, int) {
-  if (!RefuseWhileOpen() || !CheckArgCount(args, 3)) return;
+  if (!RefuseWhileFileOpen() || !CheckArgCount(args, 3)) return;
   int32_t a[2];
   char name[kMaxStatement];
   if (!GetIntArgs(window, args, 0, 1, a) || !GetResolvedStrArg(args, 2, name)) return;
@@ -166,8 +137,8 @@ void CmdLoadBMP(WindowRef window, const char* args, int) {
 // Gives 1 drawn, 0 cancelled, -1 failed (with code 15), also in ANSWER.
 void CmdLoadBMPDlg(WindowRef window, const char* args, int) {
   int32_t a[2];
-  if (!RefuseWhileOpen() || !GetAllIntArgs(window, args, 2, a)) return;
-  SetDialogResult(0);
+  if (!RefuseWhileFileOpen() || !GetAllIntArgs(window, args, 2, a)) return;
+  SetResultAndAnswer(0);
   char path[kMaxPath];
   CopyText(path, sizeof path, kDialogStart);
   if (!file_system->ChooseFile(window, FileDialog::kOpen, kLoadTitle, kBmpFilters, path,
@@ -175,19 +146,19 @@ void CmdLoadBMPDlg(WindowRef window, const char* args, int) {
     return;
   }
   if (!ReadBmp(path)) {
-    SetDialogResult(-1);
+    SetResultAndAnswer(-1);
     return SetError(kErrOpenFile);
   }
   CopyText(file_name, sizeof file_name, path);
   DrawKept(window, a[0], a[1]);
-  SetDialogResult(1);
+  SetResultAndAnswer(1);
 }
 
 // SaveBMP(X,Y,W,H,"Name.BMP"): saves the W x H rectangle at (X,Y) of the
 // current screen as a BMP file in the screen's depth. Code 15 when it cannot
 // be captured or written; "FILE_NAME" takes the name even then.
 void CmdSaveBMP(WindowRef window, const char* args, int) {
-  if (!RefuseWhileOpen() || !CheckArgCount(args, 5)) return;
+  if (!RefuseWhileFileOpen() || !CheckArgCount(args, 5)) return;
   int32_t a[4];
   char name[kMaxStatement];
   if (!GetIntArgs(window, args, 0, 3, a) || !GetResolvedStrArg(args, 4, name)) return;
@@ -201,8 +172,8 @@ void CmdSaveBMP(WindowRef window, const char* args, int) {
 // 15), also in ANSWER.
 void CmdSaveBMPDlg(WindowRef window, const char* args, int) {
   int32_t a[4];
-  if (!RefuseWhileOpen() || !GetAllIntArgs(window, args, 4, a)) return;
-  SetDialogResult(0);
+  if (!RefuseWhileFileOpen() || !GetAllIntArgs(window, args, 4, a)) return;
+  SetResultAndAnswer(0);
   char path[kMaxPath];
   CopyText(path, sizeof path, kDialogStart);
   if (!file_system->ChooseFile(window, FileDialog::kSave, kSaveTitle, kBmpFilters, path,
@@ -210,11 +181,11 @@ void CmdSaveBMPDlg(WindowRef window, const char* args, int) {
     return;
   }
   if (!AddBmpExtension(path, sizeof path) || !WriteBmp(window, a, path)) {
-    SetDialogResult(-1);
+    SetResultAndAnswer(-1);
     return SetError(kErrOpenFile);
   }
   CopyText(file_name, sizeof file_name, path);
-  SetDialogResult(1);
+  SetResultAndAnswer(1);
 }
 
 // LoadGrpFile(X,Y,"FileName"): draws a bitmap, JPEG, GIF or icon file at
@@ -223,7 +194,7 @@ void CmdSaveBMPDlg(WindowRef window, const char* args, int) {
 // draws nothing and reports nothing. "FILE_NAME" takes the name of a
 // decoded picture.
 void CmdLoadGrpFile(WindowRef window, const char* args, int) {
-  if (!RefuseWhileOpen() || !CheckArgCount(args, 3)) return;
+  if (!RefuseWhileFileOpen() || !CheckArgCount(args, 3)) return;
   int32_t a[2];
   char name[kMaxStatement];
   if (!GetIntArgs(window, args, 0, 1, a) || !GetResolvedStrArg(args, 2, name)) return;

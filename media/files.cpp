@@ -18,37 +18,11 @@ namespace {
 FileMode ModeOf(int way) { return way == kForWrite ? FileMode::kWrite : FileMode::kRead; }
 FileDialog DialogOf(int way) { return way == kForWrite ? FileDialog::kSave : FileDialog::kOpen; }
 
-// Code 17 while a file is open.
-bool RefuseWhileOpen() {
-  if (open_file == -1) return true;
-  SetError(kErrFileOpen);
-  return false;
-}
-
 // Code 5 when no file is open.
 bool RequireOpenFile() {
   if (open_file != -1) return true;
   SetError(kErrNoFile);
   return false;
-}
-
-// String argument i, then what it stands for (an edit control's text, the
-// current file name). out holds kMaxStatement bytes.
-bool GetResolvedStrArg(const char* args, int i, char* out) {
-  if (!GetStrArg(args, i, out)) return false;
-  ResolveStrArg(out, kMaxStatement);
-  return true;
-}
-
-// Makes name the current file name. A name too long for file_name is
-// refused with code 15 and file_name keeps its old text.
-bool SetFileName(const char* name) {
-  if (std::strlen(name) >= sizeof file_name) {
-    SetError(kErrOpenFile);
-    return false;
-  }
-  CopyText(file_name, sizeof file_name, name);
-  return true;
 }
 
 // Opens name as the data file; code 15, and no open file, when the platform
@@ -63,18 +37,12 @@ bool OpenDataFile(const char* name, FileMode mode) {
   return true;
 }
 
-// The value of the dialog commands, both as a function and in ANSWER.
-void SetDialogResult(int32_t value) {
-  function_result = value;
-  answer = value;
-}
-
 // Shows the dialog and makes the chosen path the current file name. Gives
 // false, with the result 0, when the user cancelled.
 bool ChooseFileName(WindowRef window, int way, const char* title, const char* filters) {
   char path[kMaxPath] = "";
   if (!file_system->ChooseFile(window, DialogOf(way), title, filters, path, sizeof path)) {
-    SetDialogResult(0);
+    SetResultAndAnswer(0);
     return false;
   }
   CopyText(file_name, sizeof file_name, path);
@@ -88,7 +56,7 @@ bool ChooseFileName(WindowRef window, int way, const char* title, const char* fi
 // while a file is open, 15 when it cannot be opened or the name is longer
 // than 259 bytes. "FILE_NAME" takes the name even when the open fails.
 void CmdOpenFile(WindowRef, const char* args, int way) {
-  if (!CheckArgCount(args, 1) || !RefuseWhileOpen()) return;
+  if (!CheckArgCount(args, 1) || !RefuseWhileFileOpen()) return;
   char name[kMaxStatement];
   if (!GetResolvedStrArg(args, 0, name) || !SetFileName(name)) return;
   OpenDataFile(name, ModeOf(way));
@@ -99,13 +67,13 @@ void CmdOpenFile(WindowRef, const char* args, int way) {
 // opened, 0 cancelled, -1 failed (also in ANSWER). Codes 17 and 15 as above;
 // 17 also when a section run during the dialog opened a file.
 void CmdOpenFileDlg(WindowRef window, const char* args, int way) {
-  SetDialogResult(-1);
-  if (!RefuseWhileOpen() || !CheckArgCount(args, 1)) return;
+  SetResultAndAnswer(-1);
+  if (!RefuseWhileFileOpen() || !CheckArgCount(args, 1)) return;
   char title[kMaxStatement];
   if (!GetResolvedStrArg(args, 0, title)) return;
   if (!ChooseFileName(window, way, title, kDataFileFilters)) return;
-  if (!RefuseWhileOpen()) return;
-  if (OpenDataFile(file_name, ModeOf(way))) SetDialogResult(1);
+  if (!RefuseWhileFileOpen()) return;
+  if (OpenDataFile(file_name, ModeOf(way))) SetResultAndAnswer(1);
 }
 
 // CloseFile ;: closes the open file; code 5 when none is open.
@@ -121,8 +89,8 @@ void CmdCloseFile(WindowRef, const char* args, int) {
 // pattern. Gives 1 chosen, 0 cancelled, -1 failed (also in ANSWER); code 17
 // while a file is open.
 void CmdFileNameDlg(WindowRef window, const char* args, int way) {
-  SetDialogResult(-1);
-  if (!RefuseWhileOpen() || !CheckArgCount(args, 3)) return;
+  SetResultAndAnswer(-1);
+  if (!RefuseWhileFileOpen() || !CheckArgCount(args, 3)) return;
   char title[kMaxStatement];
   char list[kMaxStatement + 2];
   int32_t type[3];
@@ -132,7 +100,7 @@ void CmdFileNameDlg(WindowRef window, const char* args, int way) {
   }
   if (type[2] > 0 && !BuildTypeFilters(type[2], list, sizeof list)) return SetError(kErrBadValue);
   ToPlatformFilters(list, sizeof list);
-  if (ChooseFileName(window, way, title, list)) SetDialogResult(1);
+  if (ChooseFileName(window, way, title, list)) SetResultAndAnswer(1);
 }
 
 // ReadFile(pos): the byte at offset pos of the open file, 0..255, or -1 at

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/gdi_canvas.h"
+#include "platform/win_buttons.h"
 #include "platform/win_controls.h"
 #include "runtime/dialog_window_win32.h"
 #include "platform/win_file_system.h"
@@ -104,6 +105,7 @@ void InstallWin32Platform() {
   file_system = Win32FileSystem();
   canvas = GdiCanvas();
   control_system = Win32Controls();
+  button_system = Win32Buttons();
   dialog_system = Win32Dialogs();
 }
 

@@ -99,7 +99,7 @@ void OnDialogCreate(WindowRef dialog) {
     dialog_system->StartDialogTimer(dialog, dialog_settings.dialog_timer_ms);
   }
   if (dialog_settings.dialog_topmost) window_system->SetTopmost(dialog, true);
-  CreateControls(dialog, dialog_settings.first_control);
+  CreateControls(dialog, dialog_settings.first_control, ControlOwner::kDialog);
   dialog_ready = 1;
   DlgRunSection(dialog, "INIT");
 }

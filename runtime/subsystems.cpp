@@ -1,5 +1,6 @@
 #include "runtime/subsystems.h"
 
+#include "controls/bitmap_buttons.h"
 #include "controls/commands.h"
 #include "controls/registry.h"
 #include "core/commands.h"
@@ -35,6 +36,7 @@ const RunPart* const kRunParts[] = {
     &timer_part,
     &data_file_part,
     &menu_part,  // the bar, after the timer and before the controls
+    &bitmap_buttons_part,  // the button classes, before the controls
     &controls_part,
     &frame_part,
     &back_screen_part,

@@ -42,6 +42,8 @@ class FakeCanvas : public Canvas {
   int32_t himetric_w = 2540, himetric_h = 2540;
   int32_t dpi_x = 96, dpi_y = 96;
   int live_pictures = 0;      // decoded and not yet released
+  // Names of other surfaces (a bitmap button's) in the recorded calls.
+  std::map<Surface, std::string> surface_names;
 
   // The recorded calls that draw or read, without context bookkeeping.
   std::string Last() const { return calls.empty() ? "" : calls.back(); }
@@ -181,6 +183,8 @@ class FakeCanvas : public Canvas {
   std::string Name(Surface s) const {
     if (s == kFront) return "front";
     if (s == kBack) return "back";
+    auto named = surface_names.find(s);
+    if (named != surface_names.end()) return named->second;
     return s == nullptr ? "none" : "unknown";
   }
   static std::string Hex(Rgb c) {

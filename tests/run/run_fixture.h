@@ -8,10 +8,12 @@
 #include "core/errors.h"
 #include "core/exec.h"
 #include "graphics/palette.h"
+#include "controls/button_system.h"
 #include "runtime/events.h"
 #include "runtime/start.h"
 #include "runtime/subsystems.h"
 #include "tests/core/interpreter_fixture.h"
+#include "tests/doubles/fake_button_system.h"
 #include "tests/doubles/fake_canvas.h"
 #include "tests/doubles/fake_control_system.h"
 #include "tests/doubles/fake_dialog_system.h"
@@ -25,6 +27,8 @@ class RunTest : public InterpreterTest {
   void SetUp() override {
     window_system = &window_system_;
     control_system = &control_system_;
+    button_system = &button_system_;
+    button_system_.on_command = [](WindowRef window, int id) { OnRunCommand(window, id, 0); };
     dialog_system = &dialog_system_;
     canvas = &canvas_;
     menu_system = &menu_system_;
@@ -38,6 +42,7 @@ class RunTest : public InterpreterTest {
     menu_system = nullptr;
     window_system = nullptr;
     control_system = nullptr;
+    button_system = nullptr;
     dialog_system = nullptr;
   }
   void Install() override { InstallSubsystems(); }
@@ -72,6 +77,7 @@ class RunTest : public InterpreterTest {
   FakeControlSystem control_system_{&host_.calls};
   FakeDialogSystem dialog_system_{&host_.calls};
   FakeCanvas canvas_;
+  FakeButtonSystem button_system_{&host_.calls, &canvas_};
   FakeMenuSystem menu_system_{&host_.calls};
 };
 

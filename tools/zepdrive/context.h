@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 namespace zd {
@@ -59,6 +60,18 @@ inline std::string scriptRelative(const Context& c, const std::string& path) {
     bool absolute = (!path.empty() && (path[0] == '\\' || path[0] == '/')) ||
                     (path.size() > 1 && path[1] == ':');
     return absolute ? path : c.scriptDir + "\\" + path;
+}
+
+// The whole file as bytes; false when it cannot be read.
+inline bool readFileBytes(const std::string& path, std::string& bytes) {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    bytes.clear();
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    std::fclose(f);
+    return true;
 }
 
 // For messages when a wait ends because the program has gone.

@@ -12,6 +12,7 @@ const DirectiveDef kDirectives[] = {
     {"sleep", "i", Needs::Nothing, runSleep},
     // Windows and message boxes.
     {"window", "p|s", Needs::Nothing, runWindow},
+    {"nowindow", "p", Needs::Nothing, runNoWindow},
     {"box", "ss", Needs::Nothing, runBox},
     {"box!", "ss", Needs::Nothing, runBoxExclamation},
     {"nobox", "i", Needs::Nothing, runNoBox},
@@ -46,6 +47,9 @@ const DirectiveDef kDirectives[] = {
     {"ctlkey", "iii", Needs::LiveWindow, runCtlKey},
     {"ctltype", "iis", Needs::LiveWindow, runCtlType},
     {"ctltext", "iis", Needs::LiveWindow, runCtlText},
+    {"ctlmove", "ii|ii", Needs::LiveWindow, runCtlMove},
+    {"ctldown", "ii", Needs::LiveWindow, runCtlDown},
+    {"ctlup", "ii|ii", Needs::LiveWindow, runCtlUp},
     // The menu bar of the current window, through the keyboard.
     {"altkey", "w", Needs::LiveWindow, runAltKey},
     // What is on the screen.

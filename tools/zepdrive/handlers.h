@@ -45,6 +45,12 @@ Outcome runCtlKey(Context&, const Directive&);
 Outcome runCtlType(Context&, const Directive&);
 Outcome runCtlText(Context&, const Directive&);
 
+// handlers_buttons.cpp
+Outcome runCtlMove(Context&, const Directive&);
+Outcome runCtlDown(Context&, const Directive&);
+Outcome runCtlUp(Context&, const Directive&);
+Outcome runNoWindow(Context&, const Directive&);
+
 // handlers_dialogs.cpp
 Outcome runDialog(Context&, const Directive&);
 Outcome runDialogCancel(Context&, const Directive&);

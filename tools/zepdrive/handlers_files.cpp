@@ -7,17 +7,6 @@
 namespace zd {
 namespace {
 
-bool readFile(const std::string& path, std::string& bytes) {
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    bytes.clear();
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-    std::fclose(f);
-    return true;
-}
-
 // The hexadecimal text without blanks, lower case; empty when it holds a
 // character that is neither a digit, a letter a-f nor a blank, or an odd
 // count of digits.
@@ -55,7 +44,7 @@ Outcome runFileHex(Context& c, const Directive& d) {
     std::string seen = "no such file";
     bool same = pollFor(c.timeoutMs, [&] {
         std::string bytes;
-        if (!readFile(path, bytes)) return Poll::Wait;
+        if (!readFileBytes(path, bytes)) return Poll::Wait;
         seen = hexOf(bytes);
         return seen == want ? Poll::Done : Poll::Wait;
     });

@@ -7,17 +7,6 @@
 namespace zd {
 namespace {
 
-bool readBytes(const std::string& path, std::string& bytes) {
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    bytes.clear();
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-    std::fclose(f);
-    return true;
-}
-
 bool exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -55,7 +44,7 @@ Outcome runFile(Context& c, const Directive& d) {
     std::string seen = "no such file";
     bool ok = pollFor(c.timeoutMs, [&] {
         std::string bytes;
-        if (!readBytes(path, bytes)) return Poll::Wait;
+        if (!readFileBytes(path, bytes)) return Poll::Wait;
         seen = quoted(bytes);
         return bytes == want ? Poll::Done : Poll::Wait;
     });
