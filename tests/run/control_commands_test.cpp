@@ -45,8 +45,12 @@ TEST_P(ControlCommands, Run) {
   OnRunCreate(kWindow);
   RunSection(kWindow, "MAIN");
   EXPECT_EQ(error_code, row.code) << error_name;
-  if (!std::isnan(row.v)) EXPECT_EQ(Var("v"), row.v);
-  if (row.edit != nullptr) EXPECT_EQ(Edit().text, row.edit);
+  if (!std::isnan(row.v)) {
+    EXPECT_EQ(Var("v"), row.v);
+  }
+  if (row.edit != nullptr) {
+    EXPECT_EQ(Edit().text, row.edit);
+  }
 }
 
 const CommandRow kRows[] = {

@@ -32,8 +32,12 @@ TEST_P(EditFiles, Run) {
   RunSection(kWindow, "MAIN");
   EXPECT_EQ(error_code, row.code) << error_name;
   WindowRef edit = reinterpret_cast<WindowRef>(0x1000 + 600);
-  if (row.edit != nullptr) EXPECT_EQ(control_system_.children[edit].text, row.edit);
-  if (row.written != nullptr) EXPECT_EQ(host_.files["out.txt"], row.written);
+  if (row.edit != nullptr) {
+    EXPECT_EQ(control_system_.children[edit].text, row.edit);
+  }
+  if (row.written != nullptr) {
+    EXPECT_EQ(host_.files["out.txt"], row.written);
+  }
 }
 
 const EditFileRow kRows[] = {
