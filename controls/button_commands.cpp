@@ -41,10 +41,7 @@ void BoundedCommand(WindowRef window, const char* args, Shape shape) {
   int k = ButtonArg(args, 7);
   int32_t a[7];
   if (k < 0 || !GetIntArgs(window, args, 1, 6, a)) return;
-  Figure f{};
-  f.shape = shape;
-  f.left = a[1], f.top = a[2], f.right = a[3], f.bottom = a[4];
-  DrawOnButton(k, f, a[5], a[6]);
+  DrawOnButton(k, BoundedFigure(shape, a[1], a[2], a[3], a[4]), a[5], a[6]);
 }
 
 // The line's brush is never used; inside colour 1 as the figure commands.
@@ -69,12 +66,7 @@ void CmdBmpBtLine(WindowRef window, const char* args, int) {
   int k = ButtonArg(args, 6);
   int32_t a[6];
   if (k < 0 || !GetIntArgs(window, args, 1, 5, a)) return;
-  Figure f{};
-  f.shape = Shape::kLine;
-  f.points[0] = {a[1], a[2]};
-  f.points[1] = {a[3], a[4]};
-  f.point_count = 2;
-  DrawOnButton(k, f, a[5], kLineInside);
+  DrawOnButton(k, LineFigure(a[1], a[2], a[3], a[4]), a[5], kLineInside);
 }
 
 // BmpBtPoint("ID",X,Y,C): one pixel in plain colour C (code 1 outside 0..15).

@@ -22,16 +22,6 @@ void DrawChecked(WindowRef window, const Figure& figure, int32_t outline, int32_
   ReleaseTarget(window, target);
 }
 
-Figure BoundedFigure(Shape shape, int32_t l, int32_t t, int32_t r, int32_t b) {
-  Figure f{};
-  f.shape = shape;
-  f.left = l;
-  f.top = t;
-  f.right = r;
-  f.bottom = b;
-  return f;
-}
-
 // A polygon through the pairs a[0],a[1] .. a[2n-2],a[2n-1].
 Figure PolygonFigure(const int32_t* a, int n) {
   Figure f{};
@@ -45,6 +35,25 @@ Figure PolygonFigure(const int32_t* a, int n) {
 constexpr int32_t kUnusedInside = 1;
 
 }  // namespace
+
+Figure BoundedFigure(Shape shape, int32_t l, int32_t t, int32_t r, int32_t b) {
+  Figure f{};
+  f.shape = shape;
+  f.left = l;
+  f.top = t;
+  f.right = r;
+  f.bottom = b;
+  return f;
+}
+
+Figure LineFigure(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  Figure f{};
+  f.shape = Shape::kLine;
+  f.points[0] = {x1, y1};
+  f.points[1] = {x2, y2};
+  f.point_count = 2;
+  return f;
+}
 
 bool ValidPlainColour(int32_t c) { return c >= 0 && c <= 15; }
 bool ValidOutlineColour(int32_t c) { return c >= -15 && c <= 15; }
@@ -144,12 +153,7 @@ void CmdCircle(WindowRef window, const char* args, int) {
 void CmdLine(WindowRef window, const char* args, int) {
   int32_t a[5];
   if (!GetAllIntArgs(window, args, 5, a)) return;
-  Figure f{};
-  f.shape = Shape::kLine;
-  f.points[0] = {a[0], a[1]};
-  f.points[1] = {a[2], a[3]};
-  f.point_count = 2;
-  DrawChecked(window, f, a[4], kUnusedInside);
+  DrawChecked(window, LineFigure(a[0], a[1], a[2], a[3]), a[4], kUnusedInside);
 }
 
 // Point(X,Y,C): one pixel in a plain colour.

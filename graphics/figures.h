@@ -17,6 +17,11 @@ bool ValidInsideColour(int32_t c);
 Pen PenFor(int32_t outline);
 Brush BrushFor(int32_t inside);
 
+// A figure bounded by (l, t)-(r, b): a rectangle, round rectangle or ellipse.
+Figure BoundedFigure(Shape shape, int32_t l, int32_t t, int32_t r, int32_t b);
+// The line from (x1, y1) to (x2, y2), the end point not painted.
+Figure LineFigure(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+
 // The point where the ray at `degrees` (clockwise from 12 o'clock) meets the
 // ellipse inscribed in (left, top)-(right, bottom); the four main directions
 // give the rectangle's own edges.

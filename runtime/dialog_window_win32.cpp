@@ -50,12 +50,7 @@ void OnScroll(HWND hwnd, HWND control, UINT code, int pos) {
   }
 }
 
-void OnButton(HWND hwnd, UINT message) {
-  static const char* const kEvents[] = {
-      "LBUTTONDOWN", "LBUTTONUP", "LBUTTONDBLCLK", "RBUTTONDOWN", "RBUTTONUP",
-      "RBUTTONDBLCLK", "MBUTTONDOWN", "MBUTTONUP", "MBUTTONDBLCLK"};
-  OnDialogEvent(Ref(hwnd), kEvents[message - WM_LBUTTONDOWN]);
-}
+void OnButton(HWND hwnd, UINT message) { OnDialogEvent(Ref(hwnd), MouseButtonEvent(message)); }
 
 // One small handler per message; the work is in the portable dialog code.
 LRESULT CALLBACK DlgWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

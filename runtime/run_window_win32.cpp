@@ -66,12 +66,7 @@ void OnVScroll(HWND hwnd, HWND control, UINT code, int pos) {
 }
 
 // Mouse buttons: the section of each button message.
-void OnButton(HWND hwnd, UINT message) {
-  static const char* const kSections[] = {
-      "LBUTTONDOWN", "LBUTTONUP", "LBUTTONDBLCLK", "RBUTTONDOWN", "RBUTTONUP",
-      "RBUTTONDBLCLK", "MBUTTONDOWN", "MBUTTONUP", "MBUTTONDBLCLK"};
-  OnRunEvent(Ref(hwnd), kSections[message - WM_LBUTTONDOWN]);
-}
+void OnButton(HWND hwnd, UINT message) { OnRunEvent(Ref(hwnd), MouseButtonEvent(message)); }
 
 // One small handler per message; the work is in the portable event code.
 // The scroll messages are cracked by hand: the position is the high word of
@@ -109,6 +104,13 @@ LRESULT CALLBACK RunWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }
 
 }  // namespace
+
+const char* MouseButtonEvent(UINT message) {
+  static const char* const kEvents[] = {
+      "LBUTTONDOWN", "LBUTTONUP", "LBUTTONDBLCLK", "RBUTTONDOWN", "RBUTTONUP",
+      "RBUTTONDBLCLK", "MBUTTONDOWN", "MBUTTONUP", "MBUTTONDBLCLK"};
+  return kEvents[message - WM_LBUTTONDOWN];
+}
 
 HBRUSH BackgroundBrush(int colour) {
   switch (colour) {

@@ -10,6 +10,9 @@ namespace zep {
 // The stock brush for a SetWinColor number.
 HBRUSH BackgroundBrush(int colour);
 
+// The event of a mouse-button message (WM_LBUTTONDOWN .. WM_MBUTTONDBLCLK).
+const char* MouseButtonEvent(UINT message);
+
 // What a scroll-bar code asks for.
 ScrollStep ScrollStepOf(UINT code);
 

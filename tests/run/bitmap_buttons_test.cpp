@@ -91,14 +91,6 @@ TEST(FrameLines, RaisedAndSunkenLineByLine) {
   }
 }
 
-TEST(FrameLines, GlyphResources) {
-  const int expected[21] = {0,   161, 149, 139, 154, 155, 156, 157, 158, 160, 140,
-                            166, 162, 148, 143, 165, 152, 153, 151, 164, 163};
-  for (int type = 0; type <= 20; ++type) EXPECT_EQ(GlyphResource(type), expected[type]) << type;
-  EXPECT_EQ(GlyphResource(21), 0);
-  EXPECT_EQ(GlyphResource(-1), 0);
-}
-
 TEST_F(BitmapButtonsTest, CreationMakesTheWindowAndAGreySurface) {
   std::string script = std::string("CREATE{") + kButtons + "}\r\n";
   ASSERT_EQ(Load(script.c_str()), 0);
