@@ -22,6 +22,9 @@ enum ErrorCode : uint8_t {
   kErrMemory = 20, kErrTimer = 21, kErrDivZero = 22, kErrArgCount = 23,
   kErrNoControl = 24, kErrControlCreate = 25, kErrControlType = 26,
   kErrExtension = 27, kErrArrayName = 28, kErrNoValue = 30, kErrMenu = 44,
+  kErrSoundInUse = 50, kErrNoSoundFile = 51, kErrWaveFile = 52, kErrMidiFile = 53,
+  kErrTooManyWaveBufs = 54, kErrWaveBufSize = 55, kErrNoWaveBuf = 56,
+  kErrWaveBufRange = 57,
 };
 
 // Sets the code and leaves error_name as it is.

@@ -1,5 +1,8 @@
 #include "media/commands.h"
 
+#include "media/sounds.h"
+#include "media/wave_buffers.h"
+
 namespace zep {
 
 namespace {
@@ -21,6 +24,20 @@ const CommandRow kRows[] = {
     {"WriteFileFromEdit", CmdWriteFileFromEdit, 0, kPhaseRun, false},
     {"GetFileName", CmdGetFilePart, 0, kPhaseRun, false},
     {"GetFilePath", CmdGetFilePart, 1, kPhaseRun, false},
+    // Sound files by ID.
+    {"EntryWaveFile", CmdEntrySoundFile, kWaveDevice, kPhaseBoth, false},
+    {"EntryMidiFile", CmdEntrySoundFile, kMidiDevice, kPhaseBoth, false},
+    {"PlaySound", CmdPlaySound, 0, kPhaseRun, false},
+    {"PauseSound", CmdPauseSound, 0, kPhaseRun, false},
+    {"StopSound", CmdStopSound, 0, kPhaseRun, false},
+    {"Beep", CmdBeep, 0, kPhaseRun, false},
+    // Wave buffers.
+    {"WaveBuf", CmdWaveBuf, 0, kPhaseCreate, false},
+    {"SetWaveBuf", CmdSetWaveBuf, 0, kPhaseRun, false},
+    {"GetWaveBuf", CmdGetWaveBuf, 0, kPhaseRun, true},
+    {"PlayWaveBuf", CmdPlayWaveBuf, 0, kPhaseRun, false},
+    {"StopWaveBuf", CmdStopWaveBuf, 0, kPhaseRun, false},
+    {"SaveWaveBuf", CmdSaveWaveBuf, 0, kPhaseRun, false},
 };
 
 }  // namespace

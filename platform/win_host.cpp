@@ -10,6 +10,7 @@
 #include "runtime/dialog_window_win32.h"
 #include "platform/win_file_system.h"
 #include "platform/win_menus.h"
+#include "platform/win_sound.h"
 
 namespace zep {
 
@@ -107,6 +108,7 @@ void InstallWin32Platform() {
   control_system = Win32Controls();
   button_system = Win32Buttons();
   dialog_system = Win32Dialogs();
+  sound_system = Win32Sound();
 }
 
 }  // namespace zep

@@ -1,8 +1,10 @@
 #include "runtime/run_window_win32.h"
 
 #include <windowsx.h>
+#include <mmsystem.h>
 
 #include "core/run_settings.h"
+#include "media/sounds.h"
 #include "runtime/events.h"
 
 namespace zep {
@@ -87,6 +89,7 @@ LRESULT CALLBACK RunWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_KEYDOWN: OnKeyDown(hwnd, wParam); return 0;
     case WM_KEYUP: OnKeyUp(hwnd, wParam); return 0;
     case WM_CHAR: OnChar(hwnd, wParam); return 0;
+    case MM_MCINOTIFY: OnSoundNotify(Ref(hwnd), static_cast<uint32_t>(wParam)); return 0;
     case WM_HSCROLL:
       OnHScroll(hwnd, reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
       return 0;

@@ -9,6 +9,8 @@
 #include "graphics/commands.h"
 #include "graphics/screen_state.h"
 #include "media/commands.h"
+#include "media/sounds.h"
+#include "media/wave_buffers.h"
 #include "runtime/commands.h"
 #include "runtime/menus.h"
 #include "runtime/dialog.h"
@@ -35,6 +37,8 @@ const RunPart* const kRunParts[] = {
     &palette_part,
     &timer_part,
     &data_file_part,
+    &sound_part,
+    &wave_buffer_part,  // freed before the sounds: playback stops, then memory goes
     &menu_part,  // the bar, after the timer and before the controls
     &bitmap_buttons_part,  // the button classes, before the controls
     &controls_part,

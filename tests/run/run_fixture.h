@@ -18,6 +18,7 @@
 #include "tests/doubles/fake_control_system.h"
 #include "tests/doubles/fake_dialog_system.h"
 #include "tests/doubles/fake_menu_system.h"
+#include "tests/doubles/fake_sound_system.h"
 #include "tests/doubles/fake_window_system.h"
 
 namespace zep {
@@ -32,6 +33,7 @@ class RunTest : public InterpreterTest {
     dialog_system = &dialog_system_;
     canvas = &canvas_;
     menu_system = &menu_system_;
+    sound_system = &sound_system_;
     InterpreterTest::SetUp();
     ResetPalette();
   }
@@ -44,6 +46,7 @@ class RunTest : public InterpreterTest {
     control_system = nullptr;
     button_system = nullptr;
     dialog_system = nullptr;
+    sound_system = nullptr;
   }
   void Install() override { InstallSubsystems(); }
   // Loads as a run loads, with the window-size corrections.
@@ -79,6 +82,7 @@ class RunTest : public InterpreterTest {
   FakeCanvas canvas_;
   FakeButtonSystem button_system_{&host_.calls, &canvas_};
   FakeMenuSystem menu_system_{&host_.calls};
+  FakeSoundSystem sound_system_{&host_.calls};
 };
 
 // The drawing, screen and text commands' tests.

@@ -64,6 +64,12 @@ const DirectiveDef kDirectives[] = {
     {"nofile", "p", Needs::Nothing, runNoFile},
     {"delete", "p", Needs::Nothing, runDelete},
     {"filehex", "ps", Needs::Nothing, runFileHex},
+    // Sound and time.
+    {"listen", "", Needs::Nothing, runListen},
+    {"heard", "i", Needs::Nothing, runHeard},
+    {"quiet", "i", Needs::Nothing, runQuiet},
+    {"mark", "", Needs::Nothing, runMark},
+    {"elapsed", "i", Needs::Nothing, runElapsed},
 };
 
 }  // namespace

@@ -77,4 +77,11 @@ Outcome runDelete(Context&, const Directive&);
 // handlers_files.cpp
 Outcome runFileHex(Context&, const Directive&);
 
+// handlers_sound.cpp
+Outcome runListen(Context&, const Directive&);
+Outcome runHeard(Context&, const Directive&);
+Outcome runQuiet(Context&, const Directive&);
+Outcome runMark(Context&, const Directive&);
+Outcome runElapsed(Context&, const Directive&);
+
 }  // namespace zd
