@@ -4,62 +4,27 @@
 
 #include <cstdlib>
 
-#include "core/run_parts.h"
-#include "core/run_settings.h"
+#include "app/run_start.h"
 #include "platform/script_file.h"
 #include "platform/win_host.h"
-#include "runtime/run_window_win32.h"
-#include "runtime/start.h"
 #include "runtime/subsystems.h"
 
 namespace zep {
 
 namespace {
 
-HWND run_window = nullptr;
-
-// Tells the user why the script could not even start.
-void ShowStartFailure(StartFailure failure) {
-  const char* message = StartFailureMessage(failure);
-  if (message == nullptr) return;
-  char text[kMaxPath + 128];
-  size_t n = CopyText(text, sizeof text, message);
-  n += CopyText(text + n, sizeof text - n, "\r\n\r\n");
-  CopyText(text + n, sizeof text - n, command_file);
-  MessageBoxA(nullptr, text, "ZEP Error", MB_OK | MB_ICONEXCLAMATION);
-}
-
 // Loads the script named on the command line and opens its window.
 bool DirectRun(HINSTANCE instance) {
   char* data = nullptr;
   size_t size = 0;
   StartFailure failure = ReadScriptFile(command_file, kMaxDirectRunBytes, &data, &size);
-  if (failure == StartFailure::kNone) {
-    failure = PrepareRun(nullptr, data, size);
-    std::free(data);
-  }
   if (failure != StartFailure::kNone) {
-    ShowStartFailure(failure);
+    ShowStartFailure(failure, command_file);
     return false;
   }
-  RegisterRunClass(instance);
-  run_window = CreateRunWindow(instance, nullptr);
-  if (run_window == nullptr) {
-    FreeRunParts(nullptr);
-    running = 0;
-    MessageBoxA(nullptr, "実行ウィンドウが開けません！", "ZEP Error", MB_OK | MB_ICONEXCLAMATION);
-    return false;
-  }
-  return true;
-}
-
-int MessageLoop() {
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  bool started = StartRun(instance, data, size, ProgramForm::kSource, command_file);
+  std::free(data);
+  return started;
 }
 
 }  // namespace

@@ -50,9 +50,9 @@ int FindSection(const char* name) {
   return -1;
 }
 
-void LoadProgram() {
+void LoadProgram(ProgramForm form) {
   ResetRunParts();
-  CompactProgramText(program_text);
+  if (form == ProgramForm::kSource) CompactProgramText(program_text);
   if (CreateVariableStore()) {
     int open = FindSection("CREATE");
     if (error_code != 0) {

@@ -25,8 +25,8 @@ void TakeCommandLine(const char* text) {
 namespace {
 
 // Loads the program text already in place.
-int LoadProgramText() {
-  LoadProgram();
+int LoadProgramText(ProgramForm form = ProgramForm::kSource) {
+  LoadProgram(form);
   if (error_code == 0) CorrectWindowSize();
   return error_code;
 }
@@ -38,9 +38,9 @@ int LoadRun(const char* text, size_t size) {
   return LoadProgramText();
 }
 
-StartFailure PrepareRun(WindowRef owner, const char* text, size_t size) {
+StartFailure PrepareRun(WindowRef owner, const char* text, size_t size, ProgramForm form) {
   if (!SetProgramText(text, size)) return StartFailure::kMemory;
-  if (LoadProgramText() == 0) return StartFailure::kNone;
+  if (LoadProgramText(form) == 0) return StartFailure::kNone;
   ReportError(owner, error_code, program_text, -1);
   running = 0;
   return StartFailure::kLoad;

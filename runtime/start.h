@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "core/common.h"
+#include "core/loader.h"
 
 namespace zep {
 
@@ -29,7 +30,8 @@ int LoadRun(const char* text, size_t size);
 
 // LoadRun, and a load error reported at once (owner may be nullptr). Gives
 // kNone when the window may be created.
-StartFailure PrepareRun(WindowRef owner, const char* text, size_t size);
+StartFailure PrepareRun(WindowRef owner, const char* text, size_t size,
+                        ProgramForm form = ProgramForm::kSource);
 
 // The message shown when a direct run can't even start (file not found,
 // too large, unreadable); nullptr for kNone and kLoad, whose box is the

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "graphics/bmp_format.h"
+#include "tests/fuzz/fuzz_random.h"
 
 namespace {
 
@@ -65,17 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
 namespace {
 
-// A small deterministic generator (xorshift), so that a run is repeatable.
-struct Random {
-  uint64_t state;
-  uint32_t Next() {
-    state ^= state << 13;
-    state ^= state >> 7;
-    state ^= state << 17;
-    return static_cast<uint32_t>(state >> 16);
-  }
-  uint32_t Below(uint32_t n) { return Next() % n; }
-};
+using Random = zep::FuzzRandom;
 
 std::vector<std::string> Seeds() {
   std::vector<std::string> seeds;
