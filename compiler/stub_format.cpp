@@ -160,6 +160,11 @@ uint8_t IconIndexOf(uint8_t r, uint8_t g, uint8_t b) {
   return kTransparent;
 }
 
+uint32_t IconColour(uint8_t index) {
+  const uint8_t* rgb = kIconPalette[index & 15];
+  return rgb[0] | rgb[1] << 8 | uint32_t(rgb[2]) << 16;
+}
+
 bool ReadIconFile(const uint8_t* data, size_t size, IconIndices* out) {
   if (size < 7 + 1024) return false;
   // The text must be found first at offset 1 of the first 7 bytes.

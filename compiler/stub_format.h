@@ -59,6 +59,8 @@ constexpr uint8_t kTransparent = 16;
 
 // The icon palette index of an RGB colour, or kTransparent.
 uint8_t IconIndexOf(uint8_t r, uint8_t g, uint8_t b);
+// The colour of an icon palette index (0..15) as 0x00BBGGRR.
+uint32_t IconColour(uint8_t index);
 
 // Reads the program's icon file format ("or Zep" at offset 1, then 1,024
 // pixel bytes). false for a file without the text at offset 1 or too short.
