@@ -1,16 +1,43 @@
 #!/usr/bin/env bash
-# ./zep [--screenshot FILE.png] [file.zep]
+# ./zep [--screenshot FILE.png [--after SECONDS]] [file.zep]
 # Installs what is missing, builds zep.exe and runs the script under Wine in
 # its own window; without a display, a virtual one is used (--screenshot
 # saves a picture of it after a few seconds and ends the run).
 set -eu
 root="$(cd "$(dirname "$0")" && pwd)"
+
+usage() {
+    cat <<'USAGE'
+usage: ./zep [--screenshot FILE.png [--after SECONDS]] [file.zep]
+
+  ./zep examples/hello.zep   run a script in its own window
+  --screenshot FILE.png      save a picture of the screen after a few
+                             seconds (3, or --after SECONDS) and end the run
+  --help                     this text
+
+The first run installs what is missing (Debian packages), builds zep.exe
+and sets up Wine once, which takes a minute or two.
+USAGE
+}
+
 shot=()
-if [ "${1:-}" = "--screenshot" ]; then
-    [ $# -ge 2 ] || { echo "usage: ./zep [--screenshot FILE.png] [file.zep]" >&2; exit 2; }
-    shot=(--screenshot "$(realpath -m "$2")" --kill)
-    shift 2
-fi
+after=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --help|-h) usage; exit 0 ;;
+        --screenshot)
+            [ $# -ge 2 ] || { usage >&2; exit 2; }
+            shot=(--screenshot "$(realpath -m "$2")" --kill)
+            shift 2 ;;
+        --after)
+            [ $# -ge 2 ] || { usage >&2; exit 2; }
+            after=(--after "$2")
+            shift 2 ;;
+        --) shift; break ;;
+        -*) echo "zep: unknown option: $1" >&2; usage >&2; exit 2 ;;
+        *) break ;;
+    esac
+done
 "$root/tools/install-deps"
 "$root/tools/build" e2e >/dev/null
 exe="$root/build/$("$root/tools/build" e2e-preset)/zep.exe"
@@ -18,9 +45,9 @@ if [ $# -lt 1 ]; then
     echo "zep: the editor is not built yet; give a script to run, e.g. ./zep examples/hello.zep" >&2
     exit 2
 fi
-[ -f "$1" ] || { echo "zep: no such file: $1" >&2; exit 2; }
+[ -f "$1" ] || { echo "zep: no such file: $1 (./zep --help)" >&2; exit 2; }
 if [ -z "${DISPLAY:-}" ]; then
     echo "zep: no display; the script runs on a virtual display (Xvfb)." >&2
     [ ${#shot[@]} -gt 0 ] || echo "zep: it runs until it ends itself; Ctrl+C stops it." >&2
 fi
-exec "$root/tools/winerun" "${shot[@]}" "$exe" "$(realpath "$1")"
+exec "$root/tools/winerun" "${shot[@]}" "${after[@]}" "$exe" "$(realpath "$1")"

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "app/run_start.h"
+#include "core/script_text.h"
 #include "platform/script_file.h"
 #include "platform/win_host.h"
 #include "runtime/subsystems.h"
@@ -13,18 +15,36 @@ namespace zep {
 
 namespace {
 
-// Loads the script named on the command line and opens its window.
+// A file that cannot be read as a script: what is wrong, and its name.
+void ShowScriptTextFailure(ScriptText result, int line) {
+  std::string text = ScriptTextMessage(result, line) + "\r\n\r\n" + command_file;
+  MessageBoxA(nullptr, text.c_str(), "ZEP Error", MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Loads the script named on the command line and opens its window. The
+// size limit holds for the text in Shift-JIS; a UTF-8 file, up to half
+// again as long, is converted first.
 bool DirectRun(HINSTANCE instance) {
   char* data = nullptr;
   size_t size = 0;
-  StartFailure failure = ReadScriptFile(command_file, kMaxDirectRunBytes, &data, &size);
+  StartFailure failure = ReadScriptFile(command_file, kMaxDirectRunBytes * 3 / 2 + 3, &data, &size);
   if (failure != StartFailure::kNone) {
     ShowStartFailure(failure, command_file);
     return false;
   }
-  bool started = StartRun(instance, data, size, ProgramForm::kSource, command_file);
+  std::string text;
+  int line = 0;
+  ScriptText read = DecodeScriptText(data, size, &text, &line);
   std::free(data);
-  return started;
+  if (read != ScriptText::kRead) {
+    ShowScriptTextFailure(read, line);
+    return false;
+  }
+  if (text.size() > kMaxDirectRunBytes) {
+    ShowStartFailure(StartFailure::kTooLarge, command_file);
+    return false;
+  }
+  return StartRun(instance, text.data(), text.size(), ProgramForm::kSource, command_file);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "core/common.h"
 
@@ -43,6 +44,9 @@ class Host {
   virtual void PostCloseRequest(WindowRef window) = 0;
   // The text of a window or control, at most cap - 1 bytes.
   virtual void GetWindowTextOf(WindowRef window, char* out, size_t cap) = 0;
+  // Shift-JIS (code page 932) for UTF-16 text; false when a character has
+  // no Shift-JIS form.
+  virtual bool ToShiftJis(const std::u16string& text, std::string* out) = 0;
 };
 
 // The host in use. Set once at start-up (or by a test).

@@ -13,9 +13,10 @@ size_t CompactProgramText(char* text) {
     } else if (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n') {
       ++p;
     } else if (p[0] == '/' && p[1] == '/') {
-      // A comment ends only at a CR LF pair; a lone LF stays inside it.
-      while (*p != '\0' && !(p[0] == '\r' && p[1] == '\n')) ++p;
-      if (*p != '\0') p += 2;
+      // A comment ends with its line, at the LF of a CR LF or at a lone LF
+      // (the line end most editors write today).
+      while (*p != '\0' && *p != '\n') ++p;
+      if (*p != '\0') ++p;
     } else {
       *out++ = *p++;
     }

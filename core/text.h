@@ -26,8 +26,8 @@ inline const char* SkipLiteral(const char* p) {
 }
 
 // Removes, outside string literals, every blank, tab, CR and LF, and every
-// `//` comment up to and including the CR LF that ends its line (or to the
-// end of the text). Literals are kept whole, an unterminated one to the end.
+// `//` comment up to and including the LF (alone or after a CR) that ends
+// its line, or to the end of the text. Literals are kept whole, an unterminated one to the end.
 // Works in place and returns the new length.
 size_t CompactProgramText(char* text);
 

@@ -45,6 +45,18 @@ class Win32Host : public Host {
     out[0] = '\0';
     GetWindowTextA(Hwnd(window), out, static_cast<int>(cap));
   }
+  bool ToShiftJis(const std::u16string& text, std::string* out) override {
+    out->clear();
+    if (text.empty()) return true;
+    const wchar_t* wide = reinterpret_cast<const wchar_t*>(text.data());
+    int n = static_cast<int>(text.size());
+    BOOL defaulted = FALSE;
+    int bytes = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, n, nullptr, 0, nullptr, &defaulted);
+    if (bytes <= 0 || defaulted) return false;
+    out->resize(static_cast<size_t>(bytes));
+    WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, n, &(*out)[0], bytes, nullptr, &defaulted);
+    return !defaulted;
+  }
 };
 
 class Win32WindowSystem : public WindowSystem {

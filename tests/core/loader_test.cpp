@@ -26,7 +26,7 @@ TEST_F(LoaderTest, Compaction) {
       {"PAINT {\r\n  Box(1, 2) ;\r\n}\r\n", "PAINT{Box(1,2);}"},
       {"A{x = \"a  b\" ;}", "A{x=\"a  b\";}"},
       {"A{x=1;// note\r\ny=2;}", "A{x=1;y=2;}"},
-      {"A{x=1;// note\ny=2;}\r\nB{}", "A{x=1;B{}"},
+      {"A{x=1;// note\ny=2;}\nB{}\n//last", "A{x=1;y=2;}B{}"},  // a lone LF ends a line too
       {"A{x=1;}// x", "A{x=1;}"},
       {"A{s(\"// no comment\");}", "A{s(\"// no comment\");}"},
       {"A{s(\"open", "A{s(\"open"},

@@ -3,6 +3,8 @@
 // instead of done.
 #pragma once
 
+#include <iconv.h>
+
 #include <string>
 #include <vector>
 
@@ -47,6 +49,19 @@ class FakeHost : public CallList, public Host, public FakeFileSystem {
   void PostCloseRequest(WindowRef) override { calls.push_back("PostCloseRequest"); }
   void GetWindowTextOf(WindowRef, char* out, size_t cap) override {
     if (cap > 0) out[0] = '\0';
+  }
+  // Through iconv, as the platform's code page 932 conversion.
+  bool ToShiftJis(const std::u16string& text, std::string* out) override {
+    iconv_t cd = iconv_open("CP932", "UTF-16LE");
+    std::string in(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+    std::string buffer(text.size() * 2 + 1, '\0');
+    char* src = &in[0];
+    char* dst = &buffer[0];
+    size_t src_left = in.size(), dst_left = buffer.size();
+    bool ok = iconv(cd, &src, &src_left, &dst, &dst_left) != static_cast<size_t>(-1);
+    iconv_close(cd);
+    out->assign(buffer.data(), buffer.size() - dst_left);
+    return ok;
   }
 };
 

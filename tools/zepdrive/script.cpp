@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <windows.h>
+
 #include "directives.h"
 #include "text.h"
 
@@ -164,6 +166,24 @@ bool readFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+// Scripts may be saved in UTF-8, as zep.exe accepts them: with its
+// byte-order mark, or valid UTF-8 holding a character of three bytes. Their
+// directives are turned into Shift-JIS, the text the program shows.
+void toShiftJisIfUtf8(std::string& bytes) {
+    bool bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    if (bom) bytes.erase(0, 3);
+    bool wide = false;
+    for (unsigned char c : bytes) wide = wide || c >= 0xE0;
+    if (!bom && !wide) return;
+    int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), (int)bytes.size(), nullptr, 0);
+    if (n <= 0) return;
+    std::wstring text(n, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), (int)bytes.size(), &text[0], n);
+    int m = WideCharToMultiByte(932, 0, text.data(), n, nullptr, 0, nullptr, nullptr);
+    bytes.assign(m, '\0');
+    WideCharToMultiByte(932, 0, text.data(), n, &bytes[0], m, nullptr, nullptr);
+}
+
 }  // namespace
 
 bool readScript(const std::string& path, std::vector<Directive>& out, std::string& error) {
@@ -172,6 +192,7 @@ bool readScript(const std::string& path, std::vector<Directive>& out, std::strin
         error = "cannot read " + path;
         return false;
     }
+    toShiftJisIfUtf8(bytes);
     size_t pos = 0;
     for (int line = 1; pos < bytes.size(); ++line) {
         size_t nl = bytes.find('\n', pos);
