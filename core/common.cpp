@@ -22,8 +22,10 @@ size_t CopyTextN(char* dst, size_t cap, const char* src, size_t n) {
   if (cap == 0) return 0;
   size_t i = 0;
   while (i < n && src[i] != '\0') {
-    size_t step = (IsLeadByte(src[i]) && i + 1 < n && src[i + 1] != '\0') ? 2 : 1;
-    if (i + step > cap - 1) break;
+    // A double-byte character that the cut or the room would split is left
+    // out whole: a lone lead byte would swallow the byte after it.
+    size_t step = (IsLeadByte(src[i]) && src[i + 1] != '\0') ? 2 : 1;
+    if (i + step > n || i + step > cap - 1) break;
     i += step;
   }
   for (size_t j = 0; j < i; ++j) dst[j] = src[j];

@@ -16,12 +16,41 @@
 
 namespace zep {
 
+namespace {
+
+// Code 2 for a literal or block left open, naming the statement that starts
+// at start (up to end, or its first 31 bytes) rather than whatever an
+// earlier statement left in the name.
+void SetOpenError(int start, int end = -1) {
+  size_t n = end < 0 ? 31 : static_cast<size_t>(end - start);
+  SetError(kErrParen);
+  SetErrorNameN(program_text + start, n < 31 ? n : 31);
+}
+
+// The start of the statement that holds pos: just after the last `;`, `{`
+// or `}` before it outside literals, found from the start of the text so
+// that trail bytes of double-byte characters are never taken for them.
+int StatementStartBefore(int pos) {
+  int start = 0;
+  for (const char* p = program_text; p < program_text + pos; p += CharLength(p)) {
+    if (*p == '"') {
+      p = SkipLiteral(p);
+      if (*p == '\0') break;
+    } else if (*p == ';' || *p == '{' || *p == '}') {
+      start = static_cast<int>(p + 1 - program_text);
+    }
+  }
+  return start;
+}
+
+}  // namespace
+
 int SkipStatement(int pos) {
   const char* p = program_text + pos;
   while (*p != '\0') {
     if (*p == '"') {
       p = SkipLiteral(p);
-      if (*p == '\0') return SetError(kErrParen), static_cast<int>(p - program_text);
+      if (*p == '\0') return SetOpenError(pos), static_cast<int>(p - program_text);
     } else if (*p == ';') {
       return static_cast<int>(p + 1 - program_text);
     }
@@ -41,7 +70,7 @@ int FindBlockOpen(int pos) {
     }
     p += CharLength(p);
   }
-  SetError(kErrParen);
+  SetOpenError(pos);
   return static_cast<int>(p - program_text);
 }
 
@@ -59,7 +88,7 @@ int MatchBrace(int open_pos) {
     }
     p += CharLength(p);
   }
-  SetError(kErrParen);
+  SetOpenError(StatementStartBefore(open_pos), open_pos);
   return static_cast<int>(p - program_text);
 }
 

@@ -100,6 +100,30 @@ TEST_F(ExecTest, ErrorInsideCalledSectionNamesIt) {
   EXPECT_EQ(LastBox(), "サブルーチン : SUB\r\n\r\n 変数 : q\r\n\r\n変数の値が未定です");
 }
 
+// A block or literal left open names the statement that opened it, never a
+// command an earlier section ran; a cut name never ends in half a character.
+TEST_F(ExecTest, OpenBlocksNameTheirOwnStatement) {
+  const struct { const char* script; const char* section; const char* box; } kRows[] = {
+      {"INIT{WinHelp(\"h\");}\r\nMAIN{x=1;", "MAIN",
+       "サブルーチン : MAIN\r\n\r\n コマンド : MAIN\r\n\r\nカッコの対応エラー"},
+      {"INIT{WinHelp(\"h\");}\r\nMAIN{loop(2){x=1;}", "MAIN",
+       "サブルーチン : MAIN\r\n\r\n コマンド : MAIN\r\n\r\nカッコの対応エラー"},
+      {"INIT{WinHelp(\"h\");}\r\nMAIN{x=1;loop(2){y=2;}", "MAIN",
+       "サブルーチン : MAIN\r\n\r\n コマンド : MAIN\r\n\r\nカッコの対応エラー"},
+  };
+  for (const auto& row : kRows) {
+    ASSERT_EQ(Load(row.script), 0);
+    RunSection(nullptr, "INIT");
+    RunSection(nullptr, row.section);
+    EXPECT_EQ(LastBox(), row.box) << row.script;
+  }
+  // Statement too long: the 31-byte name stops before a character that
+  // would straddle the cut.
+  std::string text = "MAIN{WinHelp(\"" + std::string(21, 'a') + "日本" + std::string(600, 'b') + "\");}";
+  EXPECT_EQ(Run(text.c_str()), kErrTooLong);
+  EXPECT_EQ(std::string(error_name), "WinHelp(\"" + std::string(21, 'a'));
+}
+
 TEST_F(ExecTest, StatementLengthLimits) {
   // WinHelp("...") is 11 bytes around its text.
   std::string stmt512 = "MAIN{WinHelp(\"" + std::string(512 - 11, 'a') + "\");}";
