@@ -21,7 +21,8 @@ enum ErrorCode : uint8_t {
   kErrBadValue = 16, kErrFileOpen = 17, kErrNoSection = 18, kErrNesting = 19,
   kErrMemory = 20, kErrTimer = 21, kErrDivZero = 22, kErrArgCount = 23,
   kErrNoControl = 24, kErrControlCreate = 25, kErrControlType = 26,
-  kErrExtension = 27, kErrArrayName = 28, kErrNoValue = 30, kErrMenu = 44,
+  kErrExtension = 27, kErrArrayName = 28, kErrNoValue = 30, kErrPackNumber = 40,
+  kErrPackCreated = 41, kErrPackFull = 42, kErrPackMemory = 43, kErrMenu = 44,
 };
 
 // Sets the code and leaves error_name as it is.
