@@ -41,6 +41,9 @@ class FileSystem {
   // Writes one byte at offset pos; a position beyond the end extends the
   // file. Failures are not reported.
   virtual void WriteByte(int handle, uint32_t pos, uint8_t byte) = 0;
+  // Moves the position to the end of the file and gives its length in
+  // bytes; -1 when the platform cannot tell.
+  virtual int64_t SeekEnd(int handle) = 0;
   // Reads the whole file from offset 0 into out and leaves the position at
   // its end; false when it is longer than limit bytes or cannot be read.
   virtual bool ReadAll(int handle, size_t limit, std::string* out) = 0;

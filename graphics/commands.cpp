@@ -39,6 +39,25 @@ const CommandRow kRows[] = {
     {"PrintKJCode", CmdPrintKJCode, 0, kPhaseRun, false},
     {"PrintData", CmdPrintData, 0, kPhaseRun, false},
     {"SetFont", CmdSetFont, 0, kPhaseRun, false},
+    // 3D packs.
+    {"Create3DPack", CmdCreate3DPack, 0, kPhaseCreate, false},
+    {"Set3DCenter", CmdSet3DCenter, 0, kPhaseBoth, false},
+    {"Add3DPack", CmdAdd3DPack, 0, kPhaseBoth, false},
+    {"Clear3DPack", CmdClear3DPack, 0, kPhaseRun, false},
+    {"Draw3DPack", CmdDraw3DPack, 0, kPhaseRun, false},
+    {"Set3DLocalRotateX", CmdSet3DLocalRotate, 0, kPhaseBoth, false},
+    {"Set3DLocalRotateY", CmdSet3DLocalRotate, 1, kPhaseBoth, false},
+    {"Set3DLocalRotateZ", CmdSet3DLocalRotate, 2, kPhaseBoth, false},
+    {"Set3DLocalPosX", CmdSet3DLocalPos, 0, kPhaseBoth, false},
+    {"Set3DLocalPosY", CmdSet3DLocalPos, 1, kPhaseBoth, false},
+    {"Set3DLocalPosZ", CmdSet3DLocalPos, 2, kPhaseBoth, false},
+    {"Set3DWorldPosX", CmdSet3DWorldPos, 0, kPhaseBoth, false},
+    {"Set3DWorldPosY", CmdSet3DWorldPos, 1, kPhaseBoth, false},
+    {"Set3DWorldPosZ", CmdSet3DWorldPos, 2, kPhaseBoth, false},
+    {"Reset3DRotate", CmdReset3D, 0, kPhaseRun, false},
+    {"Reset3DPos", CmdReset3D, 1, kPhaseRun, false},
+    {"Save3DPack", CmdSave3DPack, 0, kPhaseRun, false},
+    {"Load3DPack", CmdLoad3DPack, 0, kPhaseRun, false},
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The drawing, screen and text commands: their handlers, and the list of
+// The drawing, screen, text and 3D pack commands: their handlers, and the list of
 // their rows (commands.cpp).
 #pragma once
 
@@ -44,5 +44,18 @@ void CmdPrint(WindowRef window, const char* args, int);
 void CmdPrintCode(WindowRef window, const char* args, int);
 void CmdPrintKJCode(WindowRef window, const char* args, int);
 void CmdPrintData(WindowRef window, const char* args, int);
+
+// 3D packs. The X/Y/Z families take the axis 0, 1 or 2.
+void CmdCreate3DPack(WindowRef window, const char* args, int);
+void CmdSet3DCenter(WindowRef window, const char* args, int);
+void CmdAdd3DPack(WindowRef window, const char* args, int);
+void CmdClear3DPack(WindowRef window, const char* args, int);
+void CmdReset3D(WindowRef window, const char* args, int position);  // 0 angles, 1 position
+void CmdSet3DLocalRotate(WindowRef window, const char* args, int axis);
+void CmdSet3DLocalPos(WindowRef window, const char* args, int axis);
+void CmdSet3DWorldPos(WindowRef window, const char* args, int axis);
+void CmdDraw3DPack(WindowRef window, const char* args, int);
+void CmdSave3DPack(WindowRef window, const char* args, int);
+void CmdLoad3DPack(WindowRef window, const char* args, int);
 
 }  // namespace zep

@@ -50,6 +50,12 @@ class Win32Files : public FileSystem {
     if (Seek(handle, pos)) ::WriteFile(Handle(handle), &byte, 1, &put, nullptr);
   }
 
+  int64_t SeekEnd(int handle) override {
+    LARGE_INTEGER zero = {}, end = {};
+    if (!SetFilePointerEx(Handle(handle), zero, &end, FILE_END)) return -1;
+    return end.QuadPart;
+  }
+
   bool ReadAll(int handle, size_t limit, std::string* out) override {
     DWORD high = 0;
     DWORD length = GetFileSize(Handle(handle), &high);

@@ -7,6 +7,7 @@
 #include "core/data_file.h"
 #include "core/run_parts.h"
 #include "graphics/commands.h"
+#include "graphics/packs.h"
 #include "graphics/screen_state.h"
 #include "media/commands.h"
 #include "media/sounds.h"
@@ -44,6 +45,7 @@ const RunPart* const kRunParts[] = {
     &controls_part,
     &frame_part,
     &back_screen_part,
+    &packs_part,
     &shape_part,
     &dialog_part,
 };

@@ -58,6 +58,13 @@ class FakeFileSystem : public FileSystem {
     it->second.pos = pos + 1;
   }
   // The position of each handle, for the block reads and writes.
+  int64_t SeekEnd(int handle) override {
+    Log("SeekEnd " + std::to_string(handle));
+    auto it = open_.find(handle);
+    if (it == open_.end()) return -1;
+    it->second.pos = files[it->second.name].size();
+    return static_cast<int64_t>(it->second.pos);
+  }
   bool ReadAll(int handle, size_t limit, std::string* out) override {
     Log("ReadAll " + std::to_string(handle));
     auto it = open_.find(handle);

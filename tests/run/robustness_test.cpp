@@ -26,6 +26,8 @@ const char* const kPieces[] = {
     "CreateControl(101,\"\",\"ID_e\",0,0,9,9)", "SetEditText(\"ID_e\",", "GetEditCode(\"ID_e\",",
     "SearchEditText(\"ID_e\",", "GetEditText(\"ID_e\",", "OpenFileWrite(\"f\")", "WriteFile(",
     "ReadFile(", "CloseFile", "DlgBox(\"D\")", "MessBox(\"m\",\"t\",", "GetFileName(\"ID_e\",",
+    "Create3DPack(0,", "Add3DPack(0,0,0,0,9,0,0,0,9,0,", "Draw3DPack(0)", "Set3DCenter(",
+    "Set3DLocalRotateX(0,", "Set3DLocalPosZ(0,", "Save3DPack(0)", "Load3DPack(0)",
 };
 
 std::string RandomBody(std::mt19937* rng, int length) {
@@ -37,7 +39,7 @@ std::string RandomBody(std::mt19937* rng, int length) {
 
 TEST_F(RobustnessTest, RandomScriptsFailCleanly) {
   const int known[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
-                       16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 28, 30, 44};
+                       16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 28, 30, 40, 41, 42, 44};
   std::mt19937 rng(20261207);
   for (int i = 0; i < 3000; ++i) {
     std::string script = "CREATE{" + RandomBody(&rng, 8) + "}MAIN{" + RandomBody(&rng, 30) +

@@ -1,6 +1,6 @@
 // Two runs one after another in one process, as the editor runs them:
 // nothing of the first (variables, palette, screens, font, timer, controls,
-// data file, error state) is left in the second.
+// 3D packs, data file, error state) is left in the second.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,6 +12,7 @@
 #include "core/program.h"
 #include "core/run_settings.h"
 #include "core/variables.h"
+#include "graphics/packs.h"
 #include "graphics/screen_state.h"
 #include "tests/run/run_fixture.h"
 
@@ -25,7 +26,7 @@ class TwoRunsTest : public RunTest {
   // commands would leave them; then the window ends.
   void RunAndEndFirst() {
     ASSERT_EQ(Load("CREATE{SetTimer(50);SubScreen(100,80);Data(\"arr\",2,2);SetWinColor(0);"
-                   "SetCaption(\"one\");SetScrollBar(5,0);}"
+                   "SetCaption(\"one\");SetScrollBar(5,0);Create3DPack(2,5);Set3DCenter(1,2,3);}"
                    "INIT{x=5;SetPal(1,10,20,30);SelectScreen(0);SetFont(\"Arial\",2);}"),
               0);
     OnRunCreate(kWindow);
@@ -50,6 +51,10 @@ class TwoRunsTest : public RunTest {
     EXPECT_EQ(graphics.current_screen, 1);
     EXPECT_STREQ(graphics.font_face, "ＭＳ 明朝");
     EXPECT_EQ(control_table.control_count, 0);
+    EXPECT_EQ(packs[2].capacity, 0);
+    EXPECT_EQ(packs[2].triangles, nullptr);
+    EXPECT_EQ(projection.center_x, 100);
+    EXPECT_EQ(projection.deep, 1000.0);
     EXPECT_EQ(open_file, -1);
     EXPECT_EQ(error_code, 0);
     EXPECT_EQ(running, 1);
