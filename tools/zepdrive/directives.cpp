@@ -57,6 +57,7 @@ const DirectiveDef kDirectives[] = {
     {"notpixel", "iic", Needs::LiveWindow, runNotPixel},
     {"rect", "iiiic", Needs::LiveWindow, runRect},
     {"shot", "p", Needs::LiveWindow, runShot},
+    {"notblank", "", Needs::LiveWindow, runNotBlank},
     // The process and its files.
     {"exit", "i", Needs::Nothing, runExit},
     {"running", "", Needs::Nothing, runRunning},

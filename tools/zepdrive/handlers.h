@@ -64,6 +64,7 @@ Outcome runPixel(Context&, const Directive&);
 Outcome runNotPixel(Context&, const Directive&);
 Outcome runRect(Context&, const Directive&);
 Outcome runShot(Context&, const Directive&);
+Outcome runNotBlank(Context&, const Directive&);
 
 // handlers_process.cpp
 Outcome runTimeout(Context&, const Directive&);

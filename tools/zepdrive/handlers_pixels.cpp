@@ -83,6 +83,21 @@ Outcome runRect(Context& c, const Directive& d) {
     return ok ? pass() : fail("all " + colourText(rgb) + " in " + area, seen);
 }
 
+// notblank: polls until the client area shows at least two colours.
+Outcome runNotBlank(Context& c, const Directive&) {
+    std::string seen = "the screen could not be read";
+    bool ok = pollFor(c.timeoutMs, [&] {
+        Image img;
+        if (!captureWholeClient(c.current, img) || img.px.empty()) return Poll::Wait;
+        for (uint32_t px : img.px) {
+            if (px != img.px[0]) return Poll::Done;
+        }
+        seen = "all " + pixelText(img.px[0]);
+        return Poll::Wait;
+    });
+    return ok ? pass() : fail("a client area of more than one colour", seen);
+}
+
 Outcome runShot(Context& c, const Directive& d) {
     std::string path = scriptRelative(c, d.args[0].text);
     Image img;
