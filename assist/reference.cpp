@@ -7,8 +7,6 @@
 
 namespace zep {
 
-ReferenceSystem* reference_system = nullptr;
-
 const char kHelpFileName[] = "ZEP2.HLP";
 const char kReferenceFileName[] = "zep-reference.html";
 const char kReferenceJumpName[] = "zep-reference-open.html";
