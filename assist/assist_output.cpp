@@ -20,8 +20,4 @@ AssistAction AssistResult(int result) {
   return AssistAction::kNothing;
 }
 
-AssistAction FileNameAssistResult(int result) {
-  return result == 1 ? AssistAction::kPaste : AssistAction::kNothing;
-}
-
 }  // namespace zep

@@ -31,8 +31,4 @@ enum class AssistAction { kNothing, kPaste, kCopy };
 // What the editor does after an assist dialog ended with `result`.
 AssistAction AssistResult(int result);
 
-// What the editor does after the file-name assist gave `result` (1 when a
-// file was chosen).
-AssistAction FileNameAssistResult(int result);
-
 }  // namespace zep

@@ -98,24 +98,16 @@ TEST(AssistOutput, LongTextIsCutWithoutSplittingACharacter) {
 struct ResultRow {
   int result;
   AssistAction action;
-  AssistAction file_name_action;
 };
 
 const ResultRow kResultRows[] = {
-    {1003, AssistAction::kPaste, AssistAction::kNothing},
-    {1004, AssistAction::kCopy, AssistAction::kNothing},
-    {1005, AssistAction::kNothing, AssistAction::kNothing},
-    {1, AssistAction::kNothing, AssistAction::kPaste},
-    {0, AssistAction::kNothing, AssistAction::kNothing},
-    {2, AssistAction::kNothing, AssistAction::kNothing},
-    {-1, AssistAction::kNothing, AssistAction::kNothing},
+    {1003, AssistAction::kPaste}, {1004, AssistAction::kCopy}, {1005, AssistAction::kNothing},
+    {1, AssistAction::kNothing},  {0, AssistAction::kNothing}, {2, AssistAction::kNothing},
+    {-1, AssistAction::kNothing},
 };
 
 TEST(AssistOutput, ResultsTellTheEditorWhatToDo) {
-  for (const ResultRow& row : kResultRows) {
-    EXPECT_EQ(AssistResult(row.result), row.action) << row.result;
-    EXPECT_EQ(FileNameAssistResult(row.result), row.file_name_action) << row.result;
-  }
+  for (const ResultRow& row : kResultRows) EXPECT_EQ(AssistResult(row.result), row.action) << row.result;
 }
 
 struct ScrollRow {

@@ -1,6 +1,6 @@
 // The control assist: eighteen types, each opening at the push button;
 // "ＢＭＰボタン" gives type 1 and "リストボックス（非ソート）" type 41;
-// "ｷｬﾝｾﾙ" leaves the editor's text and the clipboard alone.
+// the close box, as "ｷｬﾝｾﾙ", leaves the editor's text and the clipboard alone.
 //! cmdline control control control
 //! window #32770 "コントロールを選択"
 //! hastext "  CreateControl(type,\"str\",\"ID_control\",x,y,w,h) ;"
@@ -28,7 +28,7 @@
 //! window #32770 "コントロールを選択"
 //! itemclick 514
 //! itemcheck 514 1
-//! itemclick 1005
+//! close
 //! gone
 //! window ZEPASSIST "result 1005"
 //! clipboard "CreateControl(41,\"str\",\"ID_control\",x,y,w,h) ;\r\n"
