@@ -10,6 +10,7 @@
 #include "runtime/dialog_window_win32.h"
 #include "platform/win_file_system.h"
 #include "platform/win_menus.h"
+#include "platform/win_reference.h"
 #include "platform/win_sound.h"
 
 namespace zep {
@@ -121,6 +122,7 @@ void InstallWin32Platform() {
   button_system = Win32Buttons();
   dialog_system = Win32Dialogs();
   sound_system = Win32Sound();
+  reference_system = Win32References();
 }
 
 }  // namespace zep

@@ -9,8 +9,9 @@
 
 namespace zep {
 
-// Points host, window_system, file_system and canvas at the Win32
-// implementations; done once at start-up.
+// Points host, window_system, file_system, canvas and every other platform
+// interface (reference_system among them) at the Win32 implementations;
+// done once at start-up.
 void InstallWin32Platform();
 
 }  // namespace zep

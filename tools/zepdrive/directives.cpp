@@ -50,6 +50,23 @@ const DirectiveDef kDirectives[] = {
     {"ctlmove", "ii|ii", Needs::LiveWindow, runCtlMove},
     {"ctldown", "ii", Needs::LiveWindow, runCtlDown},
     {"ctlup", "ii|ii", Needs::LiveWindow, runCtlUp},
+    // Items of the current window (a dialog's controls), named by their id.
+    {"itemtext", "is", Needs::LiveWindow, runItemText},
+    {"itemclick", "i", Needs::LiveWindow, runItemClick},
+    {"itemselect", "ii", Needs::LiveWindow, runItemSelect},
+    {"itemchoose", "is", Needs::LiveWindow, runItemChoose},
+    {"itemselected", "is", Needs::LiveWindow, runItemSelected},
+    {"itemcount", "ii", Needs::LiveWindow, runItemCount},
+    {"itemcheck", "iz", Needs::LiveWindow, runItemCheck},
+    {"itemfocus", "i", Needs::LiveWindow, runItemFocus},
+    {"itemscroll", "ii|i", Needs::LiveWindow, runItemScroll},
+    {"itemscrollpos", "ii", Needs::LiveWindow, runItemScrollPos},
+    {"defbutton", "i", Needs::LiveWindow, runDefButton},
+    {"focuskey", "i", Needs::LiveWindow, runFocusKey},
+    {"hastext", "s", Needs::LiveWindow, runHasText},
+    // The clipboard.
+    {"clipboard", "s", Needs::Nothing, runClipboard},
+    {"setclipboard", "s", Needs::Nothing, runSetClipboard},
     // The menu bar of the current window, through the keyboard.
     {"altkey", "w", Needs::LiveWindow, runAltKey},
     // What is on the screen.
@@ -65,6 +82,7 @@ const DirectiveDef kDirectives[] = {
     {"nofile", "p", Needs::Nothing, runNoFile},
     {"delete", "p", Needs::Nothing, runDelete},
     {"filehex", "ps", Needs::Nothing, runFileHex},
+    {"filehas", "ps", Needs::Nothing, runFileHas},
     // Sound and time.
     {"listen", "", Needs::Nothing, runListen},
     {"heard", "i", Needs::Nothing, runHeard},

@@ -56,6 +56,25 @@ Outcome runDialog(Context&, const Directive&);
 Outcome runDialogCancel(Context&, const Directive&);
 Outcome runDialogFile(Context&, const Directive&);
 
+// handlers_items.cpp
+Outcome runItemText(Context&, const Directive&);
+Outcome runItemClick(Context&, const Directive&);
+Outcome runItemSelect(Context&, const Directive&);
+Outcome runItemChoose(Context&, const Directive&);
+Outcome runItemSelected(Context&, const Directive&);
+Outcome runItemCount(Context&, const Directive&);
+Outcome runItemCheck(Context&, const Directive&);
+Outcome runItemFocus(Context&, const Directive&);
+Outcome runItemScroll(Context&, const Directive&);
+Outcome runItemScrollPos(Context&, const Directive&);
+Outcome runDefButton(Context&, const Directive&);
+Outcome runFocusKey(Context&, const Directive&);
+Outcome runHasText(Context&, const Directive&);
+
+// handlers_clipboard.cpp
+Outcome runClipboard(Context&, const Directive&);
+Outcome runSetClipboard(Context&, const Directive&);
+
 // handlers_menus.cpp
 Outcome runAltKey(Context&, const Directive&);
 
@@ -77,6 +96,7 @@ Outcome runDelete(Context&, const Directive&);
 
 // handlers_files.cpp
 Outcome runFileHex(Context&, const Directive&);
+Outcome runFileHas(Context&, const Directive&);
 
 // handlers_sound.cpp
 Outcome runListen(Context&, const Directive&);

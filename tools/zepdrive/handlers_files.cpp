@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "handlers.h"
+#include "text.h"
 
 namespace zd {
 namespace {
@@ -49,6 +50,24 @@ Outcome runFileHex(Context& c, const Directive& d) {
         return seen == want ? Poll::Done : Poll::Wait;
     });
     return same ? pass() : fail(path + " holding " + want, seen);
+}
+
+}  // namespace zd
+
+namespace zd {
+
+// filehas PATH "TEXT": polls until the file holds TEXT somewhere in it.
+Outcome runFileHas(Context& c, const Directive& d) {
+    std::string path = scriptRelative(c, d.args[0].text);
+    std::string seen = "no such file";
+    bool ok = pollFor(c.timeoutMs, [&] {
+        std::string bytes;
+        if (!readFileBytes(path, bytes)) return Poll::Wait;
+        if (bytes.find(d.args[1].text) != std::string::npos) return Poll::Done;
+        seen = "a file of " + std::to_string(bytes.size()) + " bytes without it";
+        return Poll::Wait;
+    });
+    return ok ? pass() : fail(path + " holding " + quoted(d.args[1].text), seen);
 }
 
 }  // namespace zd

@@ -10,7 +10,9 @@
 //
 // The program is started as "<ZEP_EXE>" "<script>" with both as full
 // Windows paths (as Explorer passes a file), in the script's folder.
-// "{script}" in a directive's text stands for that full script path.
+// "{script}" in a directive's text stands for that full script path, and
+// "{dir}", "{exedir}" and "{temp}" for the script's, the program's and the
+// temporary folder.
 //
 // Messages are printed as UTF-8, since they are read in logs on Linux
 // while the script's strings are Shift-JIS. ZEPDRIVE_TRACE=1 in the
@@ -59,11 +61,27 @@ std::string replaceAll(std::string s, const std::string& from, const std::string
     return s;
 }
 
-// "{script}" in any directive's text stands for the script's full path,
-// e.g. in a message the program shows with the file name in it.
-void putScriptPath(std::vector<Directive>& ds, const std::string& script) {
+// The folder for temporary files, without its final backslash.
+std::string tempFolder() {
+    char buf[MAX_PATH + 1];
+    DWORD n = GetTempPathA(sizeof buf, buf);
+    std::string folder(buf, n < sizeof buf ? n : 0);
+    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+    return folder;
+}
+
+// Names that stand for paths in any directive's text: "{script}" the
+// script's full path (e.g. in a message the program shows with the file
+// name in it), "{dir}" its folder, "{exedir}" the program's folder and
+// "{temp}" the folder for temporary files, each without a final backslash.
+void putPaths(std::vector<Directive>& ds, const std::string& script, const std::string& exe) {
     for (Directive& d : ds) {
-        for (Arg& a : d.args) a.text = replaceAll(a.text, "{script}", script);
+        for (Arg& a : d.args) {
+            a.text = replaceAll(a.text, "{script}", script);
+            a.text = replaceAll(a.text, "{dir}", folderOf(script));
+            a.text = replaceAll(a.text, "{exedir}", folderOf(exe));
+            a.text = replaceAll(a.text, "{temp}", tempFolder());
+        }
     }
 }
 
@@ -146,7 +164,7 @@ int main(int argc, char** argv) {
     Context c;
     std::string exe = fullPath(argv[1]), script = fullPath(name);
     c.scriptDir = folderOf(script);
-    putScriptPath(ds, script);
+    putPaths(ds, script, exe);
     if (!launch(exe, programArgs(ds, script), c)) {
         say("ERROR " + name + ": cannot start " + exe + " (error " + std::to_string(GetLastError()) + ")");
         return 2;

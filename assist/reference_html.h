@@ -1,0 +1,21 @@
+// The HTML reference: one Shift-JIS page with the catalog's categories, an
+// index of names, the error messages, and an entry with an anchor for every
+// name of the catalog and every command of the installed command table:
+// its syntax line, description, where it can be used, its arguments and
+// the error codes it can raise. The build writes it beside zep.exe
+// (tools/refgen); the reference opens it (reference.h).
+#pragma once
+
+#include <string>
+
+namespace zep {
+
+// Builds the page from the catalog, the command table as installed and the
+// reference notes.
+std::string BuildReferenceHtml();
+
+// Text for HTML: '&', '<', '>' and '"' as entities, double-byte characters
+// kept whole.
+std::string HtmlText(const char* text);
+
+}  // namespace zep
