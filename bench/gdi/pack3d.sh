@@ -15,17 +15,8 @@ zep="${1:-$root/build/$("$root/tools/build" e2e-preset)/zep.exe}"
 runs="${RUNS:-5}"
 frames=300
 
-median() {
-    sort -n | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'
-}
-
-wall_ms() {
-    local t0 t1
-    t0=$(date +%s%N)
-    "$root/tools/winerun" "$@" >/dev/null
-    t1=$(date +%s%N)
-    echo $(( (t1 - t0) / 1000000 ))
-}
+# shellcheck source=bench/gdi/timing.sh
+. "$here/timing.sh"
 
 "$root/tools/winerun" "$zep" "$here/pack3d_empty.zep" >/dev/null  # warm the prefix and the caches
 diffs=()

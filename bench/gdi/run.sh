@@ -26,19 +26,8 @@ if [ ! -x "$boxes" ] || [ "$here/gdi_boxes.cpp" -nt "$boxes" ]; then
     "$cxx" -O2 -static "$here/gdi_boxes.cpp" -o "$boxes" -lgdi32 -luser32
 fi
 
-# The median of the numbers on standard input.
-median() {
-    sort -n | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'
-}
-
-# Wall time in milliseconds of one run of the arguments.
-wall_ms() {
-    local t0 t1
-    t0=$(date +%s%N)
-    "$root/tools/winerun" "$@" >/dev/null
-    t1=$(date +%s%N)
-    echo $(( (t1 - t0) / 1000000 ))
-}
+# shellcheck source=bench/gdi/timing.sh
+. "$here/timing.sh"
 
 direct=$(for i in $(seq 1 "$runs"); do "$root/tools/winerun" "$boxes" | tr -d '\r'; done | median)
 case "$direct" in

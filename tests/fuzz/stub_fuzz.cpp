@@ -5,6 +5,8 @@
 // AddressSanitizer stops the run at the first byte read or written outside.
 //   build/host/tests/fuzz/zep_stub_fuzz [INPUTS [SEED]]
 // runs INPUTS mutations (./check runs a short fixed number) from SEED.
+// Built with clang and -DZEP_LIBFUZZER -fsanitize=fuzzer it is a libFuzzer
+// target (tests/fuzz/CMakeLists.txt).
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -69,6 +71,13 @@ void Mutate(Bytes* input, zep::FuzzRandom* random) {
 
 }  // namespace
 
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  CheckOne(data, size);
+  return 0;
+}
+
+#ifndef ZEP_LIBFUZZER
+
 int main(int argc, char** argv) {
   long inputs = argc > 1 ? std::atol(argv[1]) : 20000;
   zep::FuzzRandom random{argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1};
@@ -81,3 +90,5 @@ int main(int argc, char** argv) {
   std::printf("%ld inputs\n", inputs);
   return 0;
 }
+
+#endif
