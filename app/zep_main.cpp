@@ -1,11 +1,14 @@
-// The program entry: with a script on the command line it runs that script
-// in its own window and ends when the window closes.
+// The program entry. With a script on the command line it runs that script
+// in its own window and ends when the window closes; without one it opens
+// the editor, which runs its scripts in windows of their own and ends the
+// program when it closes. Both share one message loop.
 #include <windows.h>
 
 #include <cstdlib>
 
 #include "core/run_parts.h"
 #include "core/run_settings.h"
+#include "ide/editor_window_win32.h"
 #include "platform/script_file.h"
 #include "platform/win_host.h"
 #include "runtime/run_window_win32.h"
@@ -53,11 +56,17 @@ bool DirectRun(HINSTANCE instance) {
   return true;
 }
 
+// The loop takes messages in their Unicode form, so that a character typed
+// into an edit field (the editor's text, its search box, a script's edit
+// controls) arrives whole. Taken in the ANSI form, a double-byte character
+// is handed on as two byte messages, and the system's edit control converts
+// each byte alone. The program's own windows stay ANSI and still get a
+// double-byte character as its two bytes.
 int MessageLoop() {
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return static_cast<int>(msg.wParam);
 }
@@ -66,15 +75,15 @@ int MessageLoop() {
 
 }  // namespace zep
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) {
   zep::InstallWin32Platform();
   zep::InstallSubsystems();
   zep::TakeCommandLine(command_line);
-  if (!zep::direct_run) {
-    MessageBoxA(nullptr, "実行するスクリプトファイル（.zep）を指定してください。\r\n例： zep.exe sample.zep",
-                "ZEP Message", MB_OK | MB_ICONINFORMATION);
+  zep::RegisterEditorClass(instance);
+  if (zep::direct_run) {
+    if (!zep::DirectRun(instance)) return 0;
+  } else if (zep::CreateEditorWindow(instance, show) == nullptr) {
     return 0;
   }
-  if (!zep::DirectRun(instance)) return 0;
   return zep::MessageLoop();
 }

@@ -7,6 +7,7 @@
 #include "platform/gdi_canvas.h"
 #include "platform/win_buttons.h"
 #include "platform/win_controls.h"
+#include "platform/win_editor.h"
 #include "runtime/dialog_window_win32.h"
 #include "platform/win_file_system.h"
 #include "platform/win_menus.h"
@@ -109,6 +110,7 @@ void InstallWin32Platform() {
   button_system = Win32Buttons();
   dialog_system = Win32Dialogs();
   sound_system = Win32Sound();
+  editor_system = Win32Editor();
 }
 
 }  // namespace zep
