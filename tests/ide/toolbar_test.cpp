@@ -122,17 +122,6 @@ TEST_F(ToolbarTest, AClickRunsTheCommandAndLeavingWhilePressedDoesNot) {
   EXPECT_EQ(LastBox(), "内容がありません");  // Run on the empty text
 }
 
-TEST_F(ToolbarTest, PressAndReleaseDrawSunkenThenRaisedEdges) {
-  OpenToolbar();
-  toolbar_buttons.OnDown(Button(0));
-  ASSERT_EQ(canvas_.calls.size(), 4u);
-  EXPECT_EQ(canvas_.calls[0], "Line surface1 (0,0)(21,0) pen 000000 brush none");
-  canvas_.calls.clear();
-  toolbar_buttons.OnUp(Button(0));
-  ASSERT_EQ(canvas_.calls.size(), 4u);
-  EXPECT_EQ(canvas_.calls[3], "Line surface1 (21,0)(21,22) pen 000000 brush none");
-}
-
 TEST_F(ToolbarTest, ClosingTheFirstButtonDeletesTheHintFont) {
   OpenToolbar();
   int fonts = control_system_.fonts_alive;

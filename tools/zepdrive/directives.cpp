@@ -48,6 +48,7 @@ const DirectiveDef kDirectives[] = {
     {"ctlkey", "iii", Needs::LiveWindow, runCtlKey},
     {"ctltype", "iis", Needs::LiveWindow, runCtlType},
     {"ctltext", "iis", Needs::LiveWindow, runCtlText},
+    {"ctlcontains", "iis", Needs::LiveWindow, runCtlContains},
     {"ctlmove", "ii|ii", Needs::LiveWindow, runCtlMove},
     {"ctldown", "ii", Needs::LiveWindow, runCtlDown},
     {"ctlup", "ii|ii", Needs::LiveWindow, runCtlUp},

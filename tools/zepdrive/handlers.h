@@ -45,6 +45,7 @@ Outcome runCtlClick(Context&, const Directive&);
 Outcome runCtlKey(Context&, const Directive&);
 Outcome runCtlType(Context&, const Directive&);
 Outcome runCtlText(Context&, const Directive&);
+Outcome runCtlContains(Context&, const Directive&);
 
 // handlers_buttons.cpp
 Outcome runCtlMove(Context&, const Directive&);
