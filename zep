@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # ./zep [--screenshot FILE.png [--after SECONDS]] [file.zep]
-# Installs what is missing, builds zep.exe and runs the script under Wine in
-# its own window; without a display, a virtual one is used (--screenshot
-# saves a picture of it after a few seconds and ends the run).
+# Installs what is missing, builds zep.exe and starts it under Wine: without
+# a file it opens the editor, with one it runs that script in its own
+# window. Without a display, a virtual one is used (--screenshot saves a
+# picture of it after a few seconds and ends the program).
 set -eu
 root="$(cd "$(dirname "$0")" && pwd)"
 
@@ -41,13 +42,14 @@ done
 "$root/tools/install-deps"
 "$root/tools/build" e2e >/dev/null
 exe="$root/build/$("$root/tools/build" e2e-preset)/zep.exe"
-if [ $# -lt 1 ]; then
-    echo "zep: the editor is not built yet; give a script to run, e.g. ./zep examples/hello.zep" >&2
-    exit 2
-fi
-[ -f "$1" ] || { echo "zep: no such file: $1 (./zep --help)" >&2; exit 2; }
+what="the script"
+[ $# -ge 1 ] || what="the editor"
 if [ -z "${DISPLAY:-}" ]; then
-    echo "zep: no display; the script runs on a virtual display (Xvfb)." >&2
+    echo "zep: no display; $what runs on a virtual display (Xvfb)." >&2
     [ ${#shot[@]} -gt 0 ] || echo "zep: it runs until it ends itself; Ctrl+C stops it." >&2
 fi
+if [ $# -lt 1 ]; then
+    exec "$root/tools/winerun" "${shot[@]}" "${after[@]}" "$exe"
+fi
+[ -f "$1" ] || { echo "zep: no such file: $1 (./zep --help)" >&2; exit 2; }
 exec "$root/tools/winerun" "${shot[@]}" "${after[@]}" "$exe" "$(realpath "$1")"

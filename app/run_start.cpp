@@ -34,11 +34,17 @@ bool StartRun(HINSTANCE instance, const char* text, size_t size, ProgramForm for
   return true;
 }
 
+// The loop takes messages in their Unicode form, so that a character typed
+// into an edit field (the editor's text, its search box, a script's edit
+// controls) arrives whole. Taken in the ANSI form, a double-byte character
+// is handed on as two byte messages, and the system's edit control converts
+// each byte alone. The program's own windows stay ANSI and still get a
+// double-byte character as its two bytes.
 int MessageLoop() {
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return static_cast<int>(msg.wParam);
 }

@@ -1,5 +1,7 @@
-// The program entry: with a script on the command line it runs that script
-// in its own window and ends when the window closes.
+// The program entry. With a script on the command line it runs that script
+// in its own window and ends when the window closes; without one it opens
+// the editor, which runs its scripts in windows of their own and ends the
+// program when it closes. Both share one message loop.
 #include <windows.h>
 
 #include <cstdlib>
@@ -7,7 +9,9 @@
 
 #include "app/run_start.h"
 #include "core/script_text.h"
+#include "ide/editor_window_win32.h"
 #include "platform/script_file.h"
+#include "platform/win_editor.h"
 #include "platform/win_host.h"
 #include "runtime/subsystems.h"
 
@@ -51,15 +55,19 @@ bool DirectRun(HINSTANCE instance) {
 
 }  // namespace zep
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) {
   zep::InstallWin32Platform();
+  // The editor's platform only here: the runtime of compiled programs has
+  // no editor, and must not take in the compiler (which holds the script
+  // marker it looks for).
+  zep::editor_system = zep::Win32Editor();
   zep::InstallSubsystems();
   zep::TakeCommandLine(command_line);
-  if (!zep::direct_run) {
-    MessageBoxA(nullptr, "実行するスクリプトファイル（.zep）を指定してください。\r\n例： zep.exe sample.zep",
-                "ZEP Message", MB_OK | MB_ICONINFORMATION);
+  zep::RegisterEditorClass(instance);
+  if (zep::direct_run) {
+    if (!zep::DirectRun(instance)) return 0;
+  } else if (zep::CreateEditorWindow(instance, show) == nullptr) {
     return 0;
   }
-  if (!zep::DirectRun(instance)) return 0;
   return zep::MessageLoop();
 }

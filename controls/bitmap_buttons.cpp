@@ -28,22 +28,52 @@ void ReleaseButtonSurface(int k) {
   s = ButtonSurface{};
 }
 
-void DrawFrame(int k, bool sunken) {
-  ButtonSurface& s = button_surfaces[k];
-  const ControlRecord& r = control_table.records[k];
-  if (s.surface == nullptr || r.window == nullptr) return;
-  FrameLine lines[kFrameLines];
-  FrameLinesOf(s.w, s.h, sunken, lines);
-  for (const FrameLine& line : lines) {
-    Figure f{};
-    f.shape = Shape::kLine;
-    f.points[0] = line.from;
-    f.points[1] = line.to;
-    f.point_count = 2;
-    canvas->DrawFigure(s.surface, f, Pen{line.colour, false}, Brush{line.colour, true});
+// The script's buttons are the bitmap-button records of the control table.
+class ScriptButtonFace : public ButtonFace {
+ public:
+  ScriptButtonFace() : ButtonFace({"BB_class", "BS_class"}) {}
+
+  int IndexOf(WindowRef w) const override { return ButtonIndexOf(w); }
+
+  ButtonView View(int k) const override {
+    ControlRecord& r = control_table.records[k];
+    ButtonView v;
+    v.window = r.window;
+    v.w = r.w;
+    v.h = r.h;
+    v.pressed = &r.pressed;
+    v.command = r.command_id;
+    v.hint = r.text;
+    v.font = r.font;
+    v.font_width = r.font_width;
+    v.font_height = r.font_height;
+    v.surface = button_surfaces[k].surface;
+    return v;
   }
-  button_system->ShowSurface(r.window, s.surface, s.w, s.h);
-}
+
+  int FrameOf(int k, bool sunken, FrameLine out[kFrameLines]) const override {
+    FrameLinesOf(button_surfaces[k].w, button_surfaces[k].h, sunken, out);
+    return kFrameLines;
+  }
+
+  // While the run window or one of its controls has the keyboard focus.
+  bool HoverAllowed() const override {
+    WindowRef focus = button_system->FocusWindow();
+    if (focus == nullptr) return false;
+    if (focus == bitmap_buttons.button_parent) return true;
+    for (int k = 0; k < control_table.control_count; ++k) {
+      if (control_table.records[k].window == focus) return true;
+    }
+    return false;
+  }
+
+  // The hint never keeps the focus: it goes back where it came from.
+  WindowRef HintFocusTarget(WindowRef previous) const override { return previous; }
+
+  void ReleaseImage(int k) override { ReleaseButtonSurface(k); }
+};
+
+ScriptButtonFace script_face;
 
 // The hint and hover state for a new run window.
 void OpenButtons(WindowRef window) {
@@ -53,12 +83,14 @@ void OpenButtons(WindowRef window) {
 }
 
 void FreeButtons(WindowRef) {
-  if (bitmap_buttons.hint_visible != 0) CloseHint();
+  if (bitmap_buttons.hint_visible != 0) script_buttons.CloseHint();
   for (int k = 0; k < kMaxControls; ++k) ReleaseButtonSurface(k);
   bitmap_buttons = BitmapButtonState{};
 }
 
 }  // namespace
+
+ButtonModel script_buttons(&script_face, &bitmap_buttons);
 
 const RunPart bitmap_buttons_part = {"bitmap buttons", nullptr, OpenButtons, nullptr, FreeButtons};
 
@@ -82,14 +114,15 @@ void FrameLinesOf(int32_t w, int32_t h, bool sunken, FrameLine out[kFrameLines])
   std::memcpy(out, sunken ? pressed : raised, sizeof raised);
 }
 
-void DrawRaisedFrame(int k) { DrawFrame(k, false); }
-void DrawSunkenFrame(int k) { DrawFrame(k, true); }
+void DrawRaisedFrame(int k) { script_buttons.DrawFrame(k, false); }
+void DrawSunkenFrame(int k) { script_buttons.DrawFrame(k, true); }
 
 // The window, then the surface filled with the face colour, then the
 // window shown, so that its first paint finds the surface.
 void CreateBitmapButton(WindowRef parent, int k) {
   ControlRecord& r = control_table.records[k];
-  r.window = button_system->CreateButtonWindow(parent, r.x, r.y, r.w, r.h);
+  r.window =
+      button_system->CreateButtonWindow(script_face.classes.button, parent, r.x, r.y, r.w, r.h);
   if (r.window == nullptr) return;
   ButtonSurface& s = button_surfaces[k];
   ReleaseButtonSurface(k);
@@ -108,29 +141,6 @@ void CreateBitmapButton(WindowRef parent, int k) {
   button_system->ShowAndUpdate(r.window);
 }
 
-// The hint's size comes from the text's length in bytes and the owner's
-// font cell; it appears 8 pixels right of and 24 below the last pointer
-// position. Only one hint exists at a time.
-void ShowHint(int k) {
-  const ControlRecord& r = control_table.records[k];
-  if (r.text[0] == '\0') return;
-  if (bitmap_buttons.hint_visible != 0) CloseHint();
-  bitmap_buttons.hint_owner = k;
-  int32_t w = static_cast<int32_t>(std::strlen(r.text)) * r.font_width + 12;
-  int32_t h = r.font_height + 4;
-  PointXY at = button_system->MapPoint(r.window, nullptr,
-                                       {bitmap_buttons.last_x, bitmap_buttons.last_y});
-  bitmap_buttons.hint_window =
-      button_system->CreateHintWindow(r.window, at.x + 8, at.y + 24, w, h);
-  bitmap_buttons.hint_visible = 1;
-}
-
-void CloseHint() {
-  if (bitmap_buttons.hint_window != nullptr) button_system->SendClose(bitmap_buttons.hint_window);
-  bitmap_buttons.hint_window = nullptr;
-  bitmap_buttons.hint_visible = 0;
-}
-
 int ButtonIndexOf(WindowRef w) {
   if (w == nullptr) return -1;
   for (int k = 0; k < control_table.control_count; ++k) {
@@ -140,117 +150,18 @@ int ButtonIndexOf(WindowRef w) {
   return -1;
 }
 
-void OnButtonCreate() {
-  bitmap_buttons.hovering = 0;
-  button_system->ReleaseMouse();
-}
-
-// While a hint is shown the button is not drawn.
-void OnButtonPaint(WindowRef button) {
-  int k = ButtonIndexOf(button);
-  if (k < 0) return;
-  if (bitmap_buttons.hint_visible == 0) {
-    if (control_table.records[k].pressed != 0) {
-      DrawSunkenFrame(k);
-    } else {
-      DrawRaisedFrame(k);
-    }
-  }
-  bitmap_buttons.parent_client = button_system->ClientRect(bitmap_buttons.button_parent);
-}
-
-namespace {
-
-// Hints and hover work only while the run window or one of its controls has
-// the keyboard focus.
-bool RunWindowActive() {
-  WindowRef focus = button_system->FocusWindow();
-  if (focus == nullptr) return false;
-  if (focus == bitmap_buttons.button_parent) return true;
-  for (int k = 0; k < control_table.control_count; ++k) {
-    if (control_table.records[k].window == focus) return true;
-  }
-  return false;
-}
-
-bool PointerInside(const ControlRecord& r, int32_t x, int32_t y, PointXY p) {
-  const ClientArea& c = bitmap_buttons.parent_client;
-  return x > 0 && x < r.w && y > 0 && y < r.h && p.x > 0 && p.x < c.right && p.y > 0 &&
-         p.y < c.bottom;
-}
-
-}  // namespace
-
-// Entering captures the mouse and starts the hint's delay; the capture
-// lets the button see the move that leaves it, which undoes all of that
-// and also cancels a press.
+void OnButtonCreate() { script_buttons.OnCreate(); }
+void OnButtonPaint(WindowRef button) { script_buttons.OnPaint(button); }
 void OnButtonMouseMove(WindowRef button, int32_t x, int32_t y) {
-  int k = ButtonIndexOf(button);
-  if (k < 0 || !RunWindowActive()) return;
-  ControlRecord& r = control_table.records[k];
-  bitmap_buttons.last_x = x;
-  bitmap_buttons.last_y = y;
-  PointXY p = button_system->MapPoint(button, bitmap_buttons.button_parent, {x, y});
-  if (PointerInside(r, x, y, p)) {
-    if (bitmap_buttons.hovering != 0) return;
-    bitmap_buttons.hovering = 1;
-    button_system->SetArrowCursor();
-    button_system->CaptureMouse(button);
-    button_system->StartTimer1(button, bitmap_buttons.hover_delay_ms);
-    return;
-  }
-  if (bitmap_buttons.hovering == 0) return;
-  bitmap_buttons.hovering = 0;
-  button_system->ReleaseMouse();
-  CloseHint();
-  button_system->StopTimer1(button);
-  r.pressed = 0;
-  DrawRaisedFrame(k);
+  script_buttons.OnMouseMove(button, x, y);
 }
+void OnButtonDown(WindowRef button) { script_buttons.OnDown(button); }
+void OnButtonUp(WindowRef button) { script_buttons.OnUp(button); }
+void OnButtonTimer(WindowRef button) { script_buttons.OnTimer(button); }
+void OnButtonClose(WindowRef button) { script_buttons.OnClose(button); }
 
-void OnButtonDown(WindowRef button) {
-  int k = ButtonIndexOf(button);
-  if (k < 0) return;
-  control_table.records[k].pressed = 1;
-  CloseHint();
-  button_system->StopTimer1(button);
-  DrawSunkenFrame(k);
-}
-
-// Only a release that follows a press on this button sends its command.
-void OnButtonUp(WindowRef button) {
-  int k = ButtonIndexOf(button);
-  if (k < 0 || control_table.records[k].pressed == 0) return;
-  control_table.records[k].pressed = 0;
-  CloseHint();
-  button_system->StopTimer1(button);
-  DrawRaisedFrame(k);
-  bitmap_buttons.hovering = 0;
-  button_system->ReleaseMouse();
-  button_system->SendCommand(bitmap_buttons.button_parent, control_table.records[k].command_id);
-}
-
-void OnButtonTimer(WindowRef button) {
-  int k = ButtonIndexOf(button);
-  if (k < 0) return;
-  button_system->StopTimer1(button);
-  ShowHint(k);
-}
-
-void OnButtonClose(WindowRef button) {
-  int k = ButtonIndexOf(button);
-  if (k < 0) return;
-  if (bitmap_buttons.hovering != 0) button_system->ReleaseMouse();
-  ReleaseButtonSurface(k);
-}
-
-void OnHintCreate(WindowRef hint) { button_system->StartTimer1(hint, bitmap_buttons.hint_life_ms); }
-void OnHintDestroy(WindowRef hint) { button_system->StopTimer1(hint); }
-
-void OnHintTimer(WindowRef hint) {
-  button_system->SendClose(hint);
-  if (hint == bitmap_buttons.hint_window) bitmap_buttons.hint_window = nullptr;
-  bitmap_buttons.hint_visible = 0;
-}
+void OnHintCreate(WindowRef hint) { script_buttons.OnHintCreate(hint); }
+void OnHintDestroy(WindowRef hint) { script_buttons.OnHintDestroy(hint); }
+void OnHintTimer(WindowRef hint) { script_buttons.OnHintTimer(hint); }
 
 }  // namespace zep

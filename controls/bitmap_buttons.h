@@ -1,16 +1,17 @@
-// Bitmap buttons (control type 1 in the run window): a face drawn on an
-// off-screen surface, a raised or sunken 3D frame, a command sent when the
-// left button is released over the button, and a hint window that pops up
-// when the pointer rests on it. The window procedures (Windows only) call
-// the On... functions below with plain numbers.
+// Bitmap buttons (control type 1 in the run window): the script's face of
+// the button model (controls/button_model.h). The face is drawn on an
+// off-screen surface, framed as a raised or sunken 3D button with a double
+// frame; the command is the control's id; the hint is the control's text in
+// its font; hover and hints work while the run window or one of its
+// controls has the focus. The window procedures (Windows only) call the
+// On... functions below with plain numbers.
 #pragma once
 
 #include <cstdint>
 
-#include "controls/button_system.h"
+#include "controls/button_model.h"
 #include "core/control_table.h"
 #include "core/run_parts.h"
-#include "graphics/palette.h"
 
 namespace zep {
 
@@ -24,20 +25,10 @@ struct ButtonSurface {
 extern ButtonSurface button_surfaces[kMaxControls];
 
 // The hover and hint state of a run, shared by all its buttons.
-struct BitmapButtonState {
-  WindowRef button_parent = nullptr;  // the run window; receives the commands
-  int32_t hover_delay_ms = 1000;
-  int32_t hint_life_ms = 8000;
-  Rgb hint_fill{255, 255, 255}, hint_border{0, 0, 0}, hint_text{0, 0, 0};
-  int hint_owner = -1;    // index of the button whose hint is shown
-  int hint_visible = 0;
-  WindowRef hint_window = nullptr;
-  int hovering = 0;       // the pointer is over a button that holds the capture
-  ClientArea parent_client{0, 0, 0, 0};
-  int32_t last_x = 0, last_y = 0;  // last move over a button, button coordinates
-};
-
 extern BitmapButtonState bitmap_buttons;
+
+// The model of the script's buttons, with the classes BB_class and BS_class.
+extern ButtonModel script_buttons;
 
 // The button state set for the run window, the classes registered; the
 // surfaces released at the end.
@@ -46,13 +37,7 @@ extern const RunPart bitmap_buttons_part;
 // The icon resource of standard glyph number type; 0 outside 1..20.
 int GlyphResource(int32_t type);
 
-// One line of a button's frame: from `from` up to, not including, `to`.
-struct FrameLine {
-  PointXY from, to;
-  Rgb colour;
-};
-constexpr int kFrameLines = 8;
-// The eight lines of a w by h button's frame, in drawing order.
+// The eight lines of a w by h button's double frame, in drawing order.
 void FrameLinesOf(int32_t w, int32_t h, bool sunken, FrameLine out[kFrameLines]);
 
 // Draw the frame on button k's surface, then show the surface on its window.
@@ -61,9 +46,6 @@ void DrawSunkenFrame(int k);
 
 // Creates the button window and surface of record k on parent.
 void CreateBitmapButton(WindowRef parent, int k);
-
-void ShowHint(int k);
-void CloseHint();
 
 // The index of the bitmap button whose window is w, or -1.
 int ButtonIndexOf(WindowRef w);

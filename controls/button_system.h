@@ -1,7 +1,7 @@
-// What the bitmap buttons need of the platform: their two window classes,
-// the button and hint windows, an off-screen surface per button, timer 1 of
-// those windows, the mouse capture and cursor, and a few window geometry
-// questions. The portable button code decides everything; an implementation
+// What the program's picture buttons (the script's bitmap buttons and the
+// editor's toolbar) need of the platform: the button and hint windows of a
+// class, an off-screen surface per button, timer 1 of those windows, the
+// mouse capture and cursor, and a few window geometry questions. The portable button code decides everything; an implementation
 // carries out one call. The Win32 layer implements it; host tests implement
 // it to record calls.
 #pragma once
@@ -21,13 +21,14 @@ class ButtonSystem {
  public:
   virtual ~ButtonSystem() = default;
 
-  // Registers the button and hint window classes for the program that owns
-  // run_window. A second registration in the same process is ignored.
+  // Registers the script's button and hint window classes (BB_class,
+  // BS_class) for the program that owns run_window. A second registration
+  // in the same process is ignored.
   virtual void RegisterButtonClasses(WindowRef run_window) = 0;
-  // A visible child window of the button class on parent, at x, y, sized w
-  // by h, with no title; nullptr on failure.
-  virtual WindowRef CreateButtonWindow(WindowRef parent, int32_t x, int32_t y, int32_t w,
-                                       int32_t h) = 0;
+  // A visible child window of class_name on parent, at x, y, sized w by h,
+  // with no title; nullptr on failure.
+  virtual WindowRef CreateButtonWindow(const char* class_name, WindowRef parent, int32_t x,
+                                       int32_t y, int32_t w, int32_t h) = 0;
   // Shows the window and has it paint at once.
   virtual void ShowAndUpdate(WindowRef window) = 0;
 
@@ -41,10 +42,10 @@ class ButtonSystem {
   // Draws the 32 by 32 icon resource at (0, 0) of the surface, with its mask.
   virtual void DrawIconAt(Surface surface, int resource) = 0;
 
-  // A visible popup window of the hint class owned by owner, at x, y in
-  // screen coordinates, sized w by h; nullptr on failure.
-  virtual WindowRef CreateHintWindow(WindowRef owner, int32_t x, int32_t y, int32_t w,
-                                     int32_t h) = 0;
+  // A visible popup window of class_name owned by owner, at x, y in screen
+  // coordinates, sized w by h; nullptr on failure.
+  virtual WindowRef CreateHintWindow(const char* class_name, WindowRef owner, int32_t x,
+                                     int32_t y, int32_t w, int32_t h) = 0;
   // Sends the window the close request (which destroys a hint window).
   virtual void SendClose(WindowRef window) = 0;
   // Sends parent the command notification of id with code 0 and no handle.

@@ -53,6 +53,8 @@ class ControlSystem {
   // Edit fields. ReplaceSelection inserts at the caret, replacing the
   // selection, as one change that can be undone. SetSelection selects
   // start..end (-1 for end: to the end) and scrolls the caret into view.
+  // Positions count the control's characters (a double-byte character is
+  // one).
   virtual void ReplaceSelection(WindowRef control, const char* text) = 0;
   virtual void SetSelection(WindowRef control, int32_t start, int32_t end) = 0;
   virtual void GetSelection(WindowRef control, int32_t* start, int32_t* end) = 0;
@@ -66,6 +68,10 @@ class ControlSystem {
   virtual void SelectItem(WindowRef control, bool combo, int32_t index) = 0;
   virtual std::string ItemText(WindowRef control, bool combo, int32_t index) = 0;
   virtual void ClearItems(WindowRef control, bool combo) = 0;
+  virtual int32_t ItemCount(WindowRef control, bool combo) = 0;
+  // Inserts at index without sorting; removes the item at index.
+  virtual void InsertItem(WindowRef control, bool combo, int32_t index, const char* text) = 0;
+  virtual void DeleteItem(WindowRef control, bool combo, int32_t index) = 0;
 
   // Check boxes and radio buttons.
   virtual void SetCheck(WindowRef control, bool checked) = 0;

@@ -12,14 +12,13 @@ namespace zep {
 
 ControlSystem* control_system = nullptr;
 
-namespace {
-
-// The font every control starts with: 12 high, 6 wide, "ＭＳ ゴシック".
 ControlFont DefaultFont() {
   ControlFont font = {12, 6, 0, false, ""};
   CopyText(font.face, sizeof font.face, "ＭＳ ゴシック");
   return font;
 }
+
+namespace {
 
 void CreateOne(WindowRef window, int index, ControlOwner owner) {
   ControlRecord& r = control_table.records[index];

@@ -3,6 +3,7 @@
 // table itself is shared (core/control_table.h).
 #pragma once
 
+#include "controls/control_system.h"
 #include "controls/types.h"
 #include "core/control_table.h"
 #include "core/run_parts.h"
@@ -10,6 +11,10 @@
 namespace zep {
 
 extern const RunPart controls_part;
+
+// The font every control starts with, which the editor's search box and
+// hints use too: 12 high, 6 wide, weight 0, "ＭＳ ゴシック".
+ControlFont DefaultFont();
 
 // CreateControl(type,"str","ID_control",x,y,w,h): appends a record.
 void CmdCreateControl(WindowRef window, const char* args, int extra);

@@ -10,6 +10,7 @@ namespace zep {
 
 uint8_t error_code = 0;
 char error_name[64] = "";
+int error_pos = -1;
 
 namespace {
 

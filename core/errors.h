@@ -12,6 +12,10 @@ namespace zep {
 extern uint8_t error_code;
 // What the message names after its prefix: a command, variable or array.
 extern char error_name[64];
+// Where the statement that set error_code starts in the compacted program
+// text (in CREATE too), -1 when no statement is to blame. Kept after the run
+// ends, until the next run is loaded.
+extern int error_pos;
 
 enum ErrorCode : uint8_t {
   kErrColour = 1, kErrParen = 2, kErrTooLong = 3, kErrUndefined = 4,

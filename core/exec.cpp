@@ -415,6 +415,7 @@ void RunSection(WindowRef window, const char* name) {
   }
   int pos = ExecBlock(window, open);
   if (error_code == 0) return;
+  error_pos = pos;
   StopRunParts(window);
   ReportError(window, error_code, program_text, pos);
   running = 0;

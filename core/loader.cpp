@@ -59,7 +59,8 @@ void LoadProgram(ProgramForm form) {
       ClearError();
       return;
     }
-    RunCreatePass(open);
+    int stop = RunCreatePass(open);
+    if (error_code != 0) error_pos = stop;
   }
   if (error_code != 0) FreeRunParts(nullptr);
 }

@@ -14,6 +14,7 @@ int installed_count = 0;
 
 void ResetCore() {
   error_code = 0;
+  error_pos = -1;
   dialog_open = 0;
   running = 1;
 }

@@ -2,14 +2,18 @@
 
 namespace zep {
 
-size_t CompactProgramText(char* text) {
-  char* out = text;
+namespace {
+
+// Walks text as compaction does and calls keep(p) for each byte that
+// stays, in order.
+template <class Keep>
+void CompactionWalk(const char* text, Keep keep) {
   const char* p = text;
   while (*p != '\0') {
     if (*p == '"') {
-      *out++ = *p++;
-      while (*p != '\0' && *p != '"') *out++ = *p++;
-      if (*p == '"') *out++ = *p++;
+      keep(p++);
+      while (*p != '\0' && *p != '"') keep(p++);
+      if (*p == '"') keep(p++);
     } else if (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n') {
       ++p;
     } else if (p[0] == '/' && p[1] == '/') {
@@ -18,11 +22,24 @@ size_t CompactProgramText(char* text) {
       while (*p != '\0' && *p != '\n') ++p;
       if (*p != '\0') ++p;
     } else {
-      *out++ = *p++;
+      keep(p++);
     }
   }
+}
+
+}  // namespace
+
+// In place: the byte written never lies after the byte being read.
+size_t CompactProgramText(char* text) {
+  char* out = text;
+  CompactionWalk(text, [&out](const char* p) { *out++ = *p; });
   *out = '\0';
   return static_cast<size_t>(out - text);
+}
+
+void CompactionSources(const char* text, std::vector<int>* sources) {
+  sources->clear();
+  CompactionWalk(text, [&](const char* p) { sources->push_back(static_cast<int>(p - text)); });
 }
 
 }  // namespace zep

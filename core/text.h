@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 namespace zep {
 
@@ -30,5 +31,10 @@ inline const char* SkipLiteral(const char* p) {
 // its line, or to the end of the text. Literals are kept whole, an unterminated one to the end.
 // Works in place and returns the new length.
 size_t CompactProgramText(char* text);
+
+// Where each byte of the compacted text came from: sources[i] is the offset
+// in text of byte i of CompactProgramText's result, so that a position in a
+// running program can be found in the text it was loaded from.
+void CompactionSources(const char* text, std::vector<int>* sources);
 
 }  // namespace zep

@@ -1,5 +1,5 @@
-// The Win32 button system: the BB_class and BS_class windows, the buttons'
-// memory contexts, timer 1, the capture and the cursor.
+// The Win32 button system: the button and hint windows of both faces, the
+// buttons' memory contexts, timer 1, the capture and the cursor.
 #include "platform/win_buttons.h"
 
 #include <windows.h>
@@ -22,9 +22,9 @@ class Win32ButtonSystem : public ButtonSystem {
     zep::RegisterButtonClasses(InstanceOf(run_window));
   }
 
-  WindowRef CreateButtonWindow(WindowRef parent, int32_t x, int32_t y, int32_t w,
-                               int32_t h) override {
-    return CreateWindowExA(0, "BB_class", "", WS_CHILD | WS_VISIBLE, x, y, w, h, Hwnd(parent),
+  WindowRef CreateButtonWindow(const char* class_name, WindowRef parent, int32_t x, int32_t y,
+                               int32_t w, int32_t h) override {
+    return CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE, x, y, w, h, Hwnd(parent),
                            nullptr, InstanceOf(parent), nullptr);
   }
 
@@ -68,13 +68,13 @@ class Win32ButtonSystem : public ButtonSystem {
     DestroyIcon(icon);
   }
 
-  WindowRef CreateHintWindow(WindowRef owner, int32_t x, int32_t y, int32_t w,
-                             int32_t h) override {
+  WindowRef CreateHintWindow(const char* class_name, WindowRef owner, int32_t x, int32_t y,
+                             int32_t w, int32_t h) override {
     // Made hidden and then shown without taking the activation: Wine does
     // not put a popup made visible at its creation on the screen, and the
     // run window, activated again when the hint hands the focus back, would
     // be raised over it.
-    HWND hint = CreateWindowExA(0, "BS_class", "", WS_POPUP, x, y, w, h, Hwnd(owner), nullptr,
+    HWND hint = CreateWindowExA(0, class_name, "", WS_POPUP, x, y, w, h, Hwnd(owner), nullptr,
                                 InstanceOf(owner), nullptr);
     if (hint == nullptr) return nullptr;
     ShowWindow(hint, SW_SHOWNOACTIVATE);

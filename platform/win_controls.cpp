@@ -119,6 +119,19 @@ class Win32ControlSystem : public ControlSystem {
     SendMessageA(Hwnd(control), combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
   }
 
+  int32_t ItemCount(WindowRef control, bool combo) override {
+    return static_cast<int32_t>(SendMessageA(Hwnd(control), combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+  }
+
+  void InsertItem(WindowRef control, bool combo, int32_t index, const char* text) override {
+    SendMessageA(Hwnd(control), combo ? CB_INSERTSTRING : LB_INSERTSTRING, (WPARAM)index,
+                 (LPARAM)text);
+  }
+
+  void DeleteItem(WindowRef control, bool combo, int32_t index) override {
+    SendMessageA(Hwnd(control), combo ? CB_DELETESTRING : LB_DELETESTRING, (WPARAM)index, 0);
+  }
+
   void SetCheck(WindowRef control, bool checked) override {
     SendMessageA(Hwnd(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }

@@ -33,6 +33,7 @@ void TakeOpeningPlace() {
 }  // namespace
 
 WindowRef run_window = nullptr;
+void (*run_ended)() = nullptr;
 
 void OnRunCreate(WindowRef window) {
   run_window = window;
@@ -49,6 +50,7 @@ void OnRunDestroy(WindowRef window) {
   FreeRunParts(window);
   run_window = nullptr;
   if (direct_run) window_system->PostQuit(0);
+  if (run_ended != nullptr) run_ended();
 }
 
 void OnRunMove(WindowRef window, int32_t left, int32_t top) {

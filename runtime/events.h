@@ -16,6 +16,10 @@ namespace zep {
 // The run window, from its opening steps to its end; nullptr otherwise.
 extern WindowRef run_window;
 
+// Called, when set, after a run's window has gone and the run was freed:
+// the editor that started the run looks at how it ended.
+extern void (*run_ended)();
+
 void OnRunCreate(WindowRef window);    // opening steps, then INIT
 void OnRunDestroy(WindowRef window);   // closing steps
 // The new position of the client area, and the new client size, as the

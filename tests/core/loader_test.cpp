@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/errors.h"
 #include "core/loader.h"
@@ -36,6 +37,16 @@ TEST_F(LoaderTest, Compaction) {
     std::string text = row.in;
     CompactProgramText(&text[0]);
     EXPECT_STREQ(text.c_str(), row.out) << row.in;
+    // Each kept byte is traced back to a byte of the same value, in order.
+    std::vector<int> sources;
+    CompactionSources(row.in, &sources);
+    ASSERT_EQ(sources.size(), std::strlen(row.out)) << row.in;
+    for (size_t i = 0; i < sources.size(); ++i) {
+      EXPECT_EQ(row.in[sources[i]], row.out[i]) << row.in << " byte " << i;
+      if (i > 0) {
+        EXPECT_LT(sources[i - 1], sources[i]) << row.in;
+      }
+    }
   }
 }
 
@@ -95,6 +106,15 @@ TEST_F(LoaderTest, LoadErrorNamesCreate) {
   SectionNameAt(program_text, -1, section, sizeof section);
   EXPECT_STREQ(section, "CREATE");
   EXPECT_EQ(store.values, nullptr);  // freed after the failed pre-pass
+  EXPECT_EQ(error_pos, 7);  // the Data statement in the compacted text
+}
+
+TEST_F(LoaderTest, ErrorPositionIsTheFailingStatement) {
+  const char* script = "CREATE{}\r\nMAIN{x=1;\r\n  loop(2){y=q;}}";
+  EXPECT_EQ(Run(script), kErrUndefined);
+  EXPECT_EQ(error_pos, static_cast<int>(std::string("CREATE{}MAIN{x=1;loop(2){").size()));
+  EXPECT_EQ(Load("CREATE{x=1;}"), 0);
+  EXPECT_EQ(error_pos, -1);  // a new load forgets the last run's error
 }
 
 }  // namespace

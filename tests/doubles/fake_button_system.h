@@ -33,8 +33,10 @@ class FakeButtonSystem : public ButtonSystem {
 
   // Counted, not recorded: every run window's opening registers them.
   void RegisterButtonClasses(WindowRef) override { ++registrations; }
-  WindowRef CreateButtonWindow(WindowRef, int32_t x, int32_t y, int32_t w, int32_t h) override {
-    Log("CreateButtonWindow " + Numbers({x, y, w, h}));
+  // Recorded with the class name unless it is the script's BB_class.
+  WindowRef CreateButtonWindow(const char* class_name, WindowRef, int32_t x, int32_t y, int32_t w,
+                               int32_t h) override {
+    Log("CreateButtonWindow " + ClassPart(class_name, "BB_class") + Numbers({x, y, w, h}));
     return reinterpret_cast<WindowRef>(static_cast<intptr_t>(0x3000 + ++buttons_made_));
   }
   void ShowAndUpdate(WindowRef window) override { Log("ShowAndUpdate " + Name(window)); }
@@ -60,9 +62,10 @@ class FakeButtonSystem : public ButtonSystem {
   void DrawIconAt(Surface surface, int resource) override {
     Log("DrawIconAt " + canvas_.surface_names[surface] + " " + std::to_string(resource));
   }
-  WindowRef CreateHintWindow(WindowRef owner, int32_t x, int32_t y, int32_t w,
-                             int32_t h) override {
-    Log("CreateHintWindow " + Name(owner) + " " + Numbers({x, y, w, h}));
+  WindowRef CreateHintWindow(const char* class_name, WindowRef owner, int32_t x, int32_t y,
+                             int32_t w, int32_t h) override {
+    Log("CreateHintWindow " + ClassPart(class_name, "BS_class") + Name(owner) + " " +
+        Numbers({x, y, w, h}));
     WindowRef hint = reinterpret_cast<WindowRef>(static_cast<intptr_t>(0x4000 + ++hints_made_));
     live_hints.insert(hint);
     return hint;
@@ -98,6 +101,9 @@ class FakeButtonSystem : public ButtonSystem {
   }
 
  private:
+  static std::string ClassPart(const char* class_name, const char* script_class) {
+    return std::string(class_name) == script_class ? "" : std::string(class_name) + " ";
+  }
   static std::string Numbers(std::initializer_list<int32_t> values) {
     std::string text;
     for (int32_t v : values) text += (text.empty() ? "" : ",") + std::to_string(v);

@@ -2,9 +2,14 @@
 // numbered handles with a small model of their state (text, selection,
 // modified flag, items, check mark, scroll position); the calls that make
 // and place windows and fonts are recorded into the shared call list.
+// Selections count bytes, or characters as the platform's controls do when
+// character_positions is set. on_change is told of every change of a text
+// by typing, the clipboard, a replacement or an undo (not by SetText, as a
+// multi-line edit control says nothing then).
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -12,6 +17,7 @@
 #include <vector>
 
 #include "controls/control_system.h"
+#include "core/text.h"
 
 namespace zep {
 
@@ -31,6 +37,10 @@ class FakeControlSystem : public ControlSystem {
   std::string clipboard;
   int fonts_alive = 0;
   bool refuse_children = false;
+  bool character_positions = false;
+  std::function<void(WindowRef)> on_change;
+  // Refuses to make the child of this class (nullptr: none).
+  std::string refuse_class;
 
   WindowRef CreateChild(WindowRef, const char* class_name, const char* text, uint32_t style,
                         int32_t x, int32_t y, int32_t w, int32_t h, int child_id) override {
@@ -38,7 +48,7 @@ class FakeControlSystem : public ControlSystem {
     std::snprintf(line, sizeof line, "CreateChild %s \"%s\" %08X %d,%d,%d,%d id %d", class_name,
                   text, style, x, y, w, h, child_id);
     Log(line);
-    if (refuse_children) return nullptr;
+    if (refuse_children || refuse_class == class_name) return nullptr;
     WindowRef child = reinterpret_cast<WindowRef>(static_cast<intptr_t>(0x1000 + child_id));
     Child& c = children[child];
     c = Child{};
@@ -75,14 +85,15 @@ class FakeControlSystem : public ControlSystem {
   void ReplaceSelection(WindowRef w, const char* text) override {
     Child& c = children[w];
     c.undo_text = c.text;
-    c.text.replace(static_cast<size_t>(c.sel_start), static_cast<size_t>(c.sel_end - c.sel_start),
-                   text);
-    c.sel_start = c.sel_end = c.sel_start + static_cast<int32_t>(std::string(text).size());
+    size_t from = ByteAt(c, c.sel_start), to = ByteAt(c, c.sel_end);
+    c.text.replace(from, to - from, text);
+    c.sel_start = c.sel_end = c.sel_start + Count(text);
     c.modified = true;
+    Changed(w);
   }
   void SetSelection(WindowRef w, int32_t start, int32_t end) override {
     Child& c = children[w];
-    int32_t length = static_cast<int32_t>(c.text.size());
+    int32_t length = Count(c.text);
     if (start < 0) {  // no selection: the caret stays at the selection's end
       c.sel_start = c.sel_end;
       return;
@@ -99,14 +110,14 @@ class FakeControlSystem : public ControlSystem {
   void ClearModified(WindowRef w) override { children[w].modified = false; }
   void EditCommand(WindowRef w, EditOp op) override {
     Child& c = children[w];
-    std::string selected = c.text.substr(static_cast<size_t>(c.sel_start),
-                                         static_cast<size_t>(c.sel_end - c.sel_start));
+    size_t from = ByteAt(c, c.sel_start), to = ByteAt(c, c.sel_end);
+    std::string selected = c.text.substr(from, to - from);
     switch (op) {
       case EditOp::kCopy: clipboard = selected; break;
       case EditOp::kCut: clipboard = selected; ReplaceSelection(w, ""); break;
       case EditOp::kPaste: ReplaceSelection(w, clipboard.c_str()); break;
       case EditOp::kClear: ReplaceSelection(w, ""); break;
-      case EditOp::kUndo: std::swap(c.text, c.undo_text); break;
+      case EditOp::kUndo: std::swap(c.text, c.undo_text); Changed(w); break;
     }
   }
   void AddItem(WindowRef w, bool, const char* text) override {
@@ -128,16 +139,52 @@ class FakeControlSystem : public ControlSystem {
     children[w].items.clear();
     children[w].selected = -1;
   }
+  int32_t ItemCount(WindowRef w, bool) override {
+    return static_cast<int32_t>(children[w].items.size());
+  }
+  void InsertItem(WindowRef w, bool, int32_t index, const char* text) override {
+    Child& c = children[w];
+    c.items.insert(c.items.begin() + index, text);
+  }
+  void DeleteItem(WindowRef w, bool, int32_t index) override {
+    Child& c = children[w];
+    c.items.erase(c.items.begin() + index);
+    if (c.selected == index) {
+      c.selected = -1;
+    } else if (c.selected > index) {
+      --c.selected;
+    }
+  }
   void SetCheck(WindowRef w, bool checked) override { children[w].checked = checked; }
   bool GetCheck(WindowRef w) override { return children[w].checked; }
 
-  // A child's name in the call list: its command id; any other window is "window".
+  // A child's name in the call list: its command id (a script's control, or
+  // the editor's text 200 and search box 201); any other window is "window".
   static std::string Name(WindowRef w) {
     int id = static_cast<int>(reinterpret_cast<intptr_t>(w)) - 0x1000;
-    return id >= 600 && id < 600 + 256 ? std::to_string(id) : "window";
+    bool child = (id >= 600 && id < 600 + 256) || id == 200 || id == 201;
+    return child ? std::to_string(id) : "window";
   }
 
  private:
+  // Positions as the control counts them: bytes, or characters.
+  int32_t Count(const std::string& text) const {
+    if (!character_positions) return static_cast<int32_t>(text.size());
+    int32_t n = 0;
+    for (size_t at = 0; at < text.size(); at += CharLength(&text[at])) ++n;
+    return n;
+  }
+  size_t ByteAt(const Child& c, int32_t position) const {
+    size_t at = 0;
+    for (int32_t n = 0; n < position && at < c.text.size(); ++n) {
+      at += character_positions ? CharLength(&c.text[at]) : 1;
+    }
+    return std::min(at, c.text.size());
+  }
+  void Changed(WindowRef w) {
+    if (on_change) on_change(w);
+  }
+
   void Log(const std::string& call) { calls_.push_back(call); }
   std::vector<std::string>& calls_;
 };

@@ -5,6 +5,7 @@
 
 #include <iconv.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,17 @@ class FakeHost : public CallList, public Host, public FakeFileSystem {
   std::vector<ShownBox> boxes;
   int start_program_result = 33;
   int box_answer = 1;  // the button a message box reports pressed (1 OK, 2 Cancel, 6 Yes, 7 No)
+  std::deque<int> box_answers;  // answers for the next boxes, in order, before box_answer
+  std::vector<WindowRef> box_owners;
   LocalTime now{2026, 12, 7, 5, 4, 3};
 
-  int ShowMessage(WindowRef, const char* text, const char* title, unsigned flags) override {
+  int ShowMessage(WindowRef owner, const char* text, const char* title, unsigned flags) override {
     boxes.push_back({text, title, flags});
-    return box_answer;
+    box_owners.push_back(owner);
+    if (box_answers.empty()) return box_answer;
+    int answer = box_answers.front();
+    box_answers.pop_front();
+    return answer;
   }
   LocalTime Now() override { return now; }
   int StartProgram(const char* command_line) override {

@@ -13,6 +13,8 @@ class FakeWindowSystem : public WindowSystem {
  public:
   explicit FakeWindowSystem(std::vector<std::string>* calls) : calls_(*calls) {}
 
+  std::string title;  // the last title set
+
   // Border 1, caption 19, menu 19, scroll-bar thumbs 16, a 1024 x 768 screen.
   int SystemMetric(Metric m) override {
     switch (m) {
@@ -34,7 +36,10 @@ class FakeWindowSystem : public WindowSystem {
   void MoveWindowTo(WindowRef, int l, int t, bool top) override {
     Log("MoveWindowTo " + std::to_string(l) + " " + std::to_string(t) + " " + std::to_string(top));
   }
-  void SetTitle(WindowRef, const char* text) override { Log(std::string("SetTitle ") + text); }
+  void SetTitle(WindowRef, const char* text) override {
+    title = text;
+    Log(std::string("SetTitle ") + text);
+  }
   void SetFocusTo(WindowRef) override { Log("SetFocusTo"); }
   void SetScrollRange(WindowRef, ScrollBar bar, int max) override {
     Log("SetScrollRange " + BarName(bar) + std::to_string(max));

@@ -11,6 +11,7 @@ namespace zd {
 
 struct Context {
     std::string scriptDir;       // full Windows path of the script's folder
+    std::string exePath;         // full Windows path of the started program
     PROCESS_INFORMATION proc{};  // the started program
     HWND current = nullptr;      // the window chosen by the last "window"
     HWND dialog = nullptr;       // the file dialog found by the last "dialog"
@@ -55,11 +56,17 @@ inline bool processRunning(const Context& c) {
     return WaitForSingleObject(c.proc.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-// A path from a directive: relative ones are taken from the script's folder.
+// A path from a directive: relative ones are taken from the script's folder,
+// with '/' written as '\\' (which file dialogs need).
 inline std::string scriptRelative(const Context& c, const std::string& path) {
     bool absolute = (!path.empty() && (path[0] == '\\' || path[0] == '/')) ||
                     (path.size() > 1 && path[1] == ':');
-    return absolute ? path : c.scriptDir + "\\" + path;
+    if (absolute) return path;
+    std::string relative = path;
+    for (char& ch : relative) {
+        if (ch == '/') ch = '\\';
+    }
+    return c.scriptDir + "\\" + relative;
 }
 
 // The whole file as bytes; false when it cannot be read.

@@ -17,6 +17,7 @@ const DirectiveDef kDirectives[] = {
     {"box!", "ss", Needs::Nothing, runBoxExclamation},
     {"nobox", "i", Needs::Nothing, runNoBox},
     {"boxpress", "sss", Needs::Nothing, runBoxPress},
+    {"boxowner", "w", Needs::Nothing, runBoxOwner},
     {"dialog", "s", Needs::Nothing, runDialog},
     {"dialogcancel", "", Needs::Nothing, runDialogCancel},
     {"dialogfile", "s", Needs::Nothing, runDialogFile},
@@ -47,6 +48,7 @@ const DirectiveDef kDirectives[] = {
     {"ctlkey", "iii", Needs::LiveWindow, runCtlKey},
     {"ctltype", "iis", Needs::LiveWindow, runCtlType},
     {"ctltext", "iis", Needs::LiveWindow, runCtlText},
+    {"ctlcontains", "iis", Needs::LiveWindow, runCtlContains},
     {"ctlmove", "ii|ii", Needs::LiveWindow, runCtlMove},
     {"ctldown", "ii", Needs::LiveWindow, runCtlDown},
     {"ctlup", "ii|ii", Needs::LiveWindow, runCtlUp},
@@ -69,6 +71,16 @@ const DirectiveDef kDirectives[] = {
     {"setclipboard", "s", Needs::Nothing, runSetClipboard},
     // The menu bar of the current window, through the keyboard.
     {"altkey", "w", Needs::LiveWindow, runAltKey},
+    // Editors: commands by id, typed Unicode, selections, items, menus.
+    {"command", "i", Needs::LiveWindow, runCommand},
+    {"typeunicode", "s", Needs::LiveWindow, runTypeUnicode},
+    {"ctlselected", "iis", Needs::LiveWindow, runCtlSelected},
+    {"ctlselect", "iiii", Needs::LiveWindow, runCtlSelect},
+    {"ctlitems", "iis", Needs::LiveWindow, runCtlItems},
+    {"ctlselection", "iiii", Needs::LiveWindow, runCtlSelection},
+    {"ctlsettext", "iis", Needs::LiveWindow, runCtlSetText},
+    {"menubar", "is", Needs::LiveWindow, runMenuBar},
+    {"menupopup", "iis", Needs::LiveWindow, runMenuPopup},
     // What is on the screen.
     {"pixel", "iic", Needs::LiveWindow, runPixel},
     {"notpixel", "iic", Needs::LiveWindow, runNotPixel},

@@ -25,6 +25,7 @@ Outcome runBox(Context&, const Directive&);
 Outcome runBoxExclamation(Context&, const Directive&);
 Outcome runNoBox(Context&, const Directive&);
 Outcome runBoxPress(Context&, const Directive&);
+Outcome runBoxOwner(Context&, const Directive&);
 
 // handlers_input.cpp
 Outcome runMouseMove(Context&, const Directive&);
@@ -44,6 +45,7 @@ Outcome runCtlClick(Context&, const Directive&);
 Outcome runCtlKey(Context&, const Directive&);
 Outcome runCtlType(Context&, const Directive&);
 Outcome runCtlText(Context&, const Directive&);
+Outcome runCtlContains(Context&, const Directive&);
 
 // handlers_buttons.cpp
 Outcome runCtlMove(Context&, const Directive&);
@@ -77,6 +79,17 @@ Outcome runSetClipboard(Context&, const Directive&);
 
 // handlers_menus.cpp
 Outcome runAltKey(Context&, const Directive&);
+
+// handlers_editor.cpp
+Outcome runCommand(Context&, const Directive&);
+Outcome runTypeUnicode(Context&, const Directive&);
+Outcome runCtlSelected(Context&, const Directive&);
+Outcome runCtlSelect(Context&, const Directive&);
+Outcome runCtlItems(Context&, const Directive&);
+Outcome runCtlSelection(Context&, const Directive&);
+Outcome runCtlSetText(Context&, const Directive&);
+Outcome runMenuBar(Context&, const Directive&);
+Outcome runMenuPopup(Context&, const Directive&);
 
 // handlers_pixels.cpp
 Outcome runPixel(Context&, const Directive&);

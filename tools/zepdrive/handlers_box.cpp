@@ -132,6 +132,22 @@ Outcome runBoxPress(Context& c, const Directive& d) {
 
 Outcome runBoxExclamation(Context& c, const Directive& d) { return runBoxChecked(c, d, true); }
 
+// boxowner CLASS: a message box is shown, owned by a window of that class;
+// the box stays open for the next directive.
+Outcome runBoxOwner(Context& c, const Directive& d) {
+    std::string seen = "no message box";
+    bool ok = pollFor(c.timeoutMs, [&] {
+        std::vector<WindowInfo> boxes = messageBoxes(c);
+        if (boxes.empty()) return processRunning(c) ? Poll::Wait : Poll::Stop;
+        HWND owner = GetWindow(boxes[0].hwnd, GW_OWNER);
+        char cls[64] = "";
+        if (owner != nullptr) GetClassNameA(owner, cls, sizeof cls);
+        seen = owner != nullptr ? std::string("owned by ") + cls : "no owner";
+        return seen == "owned by " + d.args[0].text ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass() : fail("a message box owned by " + d.args[0].text, seen);
+}
+
 Outcome runNoBox(Context& c, const Directive& d) {
     std::vector<WindowInfo> boxes;
     pollFor((DWORD)d.args[0].num, [&] {

@@ -70,4 +70,17 @@ Outcome runCtlText(Context& c, const Directive& d) {
     return ok ? pass() : fail(quoted(expected), quoted(seen));
 }
 
+// Polls until the control's text holds TEXT somewhere.
+Outcome runCtlContains(Context& c, const Directive& d) {
+    POINT p;
+    std::string wanted = d.args[2].text, seen;
+    bool ok = pollFor(c.timeoutMs, [&] {
+        HWND child = childAt(c.current, (int)d.args[0].num, (int)d.args[1].num, &p);
+        if (child == nullptr) return (seen = "no control there", Poll::Wait);
+        seen = controlText(child);
+        return seen.find(wanted) != std::string::npos ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass() : fail("a text holding " + quoted(wanted), quoted(seen));
+}
+
 }  // namespace zd

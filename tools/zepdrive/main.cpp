@@ -164,6 +164,7 @@ int main(int argc, char** argv) {
     Context c;
     std::string exe = fullPath(argv[1]), script = fullPath(name);
     c.scriptDir = folderOf(script);
+    c.exePath = exe;
     putPaths(ds, script, exe);
     if (!launch(exe, programArgs(ds, script), c)) {
         say("ERROR " + name + ": cannot start " + exe + " (error " + std::to_string(GetLastError()) + ")");

@@ -31,6 +31,7 @@ void readWord(const std::string& s, size_t& i, std::string& out) {
 bool unescape(char e, std::string& out) {
     switch (e) {
     case 'r': out += '\r'; return true;
+    case 't': out += '\t'; return true;
     case 'n': out += '\n'; return true;
     case '"': out += '"'; return true;
     case '\\': out += '\\'; return true;
@@ -51,7 +52,7 @@ bool readQuoted(const std::string& s, size_t& i, std::string& out, std::string& 
             return true;
         } else if (c == '\\') {
             if (i + 1 >= s.size() || !unescape(s[i + 1], out)) {
-                err = "unknown escape in string (use \\r \\n \\\" \\\\)";
+                err = "unknown escape in string (use \\r \\n \\t \\\" \\\\)";
                 return false;
             }
             i += 2;

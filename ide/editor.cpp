@@ -1,0 +1,155 @@
+#include "ide/editor.h"
+
+#include "controls/button_system.h"
+#include "controls/registry.h"
+#include "core/host.h"
+#include "ide/editor_system.h"
+#include "ide/toolbar.h"
+#include "runtime/events.h"
+#include "runtime/window_system.h"
+
+namespace zep {
+
+EditorSystem* editor_system = nullptr;
+Editor editor;
+
+namespace {
+
+constexpr char kHelpFile[] = "ZEP2.HLP";
+constexpr int32_t kStripHeight = 28;
+
+// WS_CHILD WS_VISIBLE WS_BORDER WS_VSCROLL WS_HSCROLL ES_MULTILINE ES_WANTRETURN
+constexpr uint32_t kTextStyle = 0x50B01004u;
+// WS_CHILD WS_VISIBLE WS_VSCROLL CBS_DROPDOWN CBS_AUTOHSCROLL CBS_DISABLENOSCROLL
+constexpr uint32_t kSearchStyle = 0x50200842u;
+
+struct ToolbarRow {
+  int32_t x;
+  const char* hint;
+  int command;
+};
+const ToolbarRow kToolbar[] = {
+    {4, "上書き保存", kCmdSaveButton},
+    {27, "プログラム実行", kCmdRunButton},
+    {338, "下方向へ検索", kCmdFindButton},
+};
+
+bool MakeTextControl() {
+  ClientArea c = button_system->ClientRect(editor.window);
+  editor.text = control_system->CreateChild(editor.window, "edit", "", kTextStyle, 0,
+                                            kStripHeight, c.right, c.bottom - kStripHeight,
+                                            kTextControlId);
+  if (editor.text == nullptr) return false;
+  editor_system->UseFixedFont(editor.text);
+  editor_system->LimitText(editor.text, kMaxEditorCharacters);
+  return true;
+}
+
+bool MakeSearchBox() {
+  editor.search = control_system->CreateChild(editor.window, "COMBOBOX", "", kSearchStyle, 80, 4,
+                                              256, 256, kSearchBoxId);
+  return editor.search != nullptr;
+}
+
+void EditCommand(EditOp op) { control_system->EditCommand(editor.text, op); }
+
+void Help(HelpCommand command) { editor_system->Help(editor.window, kHelpFile, command); }
+
+// The menu's Edit commands, on the text control.
+bool OnEditCommand(int id) {
+  switch (id) {
+    case kCmdUndo: EditCommand(EditOp::kUndo); return true;
+    case kCmdCut: EditCommand(EditOp::kCut); return true;
+    case kCmdCopy: EditCommand(EditOp::kCopy); return true;
+    case kCmdPaste: EditCommand(EditOp::kPaste); return true;
+    case kCmdDelete: EditCommand(EditOp::kClear); return true;
+    case kCmdSelectAll: editor_system->SelectAll(editor.text); return true;
+    default: return false;
+  }
+}
+
+// The assist dialogs and the version dialog.
+bool OnAssistCommand(int id) {
+  switch (id) {
+    case kCmdCommandAssist: case kCmdPaletteAssist: case kCmdFontAssist:
+    case kCmdStyleAssist: case kCmdControlAssist: case kCmdFileNameAssist:
+    case kCmdVersion:
+      editor_system->OpenAssist(editor.window, editor.text, id);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+// The controls in order; when one of them cannot be made nothing after it
+// is built (the window itself stays).
+void OnEditorCreate(WindowRef window) {
+  editor.window = window;
+  run_ended = OnEditorRunEnded;
+  if (!MakeTextControl() || !MakeSearchBox()) return;
+  editor.font = control_system->MakeFont(DefaultFont());
+  control_system->SetFont(editor.search, editor.font);
+  SetEditorTitle(document.file_title);
+  toolbar.focus_holder = editor.text;
+  for (const ToolbarRow& b : kToolbar) {
+    CreateToolbarButton(window, b.x, 4, 22, 22, b.hint, b.command);
+  }
+}
+
+void OnEditorSize(int32_t width, int32_t height) {
+  if (editor.text == nullptr) return;
+  control_system->PlaceControl(editor.text, 0, kStripHeight, width, height - kStripHeight);
+}
+
+void OnEditorSetFocus() {
+  if (editor.text != nullptr) control_system->SetFocusTo(editor.text);
+}
+
+bool OnEditorCommand(int id, int code) {
+  switch (id) {
+    case kCmdNew: EditorNew(); return true;
+    case kCmdOpen: EditorOpen(); return true;
+    case kCmdSave: case kCmdSaveButton: EditorSave(); return true;
+    case kCmdSaveAs: EditorSaveAs(true); return true;
+    case kCmdRun: case kCmdRunButton: EditorRun(); return true;
+    case kCmdCompile: EditorCompile(); return true;
+    case kCmdExit: host->PostCloseRequest(editor.window); return true;
+    case kCmdFindButton: EditorFindDown(); return true;
+    case kCmdHelpIndex: Help(kHelpIndex); return true;
+    case kCmdHelpKeyword: Help(kHelpPartialKey); return true;
+    case kTextControlId:
+      if (code == kTextChanged) document.clean = 0;
+      return true;
+    default: return OnEditCommand(id) || OnAssistCommand(id);
+  }
+}
+
+void OnEditorClose() {
+  if (MayDropText(DropAction::kClose)) editor_system->DestroyEditor(editor.window);
+}
+
+// The window's end ends the program; the help viewer is closed.
+void OnEditorDestroy() {
+  ReleaseToolbar();
+  if (editor.font != nullptr) control_system->FreeFont(editor.font);
+  editor.font = nullptr;
+  Help(kHelpQuit);
+  run_ended = nullptr;
+  window_system->PostQuit(0);
+}
+
+void ShowEditorError(const char* text) {
+  host->ShowMessage(editor.window, text, "ZEP Error", kBoxOk | kBoxIconExclamation);
+}
+
+void ShowEditorMessage(EditorMessage message) { ShowEditorError(EditorMessageText(message)); }
+
+void SetEditorTitle(const char* name) {
+  char title[256];
+  EditorTitle(document, name, title, sizeof title);
+  window_system->SetTitle(editor.window, title);
+}
+
+}  // namespace zep

@@ -1,0 +1,76 @@
+// Run and Compile from the editor, and what the editor does when its run
+// ends: after an error it selects the statement where the run stopped.
+#include <string>
+
+#include "core/errors.h"
+#include "core/run_parts.h"
+#include "core/run_settings.h"
+#include "ide/editor.h"
+#include "ide/editor_system.h"
+#include "ide/error_place.h"
+#include "ide/text_offsets.h"
+#include "runtime/start.h"
+
+namespace zep {
+
+namespace {
+
+bool TextEmpty() { return control_system->TextLength(editor.text) == 0; }
+
+}  // namespace
+
+void EditorRun() {
+  if (running != 0) return ShowEditorMessage(EditorMessage::kRunning);
+  if (TextEmpty()) return ShowEditorMessage(EditorMessage::kEmpty);
+  RunFromEditor(editor.window);
+}
+
+// The whole text runs, whatever its length in bytes. A load error is shown
+// in a box owned by the editor; then the failing statement is selected.
+int RunFromEditor(WindowRef window) {
+  editor.ran_text = control_system->GetText(editor.text);
+  StartFailure failure = PrepareRun(window, editor.ran_text.data(), editor.ran_text.size());
+  if (failure == StartFailure::kLoad) {
+    SelectFailingStatement();
+    return 0;
+  }
+  if (failure != StartFailure::kNone) {
+    running = 0;
+    ShowEditorMessage(EditorMessage::kNoMemory);
+    return 0;
+  }
+  if (editor_system->OpenRunWindow(window)) return 1;
+  FreeRunParts(nullptr);
+  running = 0;
+  ShowEditorMessage(EditorMessage::kNoRunWindow);
+  return 0;
+}
+
+// Compile to an executable: after its checks, the compile dialog for the
+// text as it stands (not the saved file); its result is not looked at.
+void EditorCompile() {
+  if (running != 0) return ShowEditorMessage(EditorMessage::kRunning);
+  if (TextEmpty()) return ShowEditorMessage(EditorMessage::kEmpty);
+  if (document.saved_path[0] == '\0') return ShowEditorMessage(EditorMessage::kSaveFirst);
+  std::string text = control_system->GetText(editor.text);
+  editor_system->OpenCompileDialog(editor.window, text.data(), text.size(), document.saved_path);
+}
+
+// Positions of the run count in the text that ran: when the text has changed
+// since, nothing is selected.
+void SelectFailingStatement() {
+  if (error_code == 0 || error_pos < 0 || editor.text == nullptr) return;
+  std::string text = control_system->GetText(editor.text);
+  if (text != editor.ran_text) return;
+  size_t start = 0, end = 0;
+  if (!FailingStatement(text.c_str(), error_pos, &start, &end)) return;
+  control_system->SetSelection(editor.text, CharOffsetOf(text, start), CharOffsetOf(text, end));
+  control_system->SetFocusTo(editor.text);
+}
+
+void OnEditorRunEnded() {
+  running = 0;
+  SelectFailingStatement();
+}
+
+}  // namespace zep

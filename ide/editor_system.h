@@ -1,0 +1,59 @@
+// What the editor needs of the platform beyond what a run uses too (the
+// controls, picture buttons, windows, files and message boxes of the other
+// interfaces): its file dialogs, which also give the chosen file's name, a
+// few things of its text control, the help viewer, its window's end, a run
+// window it owns, and its toolbar's window classes. The Win32 layer
+// implements it; host tests implement it to record calls.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "assist/reference_system.h"  // the help viewer's commands
+#include "core/common.h"
+
+namespace zep {
+
+class EditorSystem {
+ public:
+  virtual ~EditorSystem() = default;
+
+  // The common open dialog (save false: the file must exist) or save
+  // dialog (save true: an existing file is confirmed), owned by owner, with
+  // the title and the filter list (pairs of NUL-terminated description and
+  // pattern, ending with an empty string). path (kMaxPath bytes) holds the
+  // name the dialog starts with and receives the chosen path; name
+  // (kMaxPath bytes) receives the chosen file's name without its folder.
+  // False when the user cancelled.
+  virtual bool ChooseScriptFile(WindowRef owner, bool save, const char* title,
+                                const char* filters, char* path, char* name) = 0;
+
+  // The text control: the stock fixed-pitch OEM font, the most characters it
+  // takes, and the whole text selected without scrolling.
+  virtual void UseFixedFont(WindowRef control) = 0;
+  virtual void LimitText(WindowRef control, int32_t characters) = 0;
+  virtual void SelectAll(WindowRef control) = 0;
+
+  // The help viewer on file, owned by owner.
+  virtual void Help(WindowRef owner, const char* file, HelpCommand command) = 0;
+  // Destroys the window (and the windows it owns).
+  virtual void DestroyEditor(WindowRef window) = 0;
+  // Registers the RUN class again, with this run's background, and creates
+  // and shows the run window owned by editor; false when it cannot be made.
+  virtual bool OpenRunWindow(WindowRef editor) = 0;
+  // Registers the toolbar's button and hint classes; false when either fails.
+  virtual bool RegisterToolbarClasses(WindowRef editor) = 0;
+  // The assist dialog of the menu command id (command assist, palette,
+  // font, window style, control, file name, version), owned by owner; its
+  // result is pasted into the text control or copied to the clipboard.
+  virtual void OpenAssist(WindowRef owner, WindowRef text, int id) = 0;
+  // The compile dialog, owned by owner, for the text; saved_path is where
+  // the script was last saved.
+  virtual void OpenCompileDialog(WindowRef owner, const char* text, size_t size,
+                                 const char* saved_path) = 0;
+};
+
+// The editor system in use. Set once at start-up (or by a test).
+extern EditorSystem* editor_system;
+
+}  // namespace zep

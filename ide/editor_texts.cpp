@@ -1,0 +1,54 @@
+#include "ide/editor_texts.h"
+
+namespace zep {
+
+const char kStandardProgram[] =
+    "// 一定時間ごとの処理\r\n"
+    "TIMER\r\n{\r\n\r\n}\r\n\r\n"
+    "// 左ボタンが押された時の処理\r\n"
+    "LBUTTONDOWN\r\n{\r\n\r\n}\r\n\r\n"
+    "// 標準のウィンドウ内の描画\r\n"
+    "PAINT\r\n{\r\n\r\n}\r\n\r\n"
+    "// プログラムの初期設定\r\n"
+    "CREATE\r\n{\r\n"
+    "\tSetWinStyle(2) ; // ウインドウスタイル\r\n"
+    "\tSetWinSize(400,300) ; // ウインドウサイズ\r\n"
+    "\tSetCaption(\"ＺＥＰプログラム\") ; // キャプションタイトル\r\n"
+    "\r\n"
+    "\t// メニューの設定\r\n"
+    "\tMenu(\"ﾌｧｲﾙ(&F)\") ;\r\n"
+    "\tPopupMenuEX(\"閉じる\",\"ID_end\") ;\r\n"
+    "\r\n"
+    "\tSetTimer(1000) ; // タイマー時間の設定\r\n"
+    "}\r\n\r\n"
+    "// メニューの処理\r\n"
+    "ID_end\r\n{\r\n\tend ; // プログラム終了\r\n}\r\n";
+
+const char kFileError[] = "ファイルを開けません";
+
+const char* EditorMessageText(EditorMessage message) {
+  switch (message) {
+    case EditorMessage::kEmpty: return "内容がありません";
+    case EditorMessage::kRunning: return "既にアプリケーションが実行中です";
+    case EditorMessage::kNoRunWindow: return "実行ウィンドウが開けません！";
+    case EditorMessage::kNoMemory: return "メモリーの確保に失敗しました";
+    case EditorMessage::kNotFound: return "検索文字列が見つかりません";
+    case EditorMessage::kSaveFirst: return "ソースコードにファイル名を付けて保存してください";
+  }
+  return "";
+}
+
+DropQuestion DropQuestionOf(DropAction action) {
+  switch (action) {
+    case DropAction::kNew:
+      return {"新規作成", "編集中のデータは変更されています\n消去する前に保存しますか？"};
+    case DropAction::kOpen:
+      return {"ファイルを開く",
+              "編集中のデータは変更されています\n他のファイルを開く前に保存しますか？"};
+    case DropAction::kClose:
+      return {"終  了", "ＺＥＰ を終了します\n終了する前に保存しますか？"};
+  }
+  return {"", ""};
+}
+
+}  // namespace zep

@@ -1,0 +1,32 @@
+// The editor's fixed texts: the standard new program, its messages and the
+// questions it asks before work would be lost.
+#pragma once
+
+namespace zep {
+
+// The program New offers to paste: 505 bytes of Shift-JIS with CR LF.
+extern const char kStandardProgram[];
+
+// The editor's messages by number (1..6), shown as "ZEP Error" boxes.
+enum class EditorMessage {
+  kEmpty = 1,         // the text is empty
+  kRunning = 2,       // a script runs already
+  kNoRunWindow = 3,   // the run window could not be made
+  kNoMemory = 4,
+  kNotFound = 5,      // the search string was not found
+  kSaveFirst = 6,     // Compile needs a saved script
+};
+const char* EditorMessageText(EditorMessage message);
+
+// Shown when a file cannot be read or written.
+extern const char kFileError[];
+
+// The actions that would drop an edited text, and their question.
+enum class DropAction { kNew, kOpen, kClose };
+struct DropQuestion {
+  const char* caption;
+  const char* text;
+};
+DropQuestion DropQuestionOf(DropAction action);
+
+}  // namespace zep

@@ -1,0 +1,19 @@
+// Started without a script, the program opens the editor: the title names
+// no file yet, the menu bar is resource 109 with every item, id and
+// separator, an etched rule runs along the top, the toolbar shows its three
+// icons on the grey strip. Closing the unchanged text ends the program.
+//! cmdline
+//! window ZEP2 "ZEP - [NONAME.ZEP]"
+//! menubar 109 "ﾌｧｲﾙ(&F)|編集(&E)|アシスト(&A)|ﾍﾙﾌﾟ(&H)"
+//! menupopup 109 0 "新規作成(&N)=32789|開く(&O)=32771|上書き保存(&S)=32772|名前を付けて保存(&A)=32773|-|実行(&R)=32781|-|.EXE ファイルにコンパイル(&D)=32790|-|ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)=105"
+//! menupopup 109 1 "元に戻す(&U)\tCtrl+Z=32777|-|切り取り(&T)\tCtrl+X=32774|コピー(&C)\tCtrl+C=32775|貼り付け(&P)\tCtrl+V=32776|-|削除(&D)\tDel=32778|全ての範囲を選択(&A)=32779"
+//! menupopup 109 2 "コマンドアシスト=32780|-|パレットに色を設定=132|フォントを選択=32784|ウィンドウスタイルを選択=32783|コントロールを選択=32788|ファイル名の取得=32785"
+//! menupopup 109 3 "目次(&O)=32786|キーワードで検索ﾞ(&S)=32787|-|ﾊﾞｰｼﾞｮﾝ情報(&A) ...=104"
+//! pixel 200 0 808080
+//! pixel 200 1 FFFFFF
+//! pixel 65 15 C0C0C0
+//! pixel 4 4 FFFFFF
+//! pixel 25 25 000000
+//! ctltext 200 200 ""
+//! close
+//! exit 0

@@ -1,0 +1,218 @@
+// Directives for driving a program's editor: menu commands by id, typing
+// Unicode characters as a keyboard or an input method does, reading and
+// setting an edit control's selection, reading a combo or list box's items,
+// and reading the program's menu resource.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "handlers.h"
+#include "text.h"
+#include "winfind.h"
+
+namespace zd {
+namespace {
+
+constexpr UINT kSendTimeoutMs = 2000;
+
+// The visible child under client point (x, y) of parent; nullptr if none.
+HWND childAt(HWND parent, const Directive& d) {
+    POINT p = {(LONG)d.args[0].num, (LONG)d.args[1].num};
+    HWND child = ChildWindowFromPointEx(parent, p, CWP_SKIPINVISIBLE);
+    return child == parent ? nullptr : child;
+}
+
+Outcome noChild(const Directive& d) {
+    char at[64];
+    std::snprintf(at, sizeof at, "a control at %d,%d", (int)d.args[0].num, (int)d.args[1].num);
+    return fail(at, "none");
+}
+
+std::wstring toWide(const std::string& sjis) {
+    int n = MultiByteToWideChar(932, 0, sjis.data(), (int)sjis.size(), nullptr, 0);
+    std::wstring w(n, L'\0');
+    MultiByteToWideChar(932, 0, sjis.data(), (int)sjis.size(), &w[0], n);
+    return w;
+}
+
+std::string toSjis(const std::wstring& w) {
+    int n = WideCharToMultiByte(932, 0, w.data(), (int)w.size(), nullptr, 0, nullptr, nullptr);
+    std::string s(n, '\0');
+    WideCharToMultiByte(932, 0, w.data(), (int)w.size(), &s[0], n, nullptr, nullptr);
+    return s;
+}
+
+// The control's text as the control keeps it, in UTF-16 code units, which
+// is how its selection counts.
+std::wstring wideText(HWND control) {
+    DWORD_PTR len = 0;
+    if (!SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &len)) {
+        return L"";
+    }
+    std::wstring buf(len + 1, L'\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(control, WM_GETTEXT, len + 1, (LPARAM)&buf[0], SMTO_ABORTIFHUNG,
+                        kSendTimeoutMs, &got);
+    buf.resize(got);
+    return buf;
+}
+
+// The selected text, converted to Shift-JIS.
+std::string selectedText(HWND control) {
+    DWORD_PTR sel = 0;
+    SendMessageTimeoutA(control, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &sel);
+    size_t start = LOWORD(sel), end = HIWORD(sel);
+    std::wstring text = wideText(control);
+    if (end > text.size()) end = text.size();
+    if (start > end) start = end;
+    return toSjis(text.substr(start, end - start));
+}
+
+// A combo box's or list box's items, joined by '|'. Read in UTF-16 and
+// converted: the system hands another process's item texts over unconverted.
+std::string itemsOf(HWND control) {
+    char cls[32] = "";
+    GetClassNameA(control, cls, sizeof cls);
+    bool combo = lstrcmpiA(cls, "ComboBox") == 0;
+    DWORD_PTR count = 0;
+    SendMessageTimeoutW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG,
+                        kSendTimeoutMs, &count);
+    std::string joined;
+    for (DWORD_PTR i = 0; i < count && (LONG_PTR)count > 0; ++i) {
+        wchar_t buf[1024] = L"";
+        SendMessageTimeoutW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, (LPARAM)buf,
+                            SMTO_ABORTIFHUNG, kSendTimeoutMs, nullptr);
+        joined += (i > 0 ? "|" : "") + toSjis(buf);
+    }
+    return joined;
+}
+
+// Items of a menu: "TEXT=ID" or "-" for a separator, joined by '|'; a
+// submenu shows as its text alone.
+std::string menuItems(HMENU menu) {
+    std::string joined;
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[256] = "";
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        GetMenuItemInfoA(menu, i, TRUE, &info);
+        std::string item = (info.fType & MFT_SEPARATOR) ? "-" : text;
+        if (!(info.fType & MFT_SEPARATOR) && info.hSubMenu == nullptr) {
+            item += "=" + std::to_string(info.wID);
+        }
+        joined += (i > 0 ? "|" : "") + item;
+    }
+    return joined;
+}
+
+// The program's menu resource id, loaded from its file; nullptr if none.
+HMENU loadProgramMenu(Context& c, int id) {
+    HMODULE module = LoadLibraryExA(c.exePath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr) return nullptr;
+    return LoadMenuA(module, MAKEINTRESOURCEA(id));
+}
+
+}  // namespace
+
+Outcome runCommand(Context& c, const Directive& d) {
+    PostMessageA(c.current, WM_COMMAND, MAKEWPARAM((WORD)d.args[0].num, 0), 0);
+    return pass();
+}
+
+// Each character as the keyboard input of a Unicode character (VK_PACKET,
+// as an input method delivers it), to the window that has the focus; the
+// program's message loop turns it into its characters.
+Outcome runTypeUnicode(Context& c, const Directive& d) {
+    SetForegroundWindow(c.current);
+    std::vector<INPUT> inputs;
+    for (wchar_t ch : toWide(d.args[0].text)) {
+        for (DWORD up : {0ul, (DWORD)KEYEVENTF_KEYUP}) {
+            INPUT in = {};
+            in.type = INPUT_KEYBOARD;
+            in.ki.wScan = ch;
+            in.ki.dwFlags = KEYEVENTF_UNICODE | up;
+            inputs.push_back(in);
+        }
+    }
+    UINT sent = SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+    if (sent != inputs.size()) return fail("typed input", "SendInput refused it");
+    return pass();
+}
+
+Outcome runCtlSelected(Context& c, const Directive& d) {
+    std::string seen;
+    bool ok = pollFor(c.timeoutMs, [&] {
+        HWND child = childAt(c.current, d);
+        if (child == nullptr) return (seen = "no control there", Poll::Wait);
+        seen = selectedText(child);
+        return seen == d.args[2].text ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass() : fail(quoted(d.args[2].text), quoted(seen));
+}
+
+Outcome runCtlSelect(Context& c, const Directive& d) {
+    HWND child = childAt(c.current, d);
+    if (child == nullptr) return noChild(d);
+    PostMessageA(child, EM_SETSEL, (WPARAM)d.args[2].num, (LPARAM)d.args[3].num);
+    return pass();
+}
+
+// The selection's start and end as the control counts them (characters).
+Outcome runCtlSelection(Context& c, const Directive& d) {
+    std::string want = std::to_string(d.args[2].num) + ".." + std::to_string(d.args[3].num), seen;
+    bool ok = pollFor(c.timeoutMs, [&] {
+        HWND child = childAt(c.current, d);
+        if (child == nullptr) return (seen = "no control there", Poll::Wait);
+        DWORD_PTR sel = 0;
+        SendMessageTimeoutA(child, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &sel);
+        seen = std::to_string(LOWORD(sel)) + ".." + std::to_string(HIWORD(sel));
+        return seen == want ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass() : fail(want, seen);
+}
+
+// Replaces a control's text, as pasting over all of it would.
+Outcome runCtlSetText(Context& c, const Directive& d) {
+    HWND child = childAt(c.current, d);
+    if (child == nullptr) return noChild(d);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(child, WM_SETTEXT, 0, (LPARAM)d.args[2].text.c_str(), SMTO_ABORTIFHUNG,
+                        kSendTimeoutMs, &result);
+    return pass();
+}
+
+Outcome runCtlItems(Context& c, const Directive& d) {
+    std::string seen;
+    bool ok = pollFor(c.timeoutMs, [&] {
+        HWND child = childAt(c.current, d);
+        if (child == nullptr) return (seen = "no control there", Poll::Wait);
+        seen = itemsOf(child);
+        return seen == d.args[2].text ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass() : fail(quoted(d.args[2].text), quoted(seen));
+}
+
+// The titles of the menu bar's popups, joined by '|', and that the current
+// window shows a menu bar.
+Outcome runMenuBar(Context& c, const Directive& d) {
+    if (GetMenu(c.current) == nullptr) return fail("a menu bar on the window", "none");
+    HMENU menu = loadProgramMenu(c, (int)d.args[0].num);
+    if (menu == nullptr) return fail("menu resource " + std::to_string(d.args[0].num), "none");
+    std::string titles = menuItems(menu);
+    return titles == d.args[1].text ? pass() : fail(quoted(d.args[1].text), quoted(titles));
+}
+
+Outcome runMenuPopup(Context& c, const Directive& d) {
+    HMENU menu = loadProgramMenu(c, (int)d.args[0].num);
+    if (menu == nullptr) return fail("menu resource " + std::to_string(d.args[0].num), "none");
+    HMENU popup = GetSubMenu(menu, (int)d.args[1].num);
+    if (popup == nullptr) return fail("popup " + std::to_string(d.args[1].num), "none");
+    std::string items = menuItems(popup);
+    return items == d.args[2].text ? pass() : fail(quoted(d.args[2].text), quoted(items));
+}
+
+}  // namespace zd
