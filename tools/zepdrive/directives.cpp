@@ -71,6 +71,7 @@ const DirectiveDef kDirectives[] = {
     {"setclipboard", "s", Needs::Nothing, runSetClipboard},
     // The menu bar of the current window, through the keyboard.
     {"altkey", "w", Needs::LiveWindow, runAltKey},
+    {"realclick", "ii", Needs::LiveWindow, runRealClick},
     // Editors: commands by id, typed Unicode, selections, items, menus.
     {"command", "i", Needs::LiveWindow, runCommand},
     {"typeunicode", "s", Needs::LiveWindow, runTypeUnicode},

@@ -79,6 +79,7 @@ Outcome runSetClipboard(Context&, const Directive&);
 
 // handlers_menus.cpp
 Outcome runAltKey(Context&, const Directive&);
+Outcome runRealClick(Context&, const Directive&);
 
 // handlers_editor.cpp
 Outcome runCommand(Context&, const Directive&);

@@ -68,6 +68,22 @@ Outcome runChar(Context& c, const Directive& d) {
     return pass();
 }
 
+// Real input, as a user's hand gives it: the pointer moves to the client
+// point (negative Y reaches the menu bar) and the left button goes down and
+// up there. Menus track the real pointer, so they need this.
+Outcome runRealClick(Context& c, const Directive& d) {
+    POINT at = {argInt(d, 0), argInt(d, 1)};
+    ClientToScreen(c.current, &at);
+    SetForegroundWindow(c.current);
+    SetCursorPos(at.x, at.y);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    if (SendInput(2, in, sizeof(INPUT)) != 2) return fail("real click", "SendInput refused it");
+    return pass();
+}
+
 Outcome runHScroll(Context& c, const Directive& d) { return scroll(c, d, WM_HSCROLL); }
 Outcome runVScroll(Context& c, const Directive& d) { return scroll(c, d, WM_VSCROLL); }
 
