@@ -2,7 +2,7 @@
 // closes it; a second DlgBox while it is open is ignored.
 //! window DLG "設定"
 //! title "tick"
-//! close
+//! realclick 188 -11
 //! gone
 //! window RUN "ignored"
 //! close
