@@ -96,6 +96,7 @@ const DirectiveDef kDirectives[] = {
     {"delete", "p", Needs::Nothing, runDelete},
     {"filehex", "ps", Needs::Nothing, runFileHex},
     {"filehas", "ps", Needs::Nothing, runFileHas},
+    {"icon", "piiiii", Needs::Nothing, runIcon},
     // Sound and time.
     {"listen", "", Needs::Nothing, runListen},
     {"heard", "i", Needs::Nothing, runHeard},

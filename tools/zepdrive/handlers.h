@@ -112,6 +112,9 @@ Outcome runDelete(Context&, const Directive&);
 Outcome runFileHex(Context&, const Directive&);
 Outcome runFileHas(Context&, const Directive&);
 
+// handlers_icon.cpp
+Outcome runIcon(Context&, const Directive&);
+
 // handlers_sound.cpp
 Outcome runListen(Context&, const Directive&);
 Outcome runHeard(Context&, const Directive&);

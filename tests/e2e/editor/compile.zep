@@ -17,6 +17,7 @@
 //! itemtext 1029 "{dir}\\files\\compiled.exe"
 //! itemclick 1
 //! box "ZEP Message" "ファイルを作成しました"
+//! nowindow #32770
 //! window ZEP2 "ZEP - [compiled.zep]"
 //! command 32790
 //! window #32770 "EXE ファイルにコンパイル"

@@ -27,3 +27,28 @@ endfunction()
 zep_editor_file(hello.zep hello.txt 0)
 zep_editor_file(size_65534.zep padded.txt 65534)
 zep_editor_file(size_65535.zep padded.txt 65535)
+
+# The compile tests' scripts, whose compacted texts have the sizes at the
+# edges of the stub classes, and their icon file.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(ZEP_COMPILE_FIXTURES ${CMAKE_CURRENT_SOURCE_DIR}/compiled/fixtures.py)
+foreach(size 3071 3072 24575 24576 65535)
+  set(out ${ZEP_EDITOR_FILE_DIR}/size${size}.zep)
+  set(short 0)
+  if(size EQUAL 65535)
+    set(short 1)
+  endif()
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ZEP_EDITOR_FILE_DIR}
+    COMMAND ${Python3_EXECUTABLE} ${ZEP_COMPILE_FIXTURES} script ${out} ${size} ${short}
+    DEPENDS ${ZEP_COMPILE_FIXTURES}
+    VERBATIM)
+  list(APPEND ZEP_EDITOR_FILES ${out})
+endforeach()
+set(out ${ZEP_EDITOR_FILE_DIR}/red.icn)
+add_custom_command(OUTPUT ${out}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${ZEP_EDITOR_FILE_DIR}
+  COMMAND ${Python3_EXECUTABLE} ${ZEP_COMPILE_FIXTURES} icon ${out}
+  DEPENDS ${ZEP_COMPILE_FIXTURES}
+  VERBATIM)
+list(APPEND ZEP_EDITOR_FILES ${out})
