@@ -119,7 +119,9 @@ long FindScriptMarker(const Bytes& exe) {
 }
 
 std::string DefaultExeName(const std::string& saved_path) {
-  return saved_path.substr(0, saved_path.find('.')) + ".exe";
+  size_t slash = saved_path.find_last_of("\\/");
+  size_t name = slash == std::string::npos ? 0 : slash + 1;
+  return saved_path.substr(0, saved_path.find('.', name)) + ".exe";
 }
 
 }  // namespace zep

@@ -77,7 +77,9 @@ bool ReadIconImage(const uint8_t* data, size_t size, IconIndices* out);
 bool ReplaceStubIcon(const IconIndices& indices, Bytes* exe);
 
 // The output name proposed for a saved script: everything from the first
-// dot of the path on replaced by ".exe" (appended when there is none).
+// dot of the file name on replaced by ".exe" (appended when there is none).
+// Dots in folder names are passed over, so that the program is proposed
+// beside its script, never as another file in a parent folder.
 std::string DefaultExeName(const std::string& saved_path);
 
 }  // namespace zep

@@ -77,9 +77,11 @@ TEST(StubPacking, ClassesByCompactedLength) {
   EXPECT_EQ(ClassForLength(65536), nullptr);
 }
 
-TEST(CompileNames, OutputNameFromTheFirstDot) {
+TEST(CompileNames, OutputNameFromTheFileNamesFirstDot) {
   EXPECT_EQ(DefaultExeName("D:\\prog\\test.zep"), "D:\\prog\\test.exe");
-  EXPECT_EQ(DefaultExeName("D:\\my.dir\\prog.zep"), "D:\\my.exe");
+  EXPECT_EQ(DefaultExeName("D:\\my.dir\\prog.zep"), "D:\\my.dir\\prog.exe");
+  EXPECT_EQ(DefaultExeName("D:\\my.dir\\prog"), "D:\\my.dir\\prog.exe");
+  EXPECT_EQ(DefaultExeName("D:\\prog\\game.v2.zep"), "D:\\prog\\game.exe");
   EXPECT_EQ(DefaultExeName("D:\\prog\\test"), "D:\\prog\\test.exe");
   EXPECT_EQ(StubStem("C:\\zep\\"), "C:\\zep\\ZepFiles\\Zep111");
 }
