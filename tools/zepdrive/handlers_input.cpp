@@ -74,8 +74,14 @@ Outcome runChar(Context& c, const Directive& d) {
 Outcome runRealClick(Context& c, const Directive& d) {
     POINT at = {argInt(d, 0), argInt(d, 1)};
     ClientToScreen(c.current, &at);
-    SetForegroundWindow(c.current);
+    // A click sent before the window is in front is lost.
+    bool front = pollFor(c.timeoutMs, [&] {
+        SetForegroundWindow(c.current);
+        return GetForegroundWindow() == c.current ? Poll::Done : Poll::Wait;
+    });
+    if (!front) return fail("the window in front", "another window");
     SetCursorPos(at.x, at.y);
+    Sleep(100);  // the move reaches the display's pointer a little later
     INPUT in[2] = {};
     in[0].type = in[1].type = INPUT_MOUSE;
     in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
