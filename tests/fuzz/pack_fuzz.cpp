@@ -137,9 +137,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #ifndef ZEP_LIBFUZZER
 
 int main(int argc, char** argv) {
-  long inputs = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 20000;
-  unsigned long long seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
-  Random random{{seed * 2654435761u + 88172645463325252ull}};
+  long inputs = 0;
+  Random random{zep::RunArguments(argc, argv, &inputs)};
   std::vector<uint8_t> file;
   for (long n = 0; n < inputs; ++n) {
     // Lengths around whole records and around the pack's size, odd ones too.

@@ -103,34 +103,16 @@ std::vector<std::string> Seeds() {
   return {kSjis, kUtf8, std::string("\xef\xbb\xbf") + kUtf8, "CREATE{}", "{\"}", ""};
 }
 
+// A common mutation, or a byte that starts or ends a double-byte or
+// multi-byte character, a string, a block, a comment or a line.
 void Mutate(std::string* file, Random* random) {
-  int changes = 1 + static_cast<int>(random->Below(4));
-  for (int c = 0; c < changes; ++c) {
-    switch (random->Below(5)) {
-      case 0:  // a random byte anywhere
-        if (!file->empty())
-          (*file)[random->Below(static_cast<uint32_t>(file->size()))] =
-              static_cast<char>(random->Next());
-        break;
-      case 1:  // a byte that starts a double-byte or multi-byte character
-        if (!file->empty()) {
-          const char kLeads[] = "\x81\x9f\xe0\xef\xfc\xc2\xe3\xf0\x80\xbf\"{}/\r\n";
-          (*file)[random->Below(static_cast<uint32_t>(file->size()))] =
-              kLeads[random->Below(sizeof kLeads - 1)];
-        }
-        break;
-      case 2:  // cut the file short
-        file->resize(random->Below(static_cast<uint32_t>(file->size()) + 1));
-        break;
-      case 3:  // grow it with random bytes
-        for (uint32_t n = random->Below(32); n > 0; --n)
-          file->push_back(static_cast<char>(random->Next()));
-        break;
-      default:  // flip one bit
-        if (!file->empty())
-          (*file)[random->Below(static_cast<uint32_t>(file->size()))] ^=
-              static_cast<char>(1 << random->Below(8));
-        break;
+  const char kSpecial[] = "\x81\x9f\xe0\xef\xfc\xc2\xe3\xf0\x80\xbf\"{}/\r\n";
+  for (int c = 1 + static_cast<int>(random->Below(4)); c > 0; --c) {
+    if (random->Below(5) > 0 || file->empty()) {
+      zep::MutateBytes(file, random);
+    } else {
+      (*file)[random->Below(static_cast<uint32_t>(file->size()))] =
+          kSpecial[random->Below(sizeof kSpecial - 1)];
     }
   }
 }
@@ -138,9 +120,8 @@ void Mutate(std::string* file, Random* random) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  long inputs = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 20000;
-  unsigned long long seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
-  Random random{seed * 2654435761u + 88172645463325252ull};
+  long inputs = 0;
+  Random random = zep::RunArguments(argc, argv, &inputs);
   Install();
   std::vector<std::string> seeds = Seeds();
   long read = 0;

@@ -51,22 +51,14 @@ Bytes Seed() {
   return input;
 }
 
+// A common mutation, or a run record with a large count put anywhere.
 void Mutate(Bytes* input, zep::FuzzRandom* random) {
-  switch (random->Below(4)) {
-    case 0:
-      if (!input->empty()) (*input)[random->Below(input->size())] = random->Next();
-      break;
-    case 1:  // a run record with a large count
-      input->insert(input->begin() + random->Below(input->size() + 1),
-                    {'P', 'R', 'S', 0, 0xFF, static_cast<uint8_t>(random->Next())});
-      break;
-    case 2:
-      input->resize(random->Below(input->size() + 1));
-      break;
-    default:
-      for (uint32_t n = random->Below(16); n > 0; --n) input->push_back(random->Next());
-      break;
+  if (random->Below(4) > 0) {
+    zep::MutateBytes(input, random, 16);
+    return;
   }
+  input->insert(input->begin() + random->Below(static_cast<uint32_t>(input->size()) + 1),
+                {'P', 'R', 'S', 0, 0xFF, static_cast<uint8_t>(random->Next())});
 }
 
 }  // namespace
@@ -79,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #ifndef ZEP_LIBFUZZER
 
 int main(int argc, char** argv) {
-  long inputs = argc > 1 ? std::atol(argv[1]) : 20000;
-  zep::FuzzRandom random{argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1};
+  long inputs = 0;
+  zep::FuzzRandom random = zep::RunArguments(argc, argv, &inputs);
   Bytes seed = Seed();
   for (long n = 0; n < inputs; ++n) {
     Bytes input = seed;
