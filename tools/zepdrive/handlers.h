@@ -80,6 +80,11 @@ Outcome runSetClipboard(Context&, const Directive&);
 // handlers_menus.cpp
 Outcome runAltKey(Context&, const Directive&);
 Outcome runRealClick(Context&, const Directive&);
+bool bringToFront(Context&);
+// Waits until no dialog of the current window exists any more, even hidden:
+// a dialog's modal loop that has been told to end drops the next message it
+// takes, so input posted before it is gone would be lost.
+bool awaitNoDialog(Context&);
 
 // handlers_editor.cpp
 Outcome runCommand(Context&, const Directive&);

@@ -51,6 +51,7 @@ Outcome runCtlKey(Context& c, const Directive& d) {
 
 // Types the text's bytes as WM_CHAR messages (for ASCII text).
 Outcome runCtlType(Context& c, const Directive& d) {
+    if (!awaitNoDialog(c)) return fail("the window free of dialogs", "a dialog of it still there");
     POINT p;
     HWND child = childAt(c.current, (int)d.args[0].num, (int)d.args[1].num, &p);
     if (child == nullptr) return noChild(d);

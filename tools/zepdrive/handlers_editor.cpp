@@ -3,6 +3,7 @@
 // setting an edit control's selection, reading a combo or list box's items,
 // and reading the program's menu resource.
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -118,7 +119,28 @@ HMENU loadProgramMenu(Context& c, int id) {
 
 }  // namespace
 
+// True while a dialog of the window still exists, even hidden: a dialog's
+// modal loop that has been told to end drops the next message it takes, so
+// a command posted before the dialog is gone would be lost.
+bool hasDialog(HWND window) {
+    struct Search { HWND owner; bool found; } search = {window, false};
+    EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        char cls[16] = "";
+        GetClassNameA(w, cls, sizeof cls);
+        if (std::strcmp(cls, "#32770") == 0 && GetWindow(w, GW_OWNER) == s->owner) s->found = true;
+        return !s->found;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool awaitNoDialog(Context& c) {
+    return pollFor(c.timeoutMs, [&] { return hasDialog(c.current) ? Poll::Wait : Poll::Done; });
+}
+
+// Posted once no dialog of the window is left, as a menu can be used only then.
 Outcome runCommand(Context& c, const Directive& d) {
+    if (!awaitNoDialog(c)) return fail("the window free of dialogs", "a dialog of it still there");
     PostMessageA(c.current, WM_COMMAND, MAKEWPARAM((WORD)d.args[0].num, 0), 0);
     return pass();
 }
@@ -127,7 +149,7 @@ Outcome runCommand(Context& c, const Directive& d) {
 // as an input method delivers it), to the window that has the focus; the
 // program's message loop turns it into its characters.
 Outcome runTypeUnicode(Context& c, const Directive& d) {
-    SetForegroundWindow(c.current);
+    if (!bringToFront(c)) return fail("the window in front", "another window");
     std::vector<INPUT> inputs;
     for (wchar_t ch : toWide(d.args[0].text)) {
         for (DWORD up : {0ul, (DWORD)KEYEVENTF_KEYUP}) {
@@ -155,6 +177,7 @@ Outcome runCtlSelected(Context& c, const Directive& d) {
 }
 
 Outcome runCtlSelect(Context& c, const Directive& d) {
+    if (!awaitNoDialog(c)) return fail("the window free of dialogs", "a dialog of it still there");
     HWND child = childAt(c.current, d);
     if (child == nullptr) return noChild(d);
     PostMessageA(child, EM_SETSEL, (WPARAM)d.args[2].num, (LPARAM)d.args[3].num);

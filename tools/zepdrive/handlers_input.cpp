@@ -25,6 +25,15 @@ Outcome scroll(Context& c, const Directive& d, UINT msg) {
 
 }  // namespace
 
+// Real input goes to the window in front; what is sent before the window
+// gets there is lost.
+bool bringToFront(Context& c) {
+    return pollFor(c.timeoutMs, [&] {
+        SetForegroundWindow(c.current);
+        return GetForegroundWindow() == c.current ? Poll::Done : Poll::Wait;
+    });
+}
+
 Outcome runMouseMove(Context& c, const Directive& d) {
     postMouseMove(c.current, argInt(d, 0), argInt(d, 1));
     return pass();
@@ -74,12 +83,7 @@ Outcome runChar(Context& c, const Directive& d) {
 Outcome runRealClick(Context& c, const Directive& d) {
     POINT at = {argInt(d, 0), argInt(d, 1)};
     ClientToScreen(c.current, &at);
-    // A click sent before the window is in front is lost.
-    bool front = pollFor(c.timeoutMs, [&] {
-        SetForegroundWindow(c.current);
-        return GetForegroundWindow() == c.current ? Poll::Done : Poll::Wait;
-    });
-    if (!front) return fail("the window in front", "another window");
+    if (!bringToFront(c)) return fail("the window in front", "another window");
     SetCursorPos(at.x, at.y);
     Sleep(100);  // the move reaches the display's pointer a little later
     INPUT in[2] = {};

@@ -69,6 +69,7 @@ Outcome runWindow(Context& c, const Directive& d) {
 }
 
 Outcome runClose(Context& c, const Directive&) {
+    if (!awaitNoDialog(c)) return fail("the window free of dialogs", "a dialog of it still there");
     PostMessageA(c.current, WM_SYSCOMMAND, SC_CLOSE, 0);
     return pass();
 }
