@@ -119,20 +119,30 @@ HMENU loadProgramMenu(Context& c, int id) {
 
 }  // namespace
 
-// True while a dialog of the window still exists, even hidden: a dialog's
-// modal loop that has been told to end drops the next message it takes, so
-// a command posted before the dialog is gone would be lost.
+namespace {
+
+struct DialogSearch {
+    HWND owner;
+    bool found;
+};
+
+BOOL CALLBACK findDialog(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<DialogSearch*>(p);
+    char cls[16] = "";
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::strcmp(cls, "#32770") == 0 && GetWindow(w, GW_OWNER) == s->owner) s->found = true;
+    return !s->found;
+}
+
+// True while a dialog of the window still exists, even hidden.
 bool hasDialog(HWND window) {
-    struct Search { HWND owner; bool found; } search = {window, false};
-    EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        char cls[16] = "";
-        GetClassNameA(w, cls, sizeof cls);
-        if (std::strcmp(cls, "#32770") == 0 && GetWindow(w, GW_OWNER) == s->owner) s->found = true;
-        return !s->found;
-    }, reinterpret_cast<LPARAM>(&search));
+    DialogSearch search = {window, false};
+    EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), findDialog,
+                      reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+}  // namespace
 
 bool awaitNoDialog(Context& c) {
     return pollFor(c.timeoutMs, [&] { return hasDialog(c.current) ? Poll::Wait : Poll::Done; });
