@@ -103,7 +103,7 @@ int ScanExpression(const char* text, Sink& sink, ExprEntry* entries) {
       bool named = false;
       const char* close = CutCallArgs(p + 2, args, &code, &named);
       if (close == nullptr) return sink.Fail(code, named ? text : nullptr, 31), -1;
-      float value;
+      float value = 0;
       if (!sink.Call(token, args, &value)) return -1;
       if (k == kMaxOperands) return sink.Fail(kErrTooLong, nullptr, 0), -1;
       entries[k++] = {value, '*', -1};
