@@ -20,6 +20,8 @@
 #include <vector>
 
 #include "core/common.h"
+#include "core/eval.h"
+#include "core/variables.h"
 
 namespace zep {
 
@@ -34,32 +36,48 @@ struct VariableRef {
 // The index of the variable name (n bytes), or -1.
 int ResolveVariable(VariableRef* ref, const char* name, size_t n);
 
-struct CompiledExpr;
-
-struct CompiledOperand {
-  enum Kind : uint8_t { kConstant, kReserved, kVariable, kCall };
-  Kind kind = kConstant;
-  float value = 0;      // kConstant
-  int id = -1;          // kReserved: the reserved name; kCall: the built-in, or -1
-  std::string name;     // kVariable, kCall
-  VariableRef var;
-  std::string args;     // kCall: the text inside its parentheses
-  // kCall: row and column when name is an array; the one argument of a
-  // built-in. Null when the text can't be compiled.
-  std::unique_ptr<CompiledExpr> index[2];
-  std::unique_ptr<CompiledExpr> argument;
+// One step of a compiled expression, run on a stack of 32-bit floats.
+struct ExprOp {
+  enum Code : uint8_t {
+    kConstant,     // push value
+    kReserved,     // push the reserved name `id`
+    kVariable,     // push the variable names[name] (give up when missing)
+    kArrayOrJump,  // names[name] missing: go to jump (the function's code)
+    kQuickElement, // the same, then names[name](row, column) of two plain operands
+    kElement,      // pop column, row; push names[name](row, column)
+    kResultZero,   // function_result = 0, as a function call starts
+    kBuiltin,      // the built-in `id` of the top value, in function_result too
+    kGiveUp,       // what EvalExpr would refuse or hand to a command
+    kJump,
+    kAdd, kSubtract, kMultiply, kDivide, kRemainder,
+  };
+  // A plain operand of kQuickElement: a number or a variable.
+  struct Plain {
+    bool variable;
+    uint16_t name;
+    float value;
+  };
+  Code code;
+  uint8_t id = 0;
+  uint16_t name = 0;
+  float value = 0;
+  int32_t jump = 0;
+  Plain row = {}, column = {};
 };
 
-struct CompiledStep {
-  uint8_t left, right;  // operand slots; the result goes to left
-  char op;
+struct NamedVariable {
+  std::string name;
+  VariableRef ref;
 };
 
 struct CompiledExpr {
   std::string text;  // what EvalExpr is given when the pass gives up
   bool ok = false;   // false: always EvalExpr (a static fault, the clock)
-  std::vector<CompiledOperand> operands;
-  std::vector<CompiledStep> steps;
+  // A whole expression that is one number or one variable, taken at once.
+  enum Shape : uint8_t { kCode, kNumber, kOneVariable };
+  Shape shape = kCode;
+  std::vector<ExprOp> code;
+  std::vector<NamedVariable> names;
 };
 
 // Compiles text (which need not be valid: a faulty text is kept for EvalExpr).
@@ -69,7 +87,15 @@ std::unique_ptr<CompiledExpr> CompileExpr(const char* text, size_t n);
 bool EvalCompiled(WindowRef window, CompiledExpr& expr, float* value);
 
 // The value as EvalExpr gives it: a compiled pass, or EvalExpr when it gives up.
-float EvalCached(WindowRef window, CompiledExpr& expr);
+inline float EvalCached(WindowRef window, CompiledExpr& expr) {
+  if (expr.shape == CompiledExpr::kNumber) return expr.code[0].value;
+  if (expr.shape == CompiledExpr::kOneVariable && expr.names[0].ref.index >= 0) {
+    return static_cast<float>(VariableCells(expr.names[0].ref.index)[0]);
+  }
+  float value;
+  if (expr.ok && EvalCompiled(window, expr, &value)) return value;
+  return EvalExpr(window, expr.text.c_str());
+}
 
 // Bytes of memory held by a compiled expression, for the cache's size.
 size_t CompiledSize(const CompiledExpr& expr);

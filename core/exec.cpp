@@ -130,8 +130,14 @@ int ConditionParts(const char* text, size_t* left_length, const char** right) {
 namespace {
 
 int Compare(int op, float a, float b) {
-  const bool results[] = {a == b, a != b, a >= b, a <= b, a > b, a < b};
-  return results[op] ? 1 : 0;
+  switch (op) {
+    case 0: return a == b;
+    case 1: return a != b;
+    case 2: return a >= b;
+    case 3: return a <= b;
+    case 4: return a > b;
+    default: return a < b;
+  }
 }
 
 // The condition of a cached if( ), its sides compiled.
@@ -415,12 +421,19 @@ class BlockWalker {
     return EnterBlock(count[0]);
   }
 
-  bool EnterIf() {
+  // The condition of the if at pos_: 1 or 0.
+  int Condition() {
+    CachedArgs* cached = CachedArgsHere();
+    if (cached != nullptr && cached->comparison >= 0) return EvalCachedCondition(window_, cached);
     char buffer[kMaxStatement + 1];
     const char* args = ArgText(buffer);
-    if (args == nullptr) return false;
-    ActiveArgs active(CachedArgsHere());
-    int taken = EvalCondition(window_, args);
+    if (args == nullptr) return 0;
+    ActiveArgs active(cached);
+    return EvalCondition(window_, args);
+  }
+
+  bool EnterIf() {
+    int taken = Condition();
     if (error_code != 0) return false;
     if (taken) return Push() && EnterBlock(1);
     int open, close;

@@ -1,7 +1,6 @@
 #include "core/statement_cache.h"
 
 #include <cstring>
-#include <deque>
 
 #include "core/args.h"
 #include "core/dispatch.h"
@@ -17,12 +16,13 @@ bool statement_cache_enabled = true;
 namespace {
 
 // One run's statements: an index from text position to entry, and the
-// entries (a deque, so that an entry stays put while others are added).
+// entries (each on its own, so that it stays put while others are added).
 struct StatementCache {
   const char* text = nullptr;
   unsigned program = 0, variables = 0;  // the generations it was made for
   std::vector<int32_t> index;
-  std::deque<CachedStatement> entries;
+  std::vector<std::unique_ptr<CachedStatement>> entries;
+  std::vector<CachedStatement*> pointers;  // the same entries, for the inline lookup
 };
 
 std::unique_ptr<StatementCache> cache;
@@ -34,7 +34,18 @@ CachedArgs* active_args = nullptr;
 void Retire() {
   if (walks > 0 && cache != nullptr) retired.push_back(std::move(cache));
   cache.reset();
+  statement_index = StatementIndex{};
   if (walks == 0) retired.clear();
+}
+
+// Points the inline lookup at the cache's tables (again after they grew).
+void Publish(StatementCache* c) {
+  statement_index.text = c->text;
+  statement_index.program = c->program;
+  statement_index.variables = c->variables;
+  statement_index.slots = c->index.data();
+  statement_index.size = c->index.size();
+  statement_index.entries = c->pointers.data();
 }
 
 // The cache for the current program text and store, made afresh when either changed.
@@ -49,6 +60,7 @@ StatementCache* CurrentCache() {
   cache->program = program_generation;
   cache->variables = store_generation;
   cache->index.assign(std::strlen(program_text) + 1, -1);
+  Publish(cache.get());
   return cache.get();
 }
 
@@ -94,7 +106,9 @@ void Fill(CachedStatement* s) {
   if (!CopyStatement(program_text, s->pos, statement)) return;
   StatementName(statement, name);
   if (!StatementArgs(statement, args) || name[0] == '\0' || error_code != 0) return;
-  s->name = name;
+  SetErrorName(name);
+  std::memset(s->error_name, 0, sizeof s->error_name);
+  std::strcpy(s->error_name, error_name);
   if ((s->row = FindCommand(name, kPhaseRun)) != nullptr) {
     s->kind = CachedStatement::kCommand;
     CompileArgs(args, false, &s->args);
@@ -113,15 +127,23 @@ void Fill(CachedStatement* s) {
   if (!FillAssignment(s) || error_code != 0) s->kind = CachedStatement::kOldPath;
 }
 
+// Argument k as GetNumArg gives it: its compiled piece, or the helper itself
+// for one that could not be located (which sets the code).
+float ArgValue(WindowRef window, CachedArgs* args, int k) {
+  if (k < args->count && args->pieces[static_cast<size_t>(k)] != nullptr) {
+    return EvalCached(window, *args->pieces[static_cast<size_t>(k)]);
+  }
+  return GetNumArg(window, args->text.c_str(), k);
+}
+
 // Stores value in target(indices), checked as AssignElement checks it.
 void RunElementAssign(WindowRef window, CachedStatement* s, float value) {
   int v = ResolveVariable(&s->target_var, s->target.data(), s->target.size());
   if (v < 0) return SetError(kErrNoArray, s->target.c_str());
   ActiveArgs active(&s->args);
-  const char* indices = s->args.text.c_str();
-  uint16_t row = TruncToIndex(GetNumArg(window, indices, 0));
+  uint16_t row = TruncToIndex(ArgValue(window, &s->args, 0));
   if (error_code != 0) return;
-  uint16_t col = TruncToIndex(GetNumArg(window, indices, 1));
+  uint16_t col = TruncToIndex(ArgValue(window, &s->args, 1));
   if (error_code != 0) return;
   if (row >= store.rows[v] || col >= store.cols[v]) {
     return SetError(kErrArrayRange, s->target.c_str());
@@ -167,23 +189,27 @@ void CompileArgs(const char* text, bool condition, CachedArgs* out) {
   }
 }
 
-CachedStatement* CachedStatementAt(int pos) {
+StatementIndex statement_index;
+
+CachedStatement* FillStatementAt(int pos) {
   if (!statement_cache_enabled || program_text == nullptr) return nullptr;
   StatementCache* c = CurrentCache();
   if (pos < 0 || static_cast<size_t>(pos) >= c->index.size()) return nullptr;
   int32_t& slot = c->index[static_cast<size_t>(pos)];
-  if (slot >= 0) return &c->entries[static_cast<size_t>(slot)];
+  if (slot >= 0) return c->entries[static_cast<size_t>(slot)].get();
   slot = static_cast<int32_t>(c->entries.size());
-  c->entries.emplace_back();
-  CachedStatement* s = &c->entries.back();
+  c->entries.push_back(std::make_unique<CachedStatement>());
+  CachedStatement* s = c->entries.back().get();
+  c->pointers.push_back(s);
   s->pos = pos;
+  Publish(c);
   Fill(s);
   return s;
 }
 
 int RunCachedStatement(WindowRef window, CachedStatement* s) {
   if (s->kind == CachedStatement::kOldPath) return DispatchStatement(window, s->pos);
-  SetErrorName(s->name.c_str());
+  std::memcpy(error_name, s->error_name, sizeof error_name);
   switch (s->kind) {
     case CachedStatement::kCommand: {
       ActiveArgs active(&s->args);
@@ -210,9 +236,11 @@ CacheUse::~CacheUse() {
 size_t StatementCacheBytes() {
   if (cache == nullptr) return 0;
   size_t bytes = sizeof *cache + cache->index.capacity() * sizeof(int32_t);
-  for (const CachedStatement& s : cache->entries) {
-    bytes += sizeof s + s.name.capacity() + s.target.capacity() + ArgsSize(s.args);
-    if (s.value != nullptr) bytes += CompiledSize(*s.value);
+  bytes += cache->entries.capacity() * sizeof(cache->entries[0]) +
+           cache->pointers.capacity() * sizeof(cache->pointers[0]);
+  for (const auto& s : cache->entries) {
+    bytes += sizeof *s + s->target.capacity() + ArgsSize(s->args);
+    if (s->value != nullptr) bytes += CompiledSize(*s->value);
   }
   return bytes;
 }

@@ -21,6 +21,8 @@
 #include "core/command_table.h"
 #include "core/common.h"
 #include "core/compiled_expr.h"
+#include "core/program.h"
+#include "core/variables.h"
 
 namespace zep {
 
@@ -48,7 +50,7 @@ struct CachedStatement {
   int pos = 0;
   int control = 0;  // kControl: what DispatchStatement gives (kStmtLoop ...)
   const CommandRow* row = nullptr;
-  std::string name;  // what the dispatcher puts in error_name
+  char error_name[64];  // what the dispatcher puts there: the statement's name
   CachedArgs args;   // the statement's arguments; an element target's indices
   std::string target;  // the assigned variable or array
   VariableRef target_var;
@@ -59,8 +61,31 @@ struct CachedStatement {
   int section_open = -1, section_close = -1;
 };
 
+// The current cache's tables, for the lookup below: which entry (or -1)
+// holds the statement at each position of the text it was made for.
+struct StatementIndex {
+  const char* text = nullptr;
+  unsigned program = 0, variables = 0;
+  const int32_t* slots = nullptr;
+  size_t size = 0;
+  CachedStatement* const* entries = nullptr;
+};
+extern StatementIndex statement_index;
+
+// Makes the cache afresh when the text or store changed, and fills the
+// entry of pos; nullptr when the cache is off.
+CachedStatement* FillStatementAt(int pos);
+
 // The statement at pos, filled at its first use; nullptr when the cache is off.
-CachedStatement* CachedStatementAt(int pos);
+inline CachedStatement* CachedStatementAt(int pos) {
+  const StatementIndex& x = statement_index;
+  if (statement_cache_enabled && x.text == program_text && x.program == program_generation &&
+      x.variables == store_generation && static_cast<size_t>(pos) < x.size &&
+      x.slots[pos] >= 0) {
+    return x.entries[x.slots[pos]];
+  }
+  return FillStatementAt(pos);
+}
 
 // Runs a cached statement as DispatchStatement runs it; gives the same kind.
 int RunCachedStatement(WindowRef window, CachedStatement* s);

@@ -1,6 +1,7 @@
 -- B5: a TIMER pass moving 200 sprites kept in a table of rows {x, y, dx,
 -- dy}, each bounced off the edges with if; 1,000 passes after one set-up.
--- Script values live in globals, as ZEP variables do.
+-- Script values live in globals and every element is read from the table,
+-- as the ZEP script does.
 -- Prints: B5 US_PER_PASS ok|FAIL passes=P best_ms=T
 local best_of = dofile((arg[0]:match("(.*/)") or "./") .. "harness.lua")
 local passes = 200 * 1000  -- sprite moves
@@ -13,15 +14,14 @@ end
 function TIMER()
   i = 0
   for _ = 1, 200 do
-    local row = s[i]
-    x = row[1] + row[3]
-    y = row[2] + row[4]
-    if x < 0 then x = 0; row[3] = -row[3] end
-    if x > 630 then x = 630; row[3] = -row[3] end
-    if y < 0 then y = 0; row[4] = -row[4] end
-    if y > 470 then y = 470; row[4] = -row[4] end
-    row[1] = x
-    row[2] = y
+    x = s[i][1] + s[i][3]
+    y = s[i][2] + s[i][4]
+    if x < 0 then x = 0; s[i][3] = -s[i][3] end
+    if x > 630 then x = 630; s[i][3] = -s[i][3] end
+    if y < 0 then y = 0; s[i][4] = -s[i][4] end
+    if y > 470 then y = 470; s[i][4] = -s[i][4] end
+    s[i][1] = x
+    s[i][2] = y
     i = i + 1
   end
 end

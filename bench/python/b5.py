@@ -1,6 +1,7 @@
 """B5: a TIMER pass moving 200 sprites kept in a list of rows [x, y, dx,
 dy], each bounced off the edges with if; 1,000 passes after one set-up.
-Script values live in globals, as ZEP variables do.
+Script values live in globals and every element is read from the list, as
+the ZEP script does.
 Prints: B5 US_PER_PASS ok|FAIL passes=P best_ms=T"""
 from harness import best_of
 
@@ -18,23 +19,22 @@ def timer():
     global i, x, y
     i = 0
     for _ in range(200):
-        row = s[i]
-        x = row[0] + row[2]
-        y = row[1] + row[3]
+        x = s[i][0] + s[i][2]
+        y = s[i][1] + s[i][3]
         if x < 0:
             x = 0
-            row[2] = -row[2]
+            s[i][2] = -s[i][2]
         if x > 630:
             x = 630
-            row[2] = -row[2]
+            s[i][2] = -s[i][2]
         if y < 0:
             y = 0
-            row[3] = -row[3]
+            s[i][3] = -s[i][3]
         if y > 470:
             y = 470
-            row[3] = -row[3]
-        row[0] = x
-        row[1] = y
+            s[i][3] = -s[i][3]
+        s[i][0] = x
+        s[i][1] = y
         i = i + 1
 
 
