@@ -125,6 +125,18 @@ class StatementCacheTest : public RunTest {
   long cached_statements_ = 0;
 };
 
+// A new run's text at the same positions means something else: nothing of
+// the last run's cache may be used.
+TEST_F(StatementCacheTest, ANewRunDropsTheCache) {
+  ASSERT_EQ(Run("MAIN{x=1;y=x+1;loop(2){x=x*3;}}"), 0);
+  EXPECT_EQ(Var("y"), 2);
+  EXPECT_EQ(Var("x"), 9);
+  ASSERT_EQ(Run("MAIN{y=5;x=y+2;loop(3){y=y-1;}}"), 0);
+  EXPECT_EQ(Var("x"), 7);
+  EXPECT_EQ(Var("y"), 2);
+  EXPECT_GT(StatementCacheCount(), 0);
+}
+
 TEST_F(StatementCacheTest, GrammarScriptsRunTheSameWithAndWithoutTheCache) {
   std::mt19937 rng(static_cast<unsigned>(EnvNumber("ZEP_DIFF_SEED", 20261207)));
   int count = EnvNumber("ZEP_DIFF_SCRIPTS", 1500);
