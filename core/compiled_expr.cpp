@@ -308,6 +308,13 @@ bool Builtin(const ExprOp& op, float* top) {
   return true;
 }
 
+// A number or variable operation as a plain operand.
+bool AsPlain(const ExprOp& op, ExprOp::Plain* plain) {
+  if (op.code == ExprOp::kConstant) return *plain = {false, 0, op.value}, true;
+  if (op.code == ExprOp::kVariable) return *plain = {true, op.name, 0}, true;
+  return false;
+}
+
 }  // namespace
 
 std::unique_ptr<CompiledExpr> CompileExpr(const char* text, size_t n) {
@@ -322,6 +329,11 @@ std::unique_ptr<CompiledExpr> CompileExpr(const char* text, size_t n) {
     expr->shape = CompiledExpr::kNumber;
   } else if (expr->code.size() == 1 && expr->code[0].code == ExprOp::kVariable) {
     expr->shape = CompiledExpr::kOneVariable;
+  } else if (expr->code.size() == 3 && AsPlain(expr->code[0], &expr->left) &&
+             AsPlain(expr->code[1], &expr->right) && expr->code[2].code >= ExprOp::kAdd) {
+    static const char kOps[] = "+-*/%";
+    expr->shape = CompiledExpr::kPair;
+    expr->op = kOps[expr->code[2].code - ExprOp::kAdd];
   }
   return expr;
 }

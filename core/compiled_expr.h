@@ -21,6 +21,7 @@
 
 #include "core/common.h"
 #include "core/eval.h"
+#include "core/eval_parts.h"
 #include "core/variables.h"
 
 namespace zep {
@@ -73,9 +74,12 @@ struct NamedVariable {
 struct CompiledExpr {
   std::string text;  // what EvalExpr is given when the pass gives up
   bool ok = false;   // false: always EvalExpr (a static fault, the clock)
-  // A whole expression that is one number or one variable, taken at once.
-  enum Shape : uint8_t { kCode, kNumber, kOneVariable };
+  // A whole expression that is one number or one variable, or one
+  // operator between two of them, taken at once.
+  enum Shape : uint8_t { kCode, kNumber, kOneVariable, kPair };
   Shape shape = kCode;
+  ExprOp::Plain left = {}, right = {};  // kPair
+  char op = 0;
   std::vector<ExprOp> code;
   std::vector<NamedVariable> names;
 };
@@ -87,12 +91,25 @@ std::unique_ptr<CompiledExpr> CompileExpr(const char* text, size_t n);
 bool EvalCompiled(WindowRef window, CompiledExpr& expr, float* value);
 
 // The value as EvalExpr gives it: a compiled pass, or EvalExpr when it gives up.
+// A plain operand whose variable was found before; false when it has not been.
+inline bool KnownPlainValue(const CompiledExpr& expr, const ExprOp::Plain& p, float* value) {
+  if (!p.variable) return *value = p.value, true;
+  int v = expr.names[p.name].ref.index;
+  if (v < 0) return false;
+  *value = static_cast<float>(VariableCells(v)[0]);
+  return true;
+}
+
 inline float EvalCached(WindowRef window, CompiledExpr& expr) {
   if (expr.shape == CompiledExpr::kNumber) return expr.code[0].value;
   if (expr.shape == CompiledExpr::kOneVariable && expr.names[0].ref.index >= 0) {
     return static_cast<float>(VariableCells(expr.names[0].ref.index)[0]);
   }
-  float value;
+  float value, a, b;
+  if (expr.shape == CompiledExpr::kPair && KnownPlainValue(expr, expr.left, &a) &&
+      KnownPlainValue(expr, expr.right, &b) && ApplyOperator(expr.op, a, b, &value)) {
+    return value;
+  }
   if (expr.ok && EvalCompiled(window, expr, &value)) return value;
   return EvalExpr(window, expr.text.c_str());
 }

@@ -41,6 +41,21 @@ inline int NextPair(const ExprEntry* e) {
   return i;
 }
 
+// fmod(a, b) for b != 0. Whole numbers of at most 24 bits, which a float
+// holds exactly, take the integer remainder: it is the same exact value, a
+// zero keeping the sign of a as fmod's does.
+inline float Remainder(float a, float b) {
+  constexpr float kWhole = 16777216.0f;
+  if (a >= -kWhole && a <= kWhole && b >= -kWhole && b <= kWhole) {
+    int32_t ia = static_cast<int32_t>(a), ib = static_cast<int32_t>(b);
+    if (static_cast<float>(ia) == a && static_cast<float>(ib) == b && ib != 0) {
+      int32_t r = ia % ib;
+      return r != 0 ? static_cast<float>(r) : std::copysign(0.0f, a);
+    }
+  }
+  return std::fmod(a, b);
+}
+
 // a op b in 32-bit floats; false for a division by zero.
 inline bool ApplyOperator(char op, float a, float b, float* r) {
   switch (op) {
@@ -52,7 +67,7 @@ inline bool ApplyOperator(char op, float a, float b, float* r) {
       *r = a / b;
       return true;
     default:  // '%': the remainder takes the sign of the left operand; x%0 is 0
-      *r = (b == 0) ? 0.0f : std::fmod(a, b);
+      *r = (b == 0) ? 0.0f : Remainder(a, b);
       return true;
   }
 }

@@ -114,7 +114,10 @@ void Fill(CachedStatement* s) {
     CompileArgs(args, false, &s->args);
     return;
   }
-  if (statement[0] == '}') return;
+  if (statement[0] == '}') {
+    s->kind = CachedStatement::kNothing;  // a block's end met as a statement
+    return;
+  }
   int arg_count = 0;
   int kind = ControlStatementKind(name, false, &arg_count);
   if (kind >= 0) {
@@ -217,6 +220,7 @@ int RunCachedStatement(WindowRef window, CachedStatement* s) {
       return kStmtDone;
     }
     case CachedStatement::kControl: return s->control;
+    case CachedStatement::kNothing: return kStmtDone;
     default: RunAssign(window, s); return kStmtDone;
   }
 }

@@ -45,7 +45,7 @@ struct CachedArgs {
 void CompileArgs(const char* text, bool condition, CachedArgs* out);
 
 struct CachedStatement {
-  enum Kind : uint8_t { kOldPath, kCommand, kControl, kAssign, kElementAssign };
+  enum Kind : uint8_t { kOldPath, kCommand, kControl, kAssign, kElementAssign, kNothing };
   Kind kind = kOldPath;
   int pos = 0;
   int control = 0;  // kControl: what DispatchStatement gives (kStmtLoop ...)

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <string>
 
 #include "core/compiled_expr.h"
 #include "core/errors.h"
+#include "core/eval_parts.h"
 #include "core/eval.h"
 #include "core/run_settings.h"
 #include "core/variables.h"
@@ -120,6 +122,19 @@ INSTANTIATE_TEST_SUITE_P(Rows, CompiledExprTest, ::testing::ValuesIn(kRows),
                            }
                            return name;
                          });
+
+// The remainder of whole numbers is fmod's, bit for bit, zeros' signs too.
+TEST(RemainderTest, WholeNumbersGiveWhatFmodGives) {
+  const float kValues[] = {0.0f, -0.0f, 1, -1, 2, -3, 3, 7, -7, 16777216.0f, -16777216.0f,
+                           16777217.0f, 2.5f, -2.5f, 1e30f, -1e-30f, 65535, 600, 440};
+  for (float a : kValues) {
+    for (float b : kValues) {
+      if (b == 0) continue;
+      float want = std::fmod(a, b), got = Remainder(a, b);
+      EXPECT_EQ(Bits(got), Bits(want)) << a << " % " << b;
+    }
+  }
+}
 
 // The variable a name stands for is found once it exists, and a name that
 // is still missing is looked up again only after a variable was added.
