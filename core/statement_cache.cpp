@@ -7,6 +7,7 @@
 #include "core/errors.h"
 #include "core/exec.h"
 #include "core/program.h"
+#include "core/text.h"
 #include "core/variables.h"
 
 namespace zep {
@@ -247,6 +248,19 @@ size_t StatementCacheBytes() {
     if (s->value != nullptr) bytes += CompiledSize(*s->value);
   }
   return bytes;
+}
+
+int FillEveryStatement() {
+  if (CachedStatementAt(0) == nullptr) return 0;
+  for (const char* p = program_text; *p != '\0'; p += CharLength(p)) {
+    if (*p == '"') {
+      p = SkipLiteral(p);
+      if (*p == '\0') break;
+    } else if ((*p == ';' || *p == '{' || *p == '}') && p[1] != '\0') {
+      CachedStatementAt(static_cast<int>(p + 1 - program_text));
+    }
+  }
+  return StatementCacheCount();
 }
 
 int StatementCacheCount() { return cache == nullptr ? 0 : static_cast<int>(cache->entries.size()); }

@@ -113,6 +113,10 @@ class CacheUse {
   CacheUse& operator=(const CacheUse&) = delete;
 };
 
+// Fills the entry of every place a statement can start, as a run that met
+// them all would: the most the cache can hold for this text. Gives the count.
+int FillEveryStatement();
+
 // Bytes held by the cache now, and the statements in it.
 size_t StatementCacheBytes();
 int StatementCacheCount();

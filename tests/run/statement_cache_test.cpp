@@ -10,6 +10,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <utility>
 #include <random>
 #include <string>
 
@@ -135,6 +138,33 @@ TEST_F(StatementCacheTest, ANewRunDropsTheCache) {
   EXPECT_EQ(Var("x"), 7);
   EXPECT_EQ(Var("y"), 2);
   EXPECT_GT(StatementCacheCount(), 0);
+}
+
+// The cache is bounded by the program's size: every statement of a text
+// cached at once holds at most kBytesPerByte bytes per byte of text. Prints
+// the sizes for the largest example and for a 32,768-byte script.
+TEST_F(StatementCacheTest, HoldsAtMostAFixedNumberOfBytesPerByteOfText) {
+  constexpr size_t kBytesPerByte = 96;
+  std::string example;
+  std::ifstream in(std::string(ZEP_SOURCE_DIR) + "/examples/memo.zep", std::ios::binary);
+  example.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  ASSERT_FALSE(example.empty());
+  std::mt19937 rng(32768);
+  std::string big = "MAIN{";
+  while (big.size() < 32768 - 64) big += RandomScript(&rng).substr(0, 400) + ";";
+  big += "}";
+  big.resize(32768, ' ');
+  for (const auto& [label, text] : {std::pair<const char*, const std::string&>{"memo.zep", example},
+                                   {"32768-byte script", big}}) {
+    Load(text.c_str());
+    error_code = 0;
+    int count = FillEveryStatement();
+    size_t length = std::strlen(program_text), bytes = StatementCacheBytes();
+    std::printf("%s: %zu bytes of compacted text, %d statements, %zu bytes of cache\n", label,
+                length, count, bytes);
+    EXPECT_GT(count, 10);
+    EXPECT_LE(bytes, kBytesPerByte * length + 4096) << label;
+  }
 }
 
 TEST_F(StatementCacheTest, GrammarScriptsRunTheSameWithAndWithoutTheCache) {
