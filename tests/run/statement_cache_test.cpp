@@ -5,7 +5,8 @@
 // boxes, and every platform call in order.
 //
 // ZEP_DIFF_SCRIPTS=N runs N scripts of each kind (default 1500 + 1500),
-// ZEP_DIFF_SEED=S another sequence.
+// ZEP_DIFF_SEED=S another sequence; ZEP_DIFF_SHOW=CODE prints the scripts
+// that stop with that error code (to see what the generator makes).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -103,7 +104,8 @@ class StatementCacheTest : public RunTest {
       Outcome old_path = RunScript(script, false);
       Outcome cached = RunScript(script, true);
       ++codes_[error_code];
-      if (std::getenv("ZEP_DIFF_SHOW") != nullptr && error_code == std::atoi(std::getenv("ZEP_DIFF_SHOW"))) {
+      const char* show = std::getenv("ZEP_DIFF_SHOW");
+      if (show != nullptr && error_code == std::atoi(show)) {
         std::printf("%s\n%s\n", script.c_str(), error_name);
       }
       cached_statements_ += StatementCacheCount();
