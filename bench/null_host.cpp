@@ -1,6 +1,8 @@
 #include "bench/null_host.h"
 
+#ifndef _WIN32
 #include <iconv.h>
+#endif
 
 #include <cstdio>
 #include <string>
@@ -10,9 +12,12 @@ namespace zep {
 namespace {
 
 // The Shift-JIS text as UTF-8 for the terminal; unchanged when the C
-// library can't convert it.
+// library can't convert it (or, on Windows, has no converter).
 std::string ToUtf8(const char* text) {
   std::string in = text ? text : "";
+#ifdef _WIN32
+  return in;
+#else
   iconv_t cd = iconv_open("UTF-8", "CP932");
   if (cd == reinterpret_cast<iconv_t>(-1)) return in;
   std::string out(in.size() * 3 + 1, '\0');
@@ -25,6 +30,7 @@ std::string ToUtf8(const char* text) {
   if (r == static_cast<size_t>(-1)) return in;
   out.resize(out.size() - dst_left);
   return out;
+#endif
 }
 
 }  // namespace

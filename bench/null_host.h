@@ -2,6 +2,8 @@
 // message box (an error report of a failing script) is written to stderr.
 #pragma once
 
+#include <string>
+
 #include "core/host.h"
 
 namespace zep {
@@ -16,6 +18,16 @@ class NullHost : public Host {
   void PostCloseRequest(WindowRef) override {}
   void GetWindowTextOf(WindowRef, char* out, size_t cap) override {
     if (cap > 0) out[0] = '\0';
+  }
+
+  // Plain ASCII only: the benchmarks convert no other text.
+  bool ToShiftJis(const std::u16string& text, std::string* out) override {
+    out->clear();
+    for (char16_t c : text) {
+      if (c >= 0x80) return false;
+      out->push_back(static_cast<char>(c));
+    }
+    return true;
   }
 
   int messages_shown = 0;

@@ -1,10 +1,16 @@
 // The interpreter benchmarks. Each script of the folder given on the command
-// line is loaded as a run loads it (compaction, variable store, CREATE) and
-// its MAIN section is run; the run is timed, repeated, and the best time is
-// divided by the number of passes the script makes. After every run the
-// result variables are checked, so an interpreter that skips work fails.
+// line is loaded as a run loads it (compaction, variable store, CREATE, the
+// window's opening steps), its set-up section is run, then its timed
+// section (MAIN, or TIMER or DRAW many times); the timed part is repeated,
+// and the best time is divided by the number of passes the script makes.
+// After every run the results are checked (variables, and the figures the
+// recording canvas saw), so an interpreter that skips work fails.
 //
-//   zep_bench SCRIPT_FOLDER [--reps N] [B1 B2 ...]
+//   zep_bench SCRIPT_FOLDER [--reps N] [--no-cache] [--cache-size] [B1 B2 ...]
+//
+// --no-cache runs every statement the old way, from the text; --cache-size
+// prints the statement cache's size after each benchmark (and for any
+// other script named with --size-of FILE SECTION).
 //
 // Prints one line per benchmark:
 //   NAME US_PER_PASS ok|FAIL passes=P best_ms=T [what went wrong]
@@ -19,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/counting_canvas.h"
 #include "bench/null_host.h"
 #include "core/commands.h"
 #include "core/errors.h"
@@ -27,11 +34,16 @@
 #include "core/loader.h"
 #include "core/program.h"
 #include "core/run_parts.h"
+#include "core/statement_cache.h"
 #include "core/variables.h"
+#include "graphics/commands.h"
+#include "graphics/screen_state.h"
 
 namespace {
 
 using zep::error_code;
+
+zep::CountingCanvas counting_canvas;
 
 // The first cell of a variable, or NaN when the script never created it.
 double Var(const char* name) {
@@ -84,18 +96,73 @@ bool CheckB3(std::string* why) {
 
 bool CheckB4(std::string* why) { return Expect("n", 200000, why); }
 
+// The sprites of B5 after 1,000 passes, moved here in doubles (every value
+// is a small integer, which a 32-bit float holds exactly).
+bool CheckB5(std::string* why) {
+  double want[200][4];
+  for (int i = 0; i < 200; ++i) {
+    want[i][0] = i * 3, want[i][1] = i * 2, want[i][2] = i % 7 + 1, want[i][3] = i % 5 + 1;
+  }
+  for (int pass = 0; pass < 1000; ++pass) {
+    for (double* s : want) {
+      for (int axis = 0; axis < 2; ++axis) {
+        double limit = axis == 0 ? 630 : 470, v = s[axis] + s[axis + 2];
+        if (v < 0) v = 0, s[axis + 2] = -s[axis + 2];
+        if (v > limit) v = limit, s[axis + 2] = -s[axis + 2];
+        s[axis] = v;
+      }
+    }
+  }
+  int v = zep::FindVariable("s", 1);
+  if (v < 0) return *why += "no array s ", false;
+  const double* cells = zep::VariableCells(v);
+  for (int c = 0; c < 800; ++c) {
+    if (cells[c] != want[c / 4][c % 4]) {
+      *why += "s(" + std::to_string(c / 4) + "," + std::to_string(c % 4) + ")=" +
+              std::to_string(cells[c]) + " (want " + std::to_string(want[c / 4][c % 4]) + ") ";
+      return false;
+    }
+  }
+  return true;
+}
+
+// The figures of B6: 20 runs of 500, their corners as the script computes them.
+bool CheckB6(std::string* why) {
+  int64_t want = 0;
+  for (int i = 0; i < 500; ++i) {
+    int64_t x = (i * 37) % 600, y = (i * 53) % 440;
+    int64_t r = x + (i % 2 == 0 ? 20 + i % 17 : 12 + i % 9);
+    int64_t b = y + (i % 2 == 0 ? 15 + i % 13 : 12 + i % 7);
+    want += x + 2 * y + 3 * r + 5 * b;
+  }
+  want *= 20;
+  if (counting_canvas.figures == 10000 && counting_canvas.checksum == want &&
+      counting_canvas.elsewhere == 0) {
+    return true;
+  }
+  *why += "figures=" + std::to_string(counting_canvas.figures) +
+          " checksum=" + std::to_string(counting_canvas.checksum) + " (want 10000 " +
+          std::to_string(want) + ") front=" + std::to_string(counting_canvas.elsewhere) + " ";
+  return false;
+}
+
 struct Benchmark {
   const char* name;
   const char* file;
-  long passes;  // units of work of one run of MAIN
+  const char* setup;    // a section run before the timing, or nullptr
+  const char* section;  // the timed section
+  int runs;             // how many times it runs
+  long passes;          // units of work of the timed part
   bool (*check)(std::string* why);
 };
 
 const Benchmark kBenchmarks[] = {
-    {"B1", "b1.zep", 1000000, CheckB1},             // loop iterations
-    {"B2", "b2.zep", 2L * 10 * 200 * 200, CheckB2},  // array cells written or read
-    {"B3", "b3.zep", 200000, CheckB3},              // loop iterations
-    {"B4", "b4.zep", 200000, CheckB4},              // section calls
+    {"B1", "b1.zep", nullptr, "MAIN", 1, 1000000, CheckB1},             // loop iterations
+    {"B2", "b2.zep", nullptr, "MAIN", 1, 2L * 10 * 200 * 200, CheckB2},  // cells written or read
+    {"B3", "b3.zep", nullptr, "MAIN", 1, 200000, CheckB3},              // loop iterations
+    {"B4", "b4.zep", nullptr, "MAIN", 1, 200000, CheckB4},              // section calls
+    {"B5", "b5.zep", "SETUP", "TIMER", 1000, 200L * 1000, CheckB5},     // sprite moves
+    {"B6", "b6.zep", nullptr, "DRAW", 20, 500L * 20, CheckB6},          // figures drawn
 };
 
 bool ReadFile(const std::string& path, std::string* text) {
@@ -105,27 +172,54 @@ bool ReadFile(const std::string& path, std::string* text) {
   return true;
 }
 
-// Loads the script afresh and runs MAIN once; gives the seconds MAIN took,
-// or a negative value after a load or run error (described in *why).
-double RunOnce(const std::string& script, std::string* why) {
+const zep::WindowRef kWindow = reinterpret_cast<zep::WindowRef>(1);
+
+// Loads a script as a run does and opens its window; false after a load error.
+bool Load(const std::string& script, std::string* why) {
+  zep::FreeRunParts(kWindow);
   zep::error_code = 0;
   if (!zep::SetProgramText(script.data(), script.size())) {
     *why += "out of memory ";
-    return -1;
+    return false;
   }
   zep::LoadProgram();
   if (error_code != 0) {
     *why += "load error " + std::to_string(error_code) + " ";
-    return -1;
+    return false;
   }
+  zep::OpenRunParts(kWindow);
+  return true;
+}
+
+// Loads the script afresh, runs its set-up and then its timed part; gives
+// the seconds the timed part took, or a negative value after a load or run
+// error (described in *why).
+double RunOnce(const Benchmark& b, const std::string& script, std::string* why) {
+  counting_canvas.figures = counting_canvas.elsewhere = 0;
+  counting_canvas.checksum = 0;
+  if (!Load(script, why)) return -1;
+  if (b.setup != nullptr) zep::RunSection(kWindow, b.setup);
   auto start = std::chrono::steady_clock::now();
-  zep::RunSection(reinterpret_cast<zep::WindowRef>(1), "MAIN");
+  for (int r = 0; r < b.runs && error_code == 0; ++r) zep::RunSection(kWindow, b.section);
   auto stop = std::chrono::steady_clock::now();
   if (error_code != 0) {
     *why += "run error " + std::to_string(error_code) + " ";
     return -1;
   }
   return std::chrono::duration<double>(stop - start).count();
+}
+
+// Prints the statement cache's size after a script's section has run.
+void PrintCacheSize(const char* label, const std::string& script, const char* section) {
+  std::string why;
+  if (!Load(script, &why)) {
+    std::printf("%s: %s\n", label, why.c_str());
+    return;
+  }
+  zep::RunSection(kWindow, section);
+  std::printf("cache %s: %zu bytes of text, %d statements cached, %zu bytes of cache\n", label,
+              std::strlen(zep::program_text), zep::StatementCacheCount(),
+              zep::StatementCacheBytes());
 }
 
 bool Selected(const std::vector<std::string>& names, const char* name) {
@@ -142,9 +236,18 @@ int main(int argc, char** argv) {
   std::string folder;
   int reps = 5;
   std::vector<std::string> names;
+  std::vector<std::pair<std::string, std::string>> sizes;
+  bool print_sizes = false;
   for (int a = 1; a < argc; ++a) {
     if (std::strcmp(argv[a], "--reps") == 0 && a + 1 < argc) {
       reps = std::atoi(argv[++a]);
+    } else if (std::strcmp(argv[a], "--no-cache") == 0) {
+      zep::statement_cache_enabled = false;
+    } else if (std::strcmp(argv[a], "--cache-size") == 0) {
+      print_sizes = true;
+    } else if (std::strcmp(argv[a], "--size-of") == 0 && a + 2 < argc) {
+      sizes.emplace_back(argv[a + 1], argv[a + 2]);
+      a += 2;
     } else if (folder.empty()) {
       folder = argv[a];
     } else {
@@ -156,13 +259,16 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  // The benchmarks use the language alone: the core's commands and run part.
+  // The benchmarks use the language and the drawing commands, with the
+  // recording canvas.
   zep::NullHost null_host;
   zep::host = &null_host;
-  const zep::CommandList* const lists[] = {&zep::core_commands};
-  zep::InstallCommandLists(lists, 1);
-  const zep::RunPart* const parts[] = {&zep::core_run_part};
-  zep::InstallRunParts(parts, 1);
+  zep::canvas = &counting_canvas;
+  const zep::CommandList* const lists[] = {&zep::core_commands, &zep::graphics_commands};
+  zep::InstallCommandLists(lists, 2);
+  const zep::RunPart* const parts[] = {&zep::core_run_part, &zep::screen_part, &zep::palette_part,
+                                       &zep::back_screen_part};
+  zep::InstallRunParts(parts, 4);
 
   bool all_ok = true;
   for (const Benchmark& b : kBenchmarks) {
@@ -178,11 +284,16 @@ int main(int argc, char** argv) {
     null_host.messages_shown = 0;
     bool ok = true;
     for (int r = 0; r < reps && ok; ++r) {
-      double seconds = RunOnce(script, &why);
+      double seconds = RunOnce(b, script, &why);
       ok = seconds >= 0 && b.check(&why);
       if (ok && (best < 0 || seconds < best)) best = seconds;
     }
-    zep::FreeRunParts(nullptr);
+    if (print_sizes) {
+      std::printf("cache %s: %zu bytes of text, %d statements cached, %zu bytes of cache\n",
+                  b.name, std::strlen(zep::program_text), zep::StatementCacheCount(),
+                  zep::StatementCacheBytes());
+    }
+    zep::FreeRunParts(kWindow);
     if (null_host.messages_shown != 0) {
       why += "an error box was shown ";
       ok = false;
@@ -195,6 +306,15 @@ int main(int argc, char** argv) {
       std::printf("%s nan FAIL passes=%ld %s\n", b.name, b.passes, why.c_str());
     }
     std::fflush(stdout);
+  }
+  for (const auto& [file, section] : sizes) {
+    std::string script;
+    if (!ReadFile(file, &script)) {
+      std::fprintf(stderr, "cannot read %s\n", file.c_str());
+      return 2;
+    }
+    PrintCacheSize(file.c_str(), script, section.c_str());
+    zep::FreeRunParts(kWindow);
   }
   zep::host = nullptr;
   return all_ok ? 0 : 1;

@@ -5,6 +5,7 @@
 #include "core/control_table.h"
 #include "core/errors.h"
 #include "core/eval.h"
+#include "core/statement_cache.h"
 
 namespace zep {
 
@@ -50,32 +51,44 @@ bool CheckArgCount(const char* args, int n) {
     SetError(kErrArgCount);
     return false;
   }
-  int count = CountArgs(args);
+  CachedArgs* cached = ActiveArgsFor(args);
+  int count = cached != nullptr ? cached->count : CountArgs(args);
   if (count == n) return true;
   SetError(count > n ? kErrArgCount : kErrFewArgs);
   return false;
 }
 
-bool LocateArg(const char* args, int k, const char** start, size_t* length) {
+int FindArg(const char* args, int k, const char** start, size_t* length) {
   const char* p = args;
   int depth = 0;
   for (int i = 0;; ++i) {
     const char* end = SkipArg(p, &depth);
     if (i == k) {
-      if (*end == '\0' && depth > 0) return SetError(kErrParen), false;
+      if (*end == '\0' && depth > 0) return kErrParen;
       *start = p;
       *length = static_cast<size_t>(end - p);
-      return true;
+      return 0;
     }
-    if (*end != ',') return SetError(kErrFewArgs), false;
+    if (*end != ',') return kErrFewArgs;
     p = end + 1;
   }
+}
+
+bool LocateArg(const char* args, int k, const char** start, size_t* length) {
+  int code = FindArg(args, k, start, length);
+  if (code != 0) SetError(static_cast<uint8_t>(code));
+  return code == 0;
 }
 
 namespace {
 
 // Evaluates argument i into a float; false on any error.
 bool EvalArg(WindowRef window, const char* args, int i, float* value) {
+  CachedArgs* cached = ActiveArgsFor(args);
+  if (cached != nullptr && i < cached->count && cached->pieces[static_cast<size_t>(i)] != nullptr) {
+    *value = EvalCached(window, *cached->pieces[static_cast<size_t>(i)]);
+    return error_code == 0;
+  }
   const char* start;
   size_t length;
   if (!LocateArg(args, i, &start, &length)) return false;

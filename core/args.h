@@ -18,6 +18,8 @@ int CountArgs(const char* args);
 // Finds argument k. Gives its start and length, or false when there are fewer
 // arguments (code 8) or a parenthesis is still open at the end (code 2).
 bool LocateArg(const char* args, int k, const char** start, size_t* length);
+// The same without setting a code: gives 0, or the code LocateArg would set.
+int FindArg(const char* args, int k, const char** start, size_t* length);
 
 // Evaluates arguments first..last and stores each, truncated toward zero,
 // in out[k] where k is the argument's own index.

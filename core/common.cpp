@@ -13,11 +13,6 @@ void AssertFailed(const char* file, int line, const char* cond, const char* msg)
   std::abort();
 }
 
-int32_t TruncToInt32(double v) {
-  if (!(v > -2147483649.0 && v < 2147483648.0)) return INT32_MIN;
-  return static_cast<int32_t>(v);
-}
-
 size_t CopyTextN(char* dst, size_t cap, const char* src, size_t n) {
   if (cap == 0) return 0;
   size_t i = 0;

@@ -33,7 +33,10 @@ constexpr int kMaxPath = 260;
 // Numbers truncated toward zero, the way every integer argument is taken.
 // Values outside the 32-bit range (and NaN) give INT32_MIN, as the x86
 // conversion instruction does, so results are the same on every build.
-int32_t TruncToInt32(double v);
+inline int32_t TruncToInt32(double v) {
+  if (!(v > -2147483649.0 && v < 2147483648.0)) return INT32_MIN;
+  return static_cast<int32_t>(v);
+}
 
 // Arithmetic on script coordinates wraps at 32 bits, as 32-bit integers do
 // on the machine, without overflowing a signed type.

@@ -83,15 +83,27 @@ const ControlStatement kControlStatements[] = {
     {"return", 0, kStmtReturn}, {"end", 0, kStmtEnd},
 };
 
-// A control statement's kind after its count check, or -1 when name is none.
-int ControlKind(const char* name, const char* args, bool create_pass) {
+}  // namespace
+
+int ControlStatementKind(const char* name, bool create_pass, int* arg_count) {
   for (const ControlStatement& c : kControlStatements) {
     if (create_pass && c.kind != kStmtLoop && c.kind != kStmtIf) continue;
     if (std::strcmp(c.name, name) == 0) {
-      return CheckArgCount(args, c.arg_count) ? c.kind : kStmtDone;
+      *arg_count = c.arg_count;
+      return c.kind;
     }
   }
   return -1;
+}
+
+namespace {
+
+// A control statement's kind after its count check, or -1 when name is none.
+int ControlKind(const char* name, const char* args, bool create_pass) {
+  int arg_count = 0;
+  int kind = ControlStatementKind(name, create_pass, &arg_count);
+  if (kind < 0) return -1;
+  return CheckArgCount(args, arg_count) ? kind : kStmtDone;
 }
 
 // Cuts the statement at pos; false on an error or an empty name.

@@ -22,6 +22,10 @@ void StatementName(const char* statement, char* out);
 // for a literal left open.
 bool StatementArgs(const char* statement, char* out);
 
+// The kind of the control statement called name (loop, call, if, return,
+// end; only loop and if in a pre-pass) and its argument count; -1 for none.
+int ControlStatementKind(const char* name, bool create_pass, int* arg_count);
+
 // Runs the statement at pos in the run phase.
 int DispatchStatement(WindowRef window, int pos);
 // Runs the statement at pos in a CREATE pre-pass (no window), with the

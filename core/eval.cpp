@@ -6,6 +6,7 @@
 
 #include "core/args.h"
 #include "core/command_table.h"
+#include "core/eval_parts.h"
 #include "core/errors.h"
 #include "core/host.h"
 #include "core/run_settings.h"
@@ -13,50 +14,37 @@
 
 namespace zep {
 
-namespace {
-
-struct Entry {
-  float value;
-  char op;       // + - * / % or NUL; `*` also marks a function's value
-  int priority;  // nesting base, +1 for * / %; -1 for a function's value
-};
-
-inline bool IsOperator(char c) {
-  return c == '+' || c == '-' || c == '*' || c == '/' || c == '%';
-}
-
-// Reads the parenthesised text that starts after `open` (just past a `(`)
-// up to its matching `)`, copying it into args. Literals are copied as they
-// stand and their parentheses are not counted. Gives the position of the
-// `)`, or nullptr with an error code set.
-const char* CutCallArgs(const char* open, const char* expr, char* args) {
+const char* CutCallArgs(const char* open, char* args, uint8_t* code, bool* named) {
   int depth = 1;
   size_t n = 0;
   const char* p = open;
+  *named = false;
   for (;; ++p) {
     char c = *p;
     if (c == '\0') {
-      SetError(kErrParen);
-      SetErrorNameN(expr, 31);
+      *code = kErrParen;
+      *named = true;
       return nullptr;
     }
     if (c == '"') {
       do {
-        if (n >= static_cast<size_t>(kMaxCallArgs)) return SetError(kErrTooLong), nullptr;
+        if (n >= static_cast<size_t>(kMaxCallArgs)) return *code = kErrTooLong, nullptr;
         args[n++] = *p++;
       } while (*p != '\0' && *p != '"');
-      if (*p == '\0') return SetError(kErrParen), nullptr;
+      if (*p == '\0') return *code = kErrParen, nullptr;
     } else if (c == '(') {
       ++depth;
     } else if (c == ')' && --depth == 0) {
       break;
     }
-    if (n >= static_cast<size_t>(kMaxCallArgs)) return SetError(kErrTooLong), nullptr;
+    if (n >= static_cast<size_t>(kMaxCallArgs)) return *code = kErrTooLong, nullptr;
     args[n++] = c;
   }
   args[n] = '\0';
   return p;
 }
+
+namespace {
 
 // The value of name(args): an array element when a variable has the name,
 // else a function's value.
@@ -79,91 +67,48 @@ bool CallValue(WindowRef window, const char* name, const char* args, float* valu
   return true;
 }
 
-// Reduces the entry list pair by pair: deeper parentheses first, * / %
-// before + -, equal priorities left to right.
-float Reduce(Entry* e, int k, const char* expr) {
+// Reduces the entry list pair by pair in the order NextPair gives.
+float Reduce(ExprEntry* e, int k, const char* expr) {
   while (k > 1) {
-    int i = 0;
-    while (!(e[i + 1].priority >= 0 && (e[i].priority < 0 || e[i].priority >= e[i + 1].priority))) {
-      ++i;
-    }
-    float a = e[i].value, b = e[i + 1].value, r;
-    switch (e[i].op) {
-      case '+': r = a + b; break;
-      case '-': r = a - b; break;
-      case '*': r = a * b; break;
-      case '/':
-        if (b == 0) {
-          SetError(kErrDivZero, expr);
-          return 0;
-        }
-        r = a / b;
-        break;
-      default:  // '%': the remainder takes the sign of the left operand; x%0 is 0
-        r = (b == 0) ? 0.0f : std::fmod(a, b);
-        break;
+    int i = NextPair(e);
+    float r;
+    if (!ApplyOperator(e[i].op, e[i].value, e[i + 1].value, &r)) {
+      SetError(kErrDivZero, expr);
+      return 0;
     }
     e[i].value = r;
     e[i].op = e[i + 1].op;
     e[i].priority = e[i + 1].priority;
-    std::memmove(e + i + 1, e + i + 2, sizeof(Entry) * static_cast<size_t>(k - i - 2));
+    std::memmove(e + i + 1, e + i + 2, sizeof(ExprEntry) * static_cast<size_t>(k - i - 2));
     --k;
   }
   return e[0].value;
 }
 
+// The evaluator's own operands: each value read at once, each fault set as
+// the error.
+struct DirectSink {
+  WindowRef window;
+  bool Operand(const char* token, size_t length, float* v) {
+    double d = length == 0 ? 0 : ReadOperand(token);
+    *v = static_cast<float>(d);
+    return error_code == 0;
+  }
+  bool Call(const char* name, const char* args, float* v) { return CallValue(window, name, args, v); }
+  void Fail(uint8_t code, const char* name, size_t n) {
+    SetError(code);
+    if (name != nullptr) SetErrorNameN(name, n);
+  }
+};
+
 }  // namespace
 
 // Scans the text into entries (value, operator, priority), then reduces.
 float EvalExpr(WindowRef window, const char* text) {
-  Entry entries[kMaxOperands];
-  int k = 0;
-  char token[kMaxToken + 2];
-  size_t tlen = 0;
-  int base = 0;
-  for (const char* p = text;; ++p) {
-    char c = *p;
-    if (IsOperator(c) || c == '\0') {
-      double v = 0;
-      if (tlen > 0) {
-        token[tlen] = '\0';
-        v = ReadOperand(token);
-        if (error_code != 0) return 0;
-      }
-      if (k == kMaxOperands) return SetError(kErrTooLong), 0.0f;
-      bool strong = (c == '*' || c == '/' || c == '%');
-      entries[k++] = {static_cast<float>(v), c, base + (strong ? 1 : 0)};
-      tlen = 0;
-      if (c == '\0') break;
-      if (IsOperator(p[1])) return SetError(kErrExpression), 0.0f;
-    } else if (c == '(') {
-      base += 10;
-    } else if (p[1] == '(') {
-      if (tlen >= static_cast<size_t>(kMaxToken)) return SetError(kErrTooLong), 0.0f;
-      token[tlen++] = c;
-      token[tlen] = '\0';
-      char args[kMaxCallArgs + 1];
-      const char* close = CutCallArgs(p + 2, text, args);
-      if (close == nullptr) return 0;
-      float value;
-      if (!CallValue(window, token, args, &value)) return 0;
-      if (k == kMaxOperands) return SetError(kErrTooLong), 0.0f;
-      entries[k++] = {value, '*', -1};
-      token[0] = '1';
-      tlen = 1;
-      p = close;
-    } else if (c == ')') {
-      base -= 10;
-    } else {
-      if (tlen >= static_cast<size_t>(kMaxToken)) return SetError(kErrTooLong), 0.0f;
-      token[tlen++] = c;
-    }
-  }
-  if (base != 0) {
-    SetError(kErrParen);
-    SetErrorNameN(text, 31);
-    return 0;
-  }
+  ExprEntry entries[kMaxOperands];
+  DirectSink sink{window};
+  int k = ScanExpression(text, sink, entries);
+  if (k < 0) return 0;
   return Reduce(entries, k, text);
 }
 
@@ -210,10 +155,7 @@ size_t ParseDecimal(const char* text, double* value) {
   return static_cast<size_t>(p - text);
 }
 
-namespace {
-
-// Reserved names; gives false when the token is none of them.
-bool ReadReserved(const char* t, double* v) {
+int ReservedId(const char* t) {
   struct Reserved {
     const char* name;
     int id;
@@ -224,41 +166,31 @@ bool ReadReserved(const char* t, double* v) {
       {"KEY", 10}, {"ASC", 11}, {"ANSWER", 12}, {"PI", 13}, {"YEAR", 14},
       {"MONTH", 15}, {"DAY", 16}, {"HOUR", 17}, {"MIN", 18}, {"SEC", 19},
   };
-  if (std::strchr("MWSKAPYDH", t[0]) == nullptr) return false;
-  int id = -1;
+  if (std::strchr("MWSKAPYDH", t[0]) == nullptr) return -1;
   for (const Reserved& r : kNames) {
-    if (r.name[0] == t[0] && std::strcmp(r.name, t) == 0) {
-      id = r.id;
-      break;
-    }
+    if (r.name[0] == t[0] && std::strcmp(r.name, t) == 0) return r.id;
   }
-  if (id < 0) return false;
+  return -1;
+}
+
+double ReservedValue(int id) {
   const RunSettings& s = settings;
   const int32_t ints[] = {s.mouse_x, s.mouse_y, s.win_x, s.win_y, s.win_l,
                           s.win_t, s.scr_x, s.scr_y, s.scroll_h, s.scroll_v};
-  if (id < 10) {
-    *v = ints[id];
-  } else if (id == 10) {
-    *v = key_code;
-  } else if (id == 11) {
-    *v = char_code;
-  } else if (id == 12) {
-    *v = answer;
-  } else if (id == 13) {
-    *v = 3.14159265359;
-  } else {
-    LocalTime now = host->Now();
-    const int fields[] = {now.year, now.month, now.day, now.hour, now.minute, now.second};
-    *v = fields[id - 14];
-  }
-  return true;
+  if (id < 10) return ints[id];
+  if (id == 10) return key_code;
+  if (id == 11) return char_code;
+  if (id == 12) return answer;
+  if (id == kPiId) return 3.14159265359;
+  LocalTime now = host->Now();
+  const int fields[] = {now.year, now.month, now.day, now.hour, now.minute, now.second};
+  return fields[id - kFirstClockId];
 }
 
-}  // namespace
-
 double ReadOperand(const char* token) {
+  int reserved = ReservedId(token);
+  if (reserved >= 0) return ReservedValue(reserved);
   double v;
-  if (ReadReserved(token, &v)) return v;
   if (token[0] == '0' && token[1] == '\0') return 0;
   size_t used = ParseDecimal(token, &v);
   // A whole token that is a number is that number, zero included ("0.0");
@@ -280,12 +212,14 @@ namespace {
 constexpr double kDegree = 0.01745329251994;
 uint32_t random_state = 1;
 
-// The built-in functions of one argument. Each gives false after setting a code.
 bool Domain(double x, const char* name) {
   if (x < -1 || x > 1) return SetError(kErrBadValue, name), false;
   return true;
 }
 
+}  // namespace
+
+// Each gives false after setting a code.
 bool BuiltinValue(int id, double x, double* r) {
   switch (id) {
     case 0: *r = std::sin(x * kDegree); return true;
@@ -326,8 +260,6 @@ int BuiltinId(const char* name) {
   }
   return -1;
 }
-
-}  // namespace
 
 void CallFunction(WindowRef window, const char* name, const char* args) {
   function_result = 0;

@@ -5,12 +5,14 @@
 #include "core/args.h"
 #include "core/dispatch.h"
 #include "core/errors.h"
+#include "core/compiled_expr.h"
 #include "core/eval.h"
 #include "core/host.h"
 #include "core/loader.h"
 #include "core/program.h"
 #include "core/run_parts.h"
 #include "core/run_settings.h"
+#include "core/statement_cache.h"
 #include "core/text.h"
 #include "core/variables.h"
 
@@ -115,7 +117,43 @@ int FindComparison(const char* text, size_t* at) {
 
 }  // namespace
 
+int ConditionParts(const char* text, size_t* left_length, const char** right) {
+  size_t at = 0;
+  int op = FindComparison(text, &at);
+  if (op < 0 || at == 0) return -1;
+  *right = text + at + std::strlen(kComparisons[op]);
+  if (**right == '\0' || at > kMaxCondSide || std::strlen(*right) > kMaxCondSide) return -1;
+  *left_length = at;
+  return op;
+}
+
+namespace {
+
+int Compare(int op, float a, float b) {
+  switch (op) {
+    case 0: return a == b;
+    case 1: return a != b;
+    case 2: return a >= b;
+    case 3: return a <= b;
+    case 4: return a > b;
+    default: return a < b;
+  }
+}
+
+// The condition of a cached if( ), its sides compiled.
+int EvalCachedCondition(WindowRef window, CachedArgs* c) {
+  float a = EvalCached(window, *c->sides[0]);
+  if (error_code != 0) return 0;
+  float b = EvalCached(window, *c->sides[1]);
+  if (error_code != 0) return 0;
+  return Compare(c->comparison, a, b);
+}
+
+}  // namespace
+
 int EvalCondition(WindowRef window, const char* text) {
+  CachedArgs* cached = ActiveArgsFor(text);
+  if (cached != nullptr && cached->comparison >= 0) return EvalCachedCondition(window, cached);
   size_t at = 0;
   int op = FindComparison(text, &at);
   const char* right = op < 0 ? nullptr : text + at + std::strlen(kComparisons[op]);
@@ -135,8 +173,7 @@ int EvalCondition(WindowRef window, const char* text) {
   if (error_code != 0) return 0;
   float b = EvalExpr(window, right);
   if (error_code != 0) return 0;
-  const bool results[] = {a == b, a != b, a >= b, a <= b, a > b, a < b};
-  return results[op] ? 1 : 0;
+  return Compare(op, a, b);
 }
 
 namespace {
@@ -198,22 +235,31 @@ bool AssignElement(WindowRef window, char* target, float value) {
 
 }  // namespace
 
-bool ExecAssignment(WindowRef window, int pos) {
-  char text[kMaxAssignment + 1];
-  size_t equals = 0;
-  if (CopyAssignment(pos, text, &equals) <= 0) return false;
-  text[equals] = '\0';
-  char* target = text;
-  const char* expression = text + equals + 1;
+int CutAssignment(int pos, char* text, size_t* equals) {
+  int found = CopyAssignment(pos, text, equals);
+  if (found <= 0) return found;
+  const char* target = text;
+  text[*equals] = '\0';
   // A target can't be empty or begin with a number: no variable is named so.
   if (target[0] == '\0' || target[0] == '0' || !LeadingIntegerIsZero(target)) {
     char name[kMaxAssignment + 2];
     size_t n = CopyText(name, sizeof name, target);
     name[n] = '=';
-    CopyText(name + n + 1, sizeof name - n - 1, expression);
+    CopyText(name + n + 1, sizeof name - n - 1, text + *equals + 1);
     SetError(kErrExpression, name);
-    return false;
+    found = -1;
   }
+  text[*equals] = '=';
+  return found;
+}
+
+bool ExecAssignment(WindowRef window, int pos) {
+  char text[kMaxAssignment + 1];
+  size_t equals = 0;
+  if (CutAssignment(pos, text, &equals) <= 0) return false;
+  text[equals] = '\0';
+  char* target = text;
+  const char* expression = text + equals + 1;
   float value = EvalExpr(window, expression);
   if (error_code != 0) return false;
   if (std::strchr(target, '(') != nullptr) return AssignElement(window, target, value);
@@ -248,6 +294,7 @@ class BlockWalker {
       : window_(window), create_pass_(create_pass), only_(only) {}
 
   int Walk(int open_pos) {
+    CacheUse use;
     BlockFrame& top = frames_[0];
     top.body_start = open_pos + 1;
     top.body_end = MatchBrace(open_pos);
@@ -262,7 +309,7 @@ class BlockWalker {
         if (level_ < 0) return pos_;
         continue;
       }
-      int kind = create_pass_ ? ExecCreateStatement(pos_, only_) : DispatchStatement(window_, pos_);
+      int kind = create_pass_ ? ExecCreateStatement(pos_, only_) : RunStatement();
       if (error_code != 0) return pos_;
       if (!Step(kind)) return pos_;
     }
@@ -281,8 +328,50 @@ class BlockWalker {
     }
   }
 
+  // The statement at pos_ in the run phase, through the cache when it is on.
+  int RunStatement() {
+    at_ = CachedStatementAt(pos_);
+    if (at_ == nullptr) return DispatchStatement(window_, pos_);
+    return RunCachedStatement(window_, at_);
+  }
+
+  // Where the statement after the one at pos_ starts.
+  int NextPos() {
+    if (at_ != nullptr && at_->next >= 0) return at_->next;
+    int next = SkipStatement(pos_);
+    if (at_ != nullptr && error_code == 0) at_->next = next;
+    return next;
+  }
+
+  // The `{` of the block that follows the statement at pos_, and its `}`.
+  bool BlockAt(int* open, int* close) {
+    if (at_ != nullptr && at_->block_close >= 0) {
+      *open = at_->block_open;
+      *close = at_->block_close;
+      return true;
+    }
+    *open = FindBlockOpen(pos_);
+    if (error_code != 0) return false;
+    *close = MatchBrace(*open);
+    if (error_code != 0) return false;
+    if (at_ != nullptr) at_->block_open = *open, at_->block_close = *close;
+    return true;
+  }
+
+  // The cached arguments of the control statement at pos_, or nullptr.
+  CachedArgs* CachedArgsHere() {
+    return at_ != nullptr && at_->kind == CachedStatement::kControl ? &at_->args : nullptr;
+  }
+
+  // The argument text of the statement at pos_: the cache's own, or a copy
+  // in buffer (kMaxStatement + 1 bytes); nullptr on a fault.
+  const char* ArgText(char* buffer) {
+    if (CachedArgs* cached = CachedArgsHere()) return cached->text.c_str();
+    return Arguments(buffer) ? buffer : nullptr;
+  }
+
   bool NextStatement() {
-    pos_ = SkipStatement(pos_);
+    pos_ = NextPos();
     if (error_code != 0) return false;
     BlockFrame& f = frames_[level_];
     if (pos_ < f.body_end) return true;
@@ -307,11 +396,10 @@ class BlockWalker {
   bool EnterBlock(int repeat) {
     BlockFrame& f = frames_[level_];
     f.repeat = repeat;
-    int open = FindBlockOpen(pos_);
-    if (error_code != 0) return false;
+    int open, close;
+    if (!BlockAt(&open, &close)) return false;
     f.body_start = open + 1;
-    f.body_end = MatchBrace(open);
-    if (error_code != 0) return false;
+    f.body_end = close;
     f.resume = f.body_end + 1;
     pos_ = f.body_start;
     return true;
@@ -325,23 +413,50 @@ class BlockWalker {
 
   bool EnterLoop() {
     if (!Push()) return false;
-    char args[kMaxStatement + 1];
+    char buffer[kMaxStatement + 1];
+    const char* args = ArgText(buffer);
+    ActiveArgs active(CachedArgsHere());
     int32_t count[1];
-    if (!Arguments(args) || !GetIntArgs(window_, args, 0, 0, count)) return false;
+    if (args == nullptr || !GetIntArgs(window_, args, 0, 0, count)) return false;
     return EnterBlock(count[0]);
   }
 
+  // The condition of the if at pos_: 1 or 0.
+  int Condition() {
+    CachedArgs* cached = CachedArgsHere();
+    if (cached != nullptr && cached->comparison >= 0) return EvalCachedCondition(window_, cached);
+    char buffer[kMaxStatement + 1];
+    const char* args = ArgText(buffer);
+    if (args == nullptr) return 0;
+    ActiveArgs active(cached);
+    return EvalCondition(window_, args);
+  }
+
   bool EnterIf() {
-    char args[kMaxStatement + 1];
-    if (!Arguments(args)) return false;
-    int taken = EvalCondition(window_, args);
+    int taken = Condition();
     if (error_code != 0) return false;
     if (taken) return Push() && EnterBlock(1);
-    int open = FindBlockOpen(pos_);
-    if (error_code != 0) return false;
-    int close = MatchBrace(open);
-    if (error_code != 0) return false;
+    int open, close;
+    if (!BlockAt(&open, &close)) return false;
     pos_ = close + 1;
+    return true;
+  }
+
+  // The `{` and `}` of the section that the call at pos_ names.
+  bool SectionAt(int* open, int* close) {
+    if (at_ != nullptr && at_->section_close >= 0) {
+      *open = at_->section_open;
+      *close = at_->section_close;
+      return true;
+    }
+    char buffer[kMaxStatement + 1], name[kMaxStatement];
+    const char* args = ArgText(buffer);
+    if (args == nullptr || !GetStrArg(args, 0, name)) return false;
+    *open = FindSection(name);
+    if (error_code != 0) return false;
+    *close = MatchBrace(*open);
+    if (error_code != 0) return false;
+    if (at_ != nullptr) at_->section_open = *open, at_->section_close = *close;
     return true;
   }
 
@@ -351,15 +466,12 @@ class BlockWalker {
     call_levels_[call_depth_] = level_;
     BlockFrame& f = frames_[level_];
     f.repeat = 1;
-    f.resume = SkipStatement(pos_);
+    f.resume = NextPos();
     if (error_code != 0) return false;
-    char args[kMaxStatement + 1], name[kMaxStatement];
-    if (!Arguments(args) || !GetStrArg(args, 0, name)) return false;
-    int open = FindSection(name);
-    if (error_code != 0) return false;
+    int open, close;
+    if (!SectionAt(&open, &close)) return false;
     f.body_start = open + 1;
-    f.body_end = MatchBrace(open);
-    if (error_code != 0) return false;
+    f.body_end = close;
     pos_ = f.body_start;
     return true;
   }
@@ -386,6 +498,7 @@ class BlockWalker {
   int call_depth_ = 0;
   int level_ = 0;
   int pos_ = 0;
+  CachedStatement* at_ = nullptr;  // the cache's entry for pos_, when it has one
 };
 
 }  // namespace

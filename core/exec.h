@@ -2,6 +2,8 @@
 // and RunSection, the way every event runs script code.
 #pragma once
 
+#include <cstddef>
+
 #include "core/command_table.h"
 #include "core/common.h"
 
@@ -27,6 +29,16 @@ int MatchBrace(int open_pos);
 
 // 1 or 0 for the text inside if( ); code 13 when it holds no comparison.
 int EvalCondition(WindowRef window, const char* text);
+
+// The comparison of an if( ) text when EvalCondition would accept it: its
+// index (== != >= <= > <), the length of the left side and where the right
+// begins; -1 when EvalCondition would set a code.
+int ConditionParts(const char* text, size_t* left_length, const char** right);
+
+// Copies the assignment at pos into text (kMaxAssignment + 1 bytes) and
+// finds its last `=` outside literals: 1 when it is an assignment whose
+// target may be assigned, 0 when it is no assignment, -1 with a code set.
+int CutAssignment(int pos, char* text, size_t* equals);
 
 // Executes the statement at pos as an assignment if it is one: true when it
 // was one and was done; false when it is none, or on failure (code set).

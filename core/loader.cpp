@@ -52,7 +52,10 @@ int FindSection(const char* name) {
 
 void LoadProgram(ProgramForm form) {
   ResetRunParts();
-  if (form == ProgramForm::kSource) CompactProgramText(program_text);
+  if (form == ProgramForm::kSource) {
+    CompactProgramText(program_text);
+    ++program_generation;
+  }
   if (CreateVariableStore()) {
     int open = FindSection("CREATE");
     if (error_code != 0) {

@@ -6,9 +6,11 @@
 namespace zep {
 
 char* program_text = nullptr;
+unsigned program_generation = 0;
 
 bool SetProgramText(const char* text, size_t size) {
   FreeProgramText();
+  ++program_generation;
   program_text = static_cast<char*>(std::malloc(size + 16));
   if (program_text == nullptr) return false;
   std::memcpy(program_text, text, size);
@@ -19,6 +21,7 @@ bool SetProgramText(const char* text, size_t size) {
 void FreeProgramText() {
   std::free(program_text);
   program_text = nullptr;
+  ++program_generation;
 }
 
 }  // namespace zep

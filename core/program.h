@@ -7,6 +7,9 @@
 namespace zep {
 
 extern char* program_text;
+// Changes whenever the text is replaced, freed or compacted, so that what
+// was worked out from an earlier text is known to be stale.
+extern unsigned program_generation;
 
 // Allocates the buffer (size + 16 bytes) holding a copy of text; false when
 // the allocation fails.

@@ -9,6 +9,7 @@
 namespace zep {
 
 VariableStore store;
+unsigned store_generation = 0;
 
 namespace {
 
@@ -88,6 +89,7 @@ void FreeVariableStore() {
   std::free(store.cell_offset);
   std::free(store.name_offset);
   store = VariableStore{};
+  ++store_generation;
 }
 
 bool GrowVariableStore(size_t new_cells, const char* name) {

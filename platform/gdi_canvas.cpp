@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "graphics/kept_objects.h"
+
 namespace zep {
 
 namespace {
@@ -107,7 +109,57 @@ class GdiCanvasImpl : public Canvas {
     ReleaseDC(Hwnd(window), front);
   }
 
+  // The pen of a figure: solid or dotted, one pixel wide, made once per
+  // colour and style and kept.
+  HPEN KeptPen(const Pen& pen) {
+    uint32_t key = ToColorRef(pen.colour) | (pen.dotted ? 0x1000000u : 0u);
+    return pens_.Get(
+        key,
+        [](uint32_t k) { return CreatePen((k >> 24) != 0 ? PS_DOT : PS_SOLID, 1, k & 0xFFFFFF); },
+        [this](HPEN p) { ForgetKept(p); });
+  }
+
+  HBRUSH KeptBrush(Rgb colour) {
+    return brushes_.Get(
+        ToColorRef(colour), [](uint32_t k) { return CreateSolidBrush(k); },
+        [this](HBRUSH b) { ForgetKept(b); });
+  }
+
+  // Deletes a kept pen or brush, first taking it out of the back screen if
+  // it is selected there (a selected object can't be deleted).
+  void ForgetKept(HGDIOBJ object) {
+    if (object == back_pen_) {
+      SelectObject(back_dc_, back_first_pen_);
+      back_pen_ = nullptr;
+    }
+    if (object == back_brush_) {
+      SelectObject(back_dc_, back_first_brush_);
+      back_brush_ = nullptr;
+    }
+    DeleteObject(object);
+  }
+
+  // The back screen keeps the last figure's pen and brush selected: nothing
+  // else drawn there uses them, and the next figure often needs the same.
+  void SelectOnBack(HPEN pen, HBRUSH brush) {
+    if (pen != back_pen_) {
+      HGDIOBJ previous = SelectObject(back_dc_, pen);
+      if (back_pen_ == nullptr) back_first_pen_ = previous;
+      back_pen_ = pen;
+    }
+    if (brush != back_brush_) {
+      HGDIOBJ previous = SelectObject(back_dc_, brush);
+      if (back_brush_ == nullptr) back_first_brush_ = previous;
+      back_brush_ = brush;
+    }
+  }
+
   void DestroyBackScreen() override {
+    pens_.Clear([this](HPEN p) { ForgetKept(p); });
+    brushes_.Clear([this](HBRUSH b) { ForgetKept(b); });
+    if (back_dc_ != nullptr && back_brush_ != nullptr) SelectObject(back_dc_, back_first_brush_);
+    back_pen_ = nullptr;
+    back_brush_ = nullptr;
     if (back_dc_ != nullptr && back_previous_ != nullptr) SelectObject(back_dc_, back_previous_);
     if (back_bitmap_ != nullptr) DeleteObject(back_bitmap_);
     if (back_dc_ != nullptr) DeleteDC(back_dc_);
@@ -127,11 +179,23 @@ class GdiCanvasImpl : public Canvas {
   void DrawFigure(Surface target, const Figure& f, const Pen& pen, const Brush& brush) override {
     HDC dc = Dc(target);
     if (dc == nullptr) return;
-    HPEN new_pen = CreatePen(pen.dotted ? PS_DOT : PS_SOLID, 1, ToColorRef(pen.colour));
+    HPEN new_pen = KeptPen(pen);
     HBRUSH new_brush = brush.empty ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))
-                                   : CreateSolidBrush(ToColorRef(brush.colour));
+                                   : KeptBrush(brush.colour);
+    if (dc == back_dc_) {
+      SelectOnBack(new_pen, new_brush);
+      DrawShape(dc, f);
+      return;
+    }
     HGDIOBJ old_pen = SelectObject(dc, new_pen);
     HGDIOBJ old_brush = SelectObject(dc, new_brush);
+    DrawShape(dc, f);
+    SelectObject(dc, old_brush);
+    SelectObject(dc, old_pen);
+  }
+
+  // One figure with the pen and brush selected in dc.
+  static void DrawShape(HDC dc, const Figure& f) {
     const PointXY* p = f.points;
     switch (f.shape) {
       case Shape::kRectangle: Rectangle(dc, f.left, f.top, f.right, f.bottom); break;
@@ -160,10 +224,6 @@ class GdiCanvasImpl : public Canvas {
         LineTo(dc, p[1].x, p[1].y);
         break;
     }
-    SelectObject(dc, old_brush);
-    SelectObject(dc, old_pen);
-    DeleteObject(new_pen);
-    if (!brush.empty) DeleteObject(new_brush);
   }
 
   void SetPixel(Surface target, int32_t x, int32_t y, Rgb colour) override {
@@ -403,6 +463,12 @@ class GdiCanvasImpl : public Canvas {
   HBITMAP kept_ = nullptr;
   HPALETTE kept_palette_ = nullptr;
   int32_t kept_width_ = 0, kept_height_ = 0;
+  KeptObjects<HPEN, 16> pens_;
+  KeptObjects<HBRUSH, 16> brushes_;
+  // What the back screen has selected of them, and what it had before.
+  HPEN back_pen_ = nullptr;
+  HBRUSH back_brush_ = nullptr;
+  HGDIOBJ back_first_pen_ = nullptr, back_first_brush_ = nullptr;
   HDC back_dc_ = nullptr;
   HBITMAP back_bitmap_ = nullptr;
   HGDIOBJ back_previous_ = nullptr;

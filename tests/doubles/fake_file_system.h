@@ -130,6 +130,14 @@ class FakeFileSystem : public FileSystem {
     }
   }
 
+  // Back to no files and the first handle, as for a fresh program.
+  void ForgetFiles() {
+    files.clear();
+    locked.clear();
+    open_.clear();
+    next_handle_ = 3;
+  }
+
  private:
   struct OpenRecord {
     std::string name;

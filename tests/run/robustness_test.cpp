@@ -10,32 +10,13 @@
 
 #include "core/errors.h"
 #include "core/exec.h"
+#include "tests/run/random_scripts.h"
 #include "tests/run/run_fixture.h"
 
 namespace zep {
 namespace {
 
 class RobustnessTest : public RunTest {};
-
-const char* const kPieces[] = {
-    "x", "y", "a", "=", "+", "-", "*", "/", "%", "(", ")", ",", ";", "{", "}", "\"",
-    "1", "0", "2.5", "1e3", "-", "loop(", "if(", "==", "<", ">=", "call(\"S\")", "return",
-    "end", "sin(", "rand(", "abs(", "a(1,1)", "Data(\"a\",2,2)", "DataInit(\"a\",", "Box(",
-    "Print(", "PrintData(", "SetPal(", "SelectScreen(", "CopyBMP(", "\"txt\"", "日本", "\x81",
-    "MOUSE_X", "PI", "WinHelp(\"h\")", "SetCaption(\"c\")", "//", "\r\n", " ",
-    "CreateControl(101,\"\",\"ID_e\",0,0,9,9)", "SetEditText(\"ID_e\",", "GetEditCode(\"ID_e\",",
-    "SearchEditText(\"ID_e\",", "GetEditText(\"ID_e\",", "OpenFileWrite(\"f\")", "WriteFile(",
-    "ReadFile(", "CloseFile", "DlgBox(\"D\")", "MessBox(\"m\",\"t\",", "GetFileName(\"ID_e\",",
-    "Create3DPack(0,", "Add3DPack(0,0,0,0,9,0,0,0,9,0,", "Draw3DPack(0)", "Set3DCenter(",
-    "Set3DLocalRotateX(0,", "Set3DLocalPosZ(0,", "Save3DPack(0)", "Load3DPack(0)",
-};
-
-std::string RandomBody(std::mt19937* rng, int length) {
-  std::uniform_int_distribution<size_t> pick(0, sizeof kPieces / sizeof kPieces[0] - 1);
-  std::string body;
-  for (int i = 0; i < length; ++i) body += kPieces[pick(*rng)];
-  return body;
-}
 
 TEST_F(RobustnessTest, RandomScriptsFailCleanly) {
   const int known[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
