@@ -8,7 +8,7 @@
 //! click 5 5
 //! heard 1200
 //! click 5 5 right
-//! sleep 400
+//! sleep 800
 //! quiet 800
 //! key 0x4F
 //! sleep 300
