@@ -15,6 +15,7 @@
 #include "core/errors.h"
 #include "core/number_format.h"
 #include "core/run_settings.h"
+#include "core/text.h"
 
 namespace zep {
 
@@ -87,7 +88,14 @@ void CmdSetEditData16(WindowRef window, const char* args, int) {
   InsertInto(id, text);
 }
 
-// SetEditCursol("ID",st,sp): selects st..sp; a negative st first selects all.
+// A byte offset of the field's text as the control counts positions
+// (characters); a negative one (the end, for the platform) as it is.
+int32_t ControlPosition(const std::string& text, int32_t bytes) {
+  return bytes < 0 ? bytes : CharOffsetOf(text, static_cast<size_t>(bytes));
+}
+
+// SetEditCursol("ID",st,sp): selects bytes st..sp of the text, as every
+// edit command counts; a negative st first selects all.
 void CmdSetEditCursol(WindowRef window, const char* args, int) {
   char id[kMaxStatement];
   int32_t a[3];
@@ -95,7 +103,8 @@ void CmdSetEditCursol(WindowRef window, const char* args, int) {
   WindowRef edit = Control(id);
   if (edit == nullptr) return;
   if (a[1] < 0) control_system->SetSelection(edit, 0, -1);
-  control_system->SetSelection(edit, a[1], a[2]);
+  std::string text = control_system->GetText(edit);
+  control_system->SetSelection(edit, ControlPosition(text, a[1]), ControlPosition(text, a[2]));
 }
 
 // SetEditNoChange("ID"): clears the field's modified flag.
@@ -121,7 +130,8 @@ void CmdGetEditLength(WindowRef, const char* args, int) {
   }
 }
 
-// GetEditCursolStart/End("ID"): the start (extra 0) or end of the selection.
+// GetEditCursolStart/End("ID"): the start (extra 0) or end of the
+// selection, as a byte offset of the text.
 void CmdGetEditCursol(WindowRef, const char* args, int which) {
   char id[kMaxStatement];
   if (!Begin(args, 1, id)) return;
@@ -129,7 +139,8 @@ void CmdGetEditCursol(WindowRef, const char* args, int which) {
   if (edit == nullptr) return;
   int32_t start = 0, end = 0;
   control_system->GetSelection(edit, &start, &end);
-  function_result = which == 0 ? start : end;
+  std::string text = control_system->GetText(edit);
+  function_result = static_cast<double>(ByteOffsetOf(text, which == 0 ? start : end));
 }
 
 // GetEditCode("ID",n): the byte at n as a signed 8-bit number; code 16

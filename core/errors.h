@@ -30,6 +30,9 @@ enum ErrorCode : uint8_t {
   kErrSoundInUse = 50, kErrNoSoundFile = 51, kErrWaveFile = 52, kErrMidiFile = 53,
   kErrTooManyWaveBufs = 54, kErrWaveBufSize = 55, kErrNoWaveBuf = 56,
   kErrWaveBufRange = 57,
+  // Never shown: the run ended while a section waited inside a command
+  // (see section_runs.h); it stops whatever that section would do next.
+  kErrRunEnded = 255,
 };
 
 // Sets the code and leaves error_name as it is.

@@ -12,6 +12,7 @@
 #include "core/program.h"
 #include "core/run_parts.h"
 #include "core/run_settings.h"
+#include "core/section_runs.h"
 #include "core/statement_cache.h"
 #include "core/text.h"
 #include "core/variables.h"
@@ -189,9 +190,22 @@ bool LeadingIntegerIsZero(const char* s) {
   return true;
 }
 
+// Whether an `=` stands outside literals between p and the statement's
+// `;` (or the text's end); in_literal tells whether p is inside one.
+bool HasEqualsBefore(const char* p, bool in_literal) {
+  for (; *p != '\0'; ++p) {
+    if (*p == '"') in_literal = !in_literal;
+    if (in_literal) continue;
+    if (*p == ';') return false;
+    if (*p == '=') return true;
+  }
+  return false;
+}
+
 // Copies an assignment statement up to its `;` and finds the last `=`
 // outside literals. Gives 1 with *equals set, 0 when the statement is no
-// assignment, -1 on an error.
+// assignment, -1 on an error. Only an assignment can be too long for the
+// copy: a longer statement without `=` is no assignment, as a short one.
 int CopyAssignment(int pos, char* out, size_t* equals) {
   const char* p = program_text + pos;
   size_t n = 0;
@@ -204,6 +218,7 @@ int CopyAssignment(int pos, char* out, size_t* equals) {
     if (!in_literal && *p == '=') *equals = n, found = true;
     if (n == kMaxAssignment) {
       out[n] = '\0';
+      if (!found && !HasEqualsBefore(p, in_literal)) return 0;
       SetError(kErrTooLong);
       SetErrorNameN(out, 31);
       return -1;
@@ -290,8 +305,11 @@ class BlockWalker {
  public:
   // A run-phase walk, or (create_pass) a pre-pass whose commands are looked
   // up in `only` when given, else among the installed CREATE commands.
-  BlockWalker(WindowRef window, bool create_pass, const CommandList* only = nullptr)
-      : window_(window), create_pass_(create_pass), only_(only) {}
+  // A run-phase walk belongs to the section run in progress (run), which
+  // is stopped when its window or the run ends while a command waits.
+  BlockWalker(WindowRef window, bool create_pass, const CommandList* only = nullptr,
+              const SectionRun* run = nullptr)
+      : window_(window), create_pass_(create_pass), only_(only), run_(run) {}
 
   int Walk(int open_pos) {
     CacheUse use;
@@ -310,7 +328,7 @@ class BlockWalker {
         continue;
       }
       int kind = create_pass_ ? ExecCreateStatement(pos_, only_) : RunStatement();
-      if (error_code != 0) return pos_;
+      if (error_code != 0 || (run_ != nullptr && run_->stopped)) return pos_;
       if (!Step(kind)) return pos_;
     }
   }
@@ -483,9 +501,12 @@ class BlockWalker {
     return true;
   }
 
+  // `end` also ends the sections of this window that wait for a command of
+  // theirs to return: they must not go on after the window was told to close.
   bool End() {
     if (running && !dialog_open) running = 0;
     dialog_open = 0;
+    StopSectionRuns(window_);
     host->PostCloseRequest(window_);
     return false;
   }
@@ -493,6 +514,7 @@ class BlockWalker {
   WindowRef window_;
   bool create_pass_;
   const CommandList* only_;
+  const SectionRun* run_;
   BlockFrame frames_[kMaxLevels];
   int call_levels_[kMaxLevels + 1] = {};
   int call_depth_ = 0;
@@ -513,10 +535,22 @@ int RunCreatePass(int open_pos, const CommandList* only) {
   return walker.Walk(open_pos);
 }
 
-void RunSection(WindowRef window, const char* name) {
-  // Once an error is reported nothing else runs: events that arrive while
-  // the error box is open are ignored until the window has closed.
-  if (error_code != 0) return;
+namespace {
+
+// What a nested section run may change of the dispatcher's state that the
+// command waiting below it still relies on: the name its error names, and
+// the value it is about to hand back.
+struct DispatchState {
+  DispatchState() : result(function_result) { CopyText(name, sizeof name, error_name); }
+  void Restore() const {
+    CopyText(error_name, sizeof error_name, name);
+    function_result = result;
+  }
+  char name[sizeof error_name];
+  double result;
+};
+
+void RunSectionIn(SectionRun* run, WindowRef window, const char* name) {
   int open = FindSection(name);
   if (error_code != 0) {
     if (std::strcmp(name, "CLOSE") == 0) {
@@ -526,13 +560,31 @@ void RunSection(WindowRef window, const char* name) {
     }
     return;
   }
-  int pos = ExecBlock(window, open);
-  if (error_code == 0) return;
+  BlockWalker walker(window, false, nullptr, run);
+  int pos = walker.Walk(open);
+  if (error_code == 0 || run->stopped) return;
   error_pos = pos;
+  // The sections that wait below this one end with it, without a box of
+  // their own.
+  StopSectionRuns(nullptr);
   StopRunParts(window);
   ReportError(window, error_code, program_text, pos);
   running = 0;
   host->PostCloseRequest(window);
+}
+
+}  // namespace
+
+void RunSection(WindowRef window, const char* name) {
+  // Once an error is reported nothing else runs: events that arrive while
+  // the error box is open are ignored until the window has closed.
+  if (error_code != 0) return;
+  DispatchState saved;
+  SectionRun run;
+  if (!EnterSectionRun(&run, window)) return;
+  RunSectionIn(&run, window, name);
+  LeaveSectionRun(&run);
+  if (error_code == 0 && run.outer != nullptr) saved.Restore();
 }
 
 }  // namespace zep

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/program.h"
 #include "core/run_settings.h"
+#include "core/section_runs.h"
 #include "core/variables.h"
 
 namespace zep {
@@ -22,6 +23,7 @@ void ResetCore() {
 void OpenCore(WindowRef) { answer = 0; }
 
 void FreeCore(WindowRef) {
+  EndSectionRuns();
   FreeVariableStore();
   FreeProgramText();
 }

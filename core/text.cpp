@@ -42,4 +42,16 @@ void CompactionSources(const char* text, std::vector<int>* sources) {
   CompactionWalk(text, [&](const char* p) { sources->push_back(static_cast<int>(p - text)); });
 }
 
+size_t ByteOffsetOf(const std::string& text, int32_t characters) {
+  size_t at = 0;
+  for (int32_t n = 0; n < characters && at < text.size(); ++n) at += CharLength(&text[at]);
+  return at < text.size() ? at : text.size();
+}
+
+int32_t CharOffsetOf(const std::string& text, size_t bytes) {
+  int32_t n = 0;
+  for (size_t at = 0; at < bytes && at < text.size(); at += CharLength(&text[at])) ++n;
+  return n;
+}
+
 }  // namespace zep

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 namespace zep {
@@ -36,5 +38,14 @@ size_t CompactProgramText(char* text);
 // in text of byte i of CompactProgramText's result, so that a position in a
 // running program can be found in the text it was loaded from.
 void CompactionSources(const char* text, std::vector<int>* sources);
+
+// Positions in a Shift-JIS text: the platform's text controls count
+// characters, a double-byte character as one; the interpreter counts bytes.
+// The byte offset of the character at index `characters` (the text's end
+// when it has fewer characters).
+size_t ByteOffsetOf(const std::string& text, int32_t characters);
+
+// The number of characters that begin before byte offset `bytes`.
+int32_t CharOffsetOf(const std::string& text, size_t bytes);
 
 }  // namespace zep

@@ -11,6 +11,7 @@
 #include "core/data_file.h"
 #include "core/errors.h"
 #include "core/run_settings.h"
+#include "core/section_runs.h"
 #include "graphics/bmp_format.h"
 #include "graphics/commands.h"
 #include "graphics/screens.h"
@@ -142,7 +143,8 @@ void CmdLoadBMPDlg(WindowRef window, const char* args, int) {
   char path[kMaxPath];
   CopyText(path, sizeof path, kDialogStart);
   if (!file_system->ChooseFile(window, FileDialog::kOpen, kLoadTitle, kBmpFilters, path,
-                               sizeof path)) {
+                               sizeof path) ||
+      SectionStopped()) {
     return;
   }
   if (!ReadBmp(path)) {
@@ -177,7 +179,8 @@ void CmdSaveBMPDlg(WindowRef window, const char* args, int) {
   char path[kMaxPath];
   CopyText(path, sizeof path, kDialogStart);
   if (!file_system->ChooseFile(window, FileDialog::kSave, kSaveTitle, kBmpFilters, path,
-                               sizeof path)) {
+                               sizeof path) ||
+      SectionStopped()) {
     return;
   }
   if (!AddBmpExtension(path, sizeof path) || !WriteBmp(window, a, path)) {

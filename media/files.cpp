@@ -8,6 +8,7 @@
 #include "core/data_file.h"
 #include "core/errors.h"
 #include "core/run_settings.h"
+#include "core/section_runs.h"
 #include "media/commands.h"
 #include "media/filters.h"
 
@@ -38,13 +39,15 @@ bool OpenDataFile(const char* name, FileMode mode) {
 }
 
 // Shows the dialog and makes the chosen path the current file name. Gives
-// false, with the result 0, when the user cancelled.
+// false, with the result 0, when the user cancelled, and false alone when
+// the section was stopped while the dialog was open.
 bool ChooseFileName(WindowRef window, int way, const char* title, const char* filters) {
   char path[kMaxPath] = "";
   if (!file_system->ChooseFile(window, DialogOf(way), title, filters, path, sizeof path)) {
     SetResultAndAnswer(0);
     return false;
   }
+  if (SectionStopped()) return false;
   CopyText(file_name, sizeof file_name, path);
   return true;
 }

@@ -10,6 +10,7 @@
 #include "core/host.h"
 #include "core/loader.h"
 #include "core/run_settings.h"
+#include "core/section_runs.h"
 #include "runtime/dialog_system.h"
 #include "runtime/events.h"
 #include "runtime/window_system.h"
@@ -79,6 +80,14 @@ void CmdDlgBox(WindowRef window, const char* args, int) {
   char name[kMaxStatement];
   if (!CheckArgCount(args, 1) || dialog_open) return;
   if (!GetStrArg(args, 0, name)) return;
+  // A dialog that `end` in a run-window section let go may still be on the
+  // screen. It goes before the new one is set up, so that its end can't
+  // stop the new one's timer, delete its fonts or cut its controls off the
+  // table. When this section is one of its own, the section ends with it.
+  if (dialog_window != nullptr) {
+    dialog_system->DestroyDialog(dialog_window);
+    if (SectionStopped()) return;
+  }
   ResolveStrArg(name, sizeof name);
   CopyText(dialog_name, sizeof dialog_name, name);
   ResetDialogSettings();
@@ -105,6 +114,10 @@ void OnDialogCreate(WindowRef dialog) {
 }
 
 void OnDialogDestroy(WindowRef dialog) {
+  // A section of the dialog that waits for a command of its own (a message
+  // box, a file dialog) stops when the command returns.
+  StopSectionRuns(dialog);
+  if (dialog != dialog_window) return;
   dialog_open = 0;
   dialog_window = nullptr;
   if (dialog_settings.dialog_timer_ms != 0) {

@@ -16,6 +16,8 @@ class DialogSystem {
   // Registers the DLG window class again with the dialog's background and
   // creates and shows the dialog, owned by owner; nullptr when it cannot.
   virtual WindowRef OpenDialog(WindowRef owner, const DialogSettings& settings) = 0;
+  // Destroys the dialog window now (its end runs before this returns).
+  virtual void DestroyDialog(WindowRef dialog) = 0;
   virtual void StartDialogTimer(WindowRef dialog, int32_t milliseconds) = 0;
   virtual void StopDialogTimer(WindowRef dialog) = 0;
 };

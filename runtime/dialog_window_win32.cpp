@@ -106,6 +106,8 @@ class Win32DialogSystem : public DialogSystem {
     return Ref(dialog);
   }
 
+  void DestroyDialog(WindowRef dialog) override { DestroyWindow(static_cast<HWND>(dialog)); }
+
   void StartDialogTimer(WindowRef dialog, int32_t ms) override {
     SetTimer(static_cast<HWND>(dialog), kDialogTimer, static_cast<UINT>(ms), nullptr);
   }

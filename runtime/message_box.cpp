@@ -3,6 +3,7 @@
 #include "core/args.h"
 #include "core/host.h"
 #include "core/run_settings.h"
+#include "core/section_runs.h"
 
 namespace zep {
 
@@ -17,11 +18,14 @@ unsigned MessBoxFlags(int32_t btn, int32_t icon) {
   return flags;
 }
 
-int32_t MessBoxValue(int pressed) {
-  constexpr int kCancel = 2, kNo = 7;
-  if (pressed == kCancel) return -1;
-  if (pressed == kNo) return 0;
-  return 1;  // OK or Yes
+int32_t MessBoxValue(int32_t btn, int pressed) {
+  constexpr int kOk = 1, kYes = 6, kNo = 7;
+  switch (btn) {
+    case 2: return pressed == kOk ? 1 : -1;
+    case 3: return pressed == kYes ? 1 : 0;
+    case 4: return pressed == kYes ? 1 : pressed == kNo ? 0 : -1;
+    default: return 1;
+  }
 }
 
 void CmdMessBox(WindowRef window, const char* args, int) {
@@ -34,7 +38,8 @@ void CmdMessBox(WindowRef window, const char* args, int) {
   ResolveStrArg(message, sizeof message);
   ResolveStrArg(title, sizeof title);
   int pressed = host->ShowMessage(window, message, title, MessBoxFlags(a[2], a[3]));
-  function_result = MessBoxValue(pressed);
+  if (SectionStopped()) return;
+  function_result = MessBoxValue(a[2], pressed);
 }
 
 }  // namespace zep

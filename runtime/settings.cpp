@@ -3,7 +3,6 @@
 #include "core/args.h"
 #include "core/errors.h"
 #include "core/run_settings.h"
-#include "runtime/dialog.h"
 #include "runtime/menus.h"
 #include "runtime/window_system.h"
 
@@ -120,15 +119,14 @@ void CmdSetCaptionCreate(WindowRef, const char* args, int) {
   CopyText(settings.caption, sizeof settings.caption, text);
 }
 
-// The run-phase SetWinSize resizes the open window; no scroll-bar allowance.
+// The run-phase SetWinSize resizes the window whose section runs (the run
+// window or the dialog); no scroll-bar allowance. The menu and style
+// corrections are the run window's, from a dialog's section too.
 void CmdSetWinSizeRun(WindowRef window, const char* args, int) {
   int32_t a[2];
   if (!GetAllIntArgs(window, args, 2, a)) return;
   int32_t w, h;
   OuterSize(a[0], a[1], &w, &h);
-  // From a dialog's section it sizes the dialog, which has a caption and no
-  // menu bar whatever the run window has.
-  if (window != nullptr && window == dialog_window) return window_system->ResizeWindow(window, w, h);
   if (menu_tables.menu_count != 0) {
     h += SysMetric(Metric::kCyMenu) + SysMetric(Metric::kCyBorder);
   }

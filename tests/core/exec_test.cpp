@@ -136,6 +136,22 @@ TEST_F(ExecTest, StatementLengthLimits) {
   EXPECT_EQ(Run(side.c_str()), kErrTooLong);
   std::string name = "MAIN{" + std::string(130, 'n') + "=1;}";
   EXPECT_EQ(Run(name.c_str()), kErrTooLong);
+  // A long misspelt command is no assignment: it is unknown, as a short one.
+  struct Row {
+    std::string statement;
+    int code;
+  };
+  const Row rows[] = {
+      {"Prin(\"" + std::string(300, 'a') + "\")", kErrNoCommand},
+      {"Prin(" + std::string(300, '1') + ")", kErrNoCommand},
+      {"Prin(\"" + std::string(300, 'a') + "=\")", kErrNoCommand},
+      {"Prin(" + std::string(300, '1') + ")=1", kErrTooLong},
+      {"x(1)=" + std::string(300, '1'), kErrTooLong},
+  };
+  for (const Row& row : rows) {
+    std::string script = "MAIN{" + row.statement + ";}";
+    EXPECT_EQ(Run(script.c_str()), row.code) << row.statement.substr(0, 8);
+  }
 }
 
 TEST_F(ExecTest, VariableLimit) {

@@ -18,14 +18,19 @@ class FakeDialogSystem : public DialogSystem {
 
   static inline const WindowRef kDialog = reinterpret_cast<WindowRef>(0x2222);
   bool refuse = false;
+  WindowRef next = kDialog;  // the handle the next dialog gets
 
   WindowRef OpenDialog(WindowRef, const DialogSettings& s) override {
     calls_.push_back("OpenDialog \"" + std::string(s.caption) + "\" " + std::to_string(s.left) +
                      "," + std::to_string(s.top) + " " + std::to_string(s.width) + "x" +
                      std::to_string(s.height) + " colour " + std::to_string(s.background));
     if (refuse) return nullptr;
-    OnDialogCreate(kDialog);
-    return kDialog;
+    OnDialogCreate(next);
+    return next;
+  }
+  void DestroyDialog(WindowRef dialog) override {
+    calls_.push_back("DestroyDialog");
+    OnDialogDestroy(dialog);
   }
   void StartDialogTimer(WindowRef, int32_t ms) override {
     calls_.push_back("StartDialogTimer " + std::to_string(ms));

@@ -6,6 +6,7 @@
 #include <iconv.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,11 +36,19 @@ class FakeHost : public CallList, public Host, public FakeFileSystem {
   int box_answer = 1;  // the button a message box reports pressed (1 OK, 2 Cancel, 6 Yes, 7 No)
   std::deque<int> box_answers;  // answers for the next boxes, in order, before box_answer
   std::vector<WindowRef> box_owners;
+  // Runs once while the next box is shown, as events that its modal loop
+  // dispatches (then it is gone, so a box it opens itself does not repeat it).
+  std::function<void()> during_box;
   LocalTime now{2026, 12, 7, 5, 4, 3};
 
   int ShowMessage(WindowRef owner, const char* text, const char* title, unsigned flags) override {
     boxes.push_back({text, title, flags});
     box_owners.push_back(owner);
+    if (during_box) {
+      std::function<void()> events = std::move(during_box);
+      during_box = nullptr;
+      events();
+    }
     if (box_answers.empty()) return box_answer;
     int answer = box_answers.front();
     box_answers.pop_front();

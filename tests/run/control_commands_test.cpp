@@ -129,6 +129,43 @@ INSTANTIATE_TEST_SUITE_P(Rows, ControlCommands, ::testing::ValuesIn(kRows),
                            return std::to_string(info.index) + "_" + RowName(info.param.body);
                          });
 
+// The platform's edit control counts characters; every edit command counts
+// bytes of the Shift-JIS text, the caret's commands too.
+TEST_F(ControlCommands, CaretPositionsAreByteOffsetsWithJapaneseText) {
+  struct Row {
+    const char* body;
+    double v;
+    const char* edit;
+  };
+  const Row rows[] = {
+      {"SetEditCursol(\"ID_e\",4,5);SetEditText(\"ID_e\",\"X\");", NAN, "日本Xb"},
+      {"SetEditCursol(\"ID_e\",2,6);v=GetEditCursolStart(\"ID_e\")*10+GetEditCursolEnd(\"ID_e\");",
+       26, nullptr},
+      {"SetEditCursol(\"ID_e\",6,6);v=GetEditCursolStart(\"ID_e\")+GetEditLength(\"ID_e\");", 12,
+       nullptr},
+      {"SetEditCursol(\"ID_e\",0,2);v=GetEditCursolEnd(\"ID_e\");"
+       "v=v*100+SearchEditText(\"ID_e\",0,\"a\");", 204, nullptr},
+      {"SetEditCursol(\"ID_e\",0-1,0-1);SetEditText(\"ID_e\",\"c\");", NAN, "日本abc"},
+  };
+  control_system_.character_positions = true;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.body);
+    std::string script = std::string("CREATE{") + kCreate + "}MAIN{SetEditText(\"ID_e\",\"日本ab\");" +
+                         row.body + "}";
+    ASSERT_EQ(Load(script.c_str()), 0) << error_name;
+    OnRunCreate(kWindow);
+    RunSection(kWindow, "MAIN");
+    EXPECT_EQ(error_code, 0) << error_name;
+    if (!std::isnan(row.v)) {
+      EXPECT_EQ(Var("v"), row.v);
+    }
+    if (row.edit != nullptr) {
+      EXPECT_EQ(Edit().text, row.edit);
+    }
+    OnRunDestroy(kWindow);
+  }
+}
+
 TEST_F(ControlCommands, ButtonTextGoesToTheLabelOrTheHint) {
   std::string script = std::string("CREATE{") + kCreate +
                        "}MAIN{SetButtonText(\"ID_b\",\"OK\");SetButtonText(\"ID_bb\",\"new\");}";

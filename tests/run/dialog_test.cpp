@@ -90,12 +90,26 @@ TEST_F(DialogTest, AWindowThatCannotBeMadeIsReportedAndForgotten) {
   EXPECT_EQ(Var("x"), 1);
 }
 
+// SetWinSize from a dialog section sizes the dialog with the run window's
+// menu and style corrections (border 1, caption and menu 19 here).
 TEST_F(DialogTest, RunWindowCommandsFromADialogSectionActOnTheDialog) {
-  OpenAndRun("CREATE{Menu(\"M\");PopupMenu(\"a\");SetWinStyle(1);}MAIN{DlgBox(\"ID_d\");}"
-             "ID_dINIT{SetWinSize(100,50);SetCaption(\"d\");}");
-  std::vector<std::string> tail(host_.calls.end() - 2, host_.calls.end());
-  // Border 1, caption 19: no menu bar and no missing caption for the dialog.
-  EXPECT_EQ(tail, (std::vector<std::string>{"ResizeWindow 102 70", "SetTitle d"}));
+  struct Row {
+    const char* create;
+    const char* resize;
+  };
+  const Row rows[] = {
+      {"", "ResizeWindow 102 70"},
+      {"Menu(\"M\");PopupMenu(\"a\");", "ResizeWindow 102 90"},
+      {"SetWinStyle(1);", "ResizeWindow 102 50"},
+      {"Menu(\"M\");PopupMenu(\"a\");SetWinStyle(3);", "ResizeWindow 102 70"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.create);
+    OpenAndRun(std::string("CREATE{") + row.create + "}MAIN{DlgBox(\"ID_d\");}" +
+               "ID_dINIT{SetWinSize(100,50);SetCaption(\"d\");}");
+    std::vector<std::string> tail(host_.calls.end() - 2, host_.calls.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{row.resize, "SetTitle d"}));
+  }
 }
 
 TEST_F(DialogTest, ASecondDlgBoxIsIgnored) {
@@ -155,10 +169,26 @@ TEST(MessBoxMapping, FlagsAndValues) {
   for (const Row& row : rows) {
     EXPECT_EQ(MessBoxFlags(row.btn, row.icon), row.flags) << row.btn << " " << row.icon;
   }
-  EXPECT_EQ(MessBoxValue(1), 1);
-  EXPECT_EQ(MessBoxValue(2), -1);
-  EXPECT_EQ(MessBoxValue(6), 1);
-  EXPECT_EQ(MessBoxValue(7), 0);
+}
+
+// The value follows the buttons shown, never the key that closed the box:
+// Escape or the close box report Cancel (2), or nothing at all (0 or -1)
+// where the box has no Cancel button.
+TEST(MessBoxMapping, ValueFollowsTheButtonsShown) {
+  struct Row {
+    int32_t btn;
+    int pressed;
+    int32_t value;
+  };
+  const Row rows[] = {
+      {1, 1, 1},  {1, 2, 1},  {1, -1, 1}, {0, 2, 1},  {5, 0, 1},  {-3, 2, 1},
+      {2, 1, 1},  {2, 2, -1}, {2, 0, -1},
+      {3, 6, 1},  {3, 7, 0},  {3, 2, 0},  {3, -1, 0}, {3, 0, 0},
+      {4, 6, 1},  {4, 7, 0},  {4, 2, -1}, {4, 0, -1},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(MessBoxValue(row.btn, row.pressed), row.value) << row.btn << " " << row.pressed;
+  }
 }
 
 TEST_F(DialogTest, MessBoxShowsResolvedTextsAndGivesTheButtonsValue) {

@@ -13,6 +13,7 @@ const DirectiveDef kDirectives[] = {
     // Windows and message boxes.
     {"window", "p|s", Needs::Nothing, runWindow},
     {"nowindow", "p", Needs::Nothing, runNoWindow},
+    {"windows", "pi", Needs::Nothing, runWindowCount},
     {"box", "ss", Needs::Nothing, runBox},
     {"box!", "ss", Needs::Nothing, runBoxExclamation},
     {"nobox", "i", Needs::Nothing, runNoBox},

@@ -52,6 +52,7 @@ Outcome runCtlMove(Context&, const Directive&);
 Outcome runCtlDown(Context&, const Directive&);
 Outcome runCtlUp(Context&, const Directive&);
 Outcome runNoWindow(Context&, const Directive&);
+Outcome runWindowCount(Context&, const Directive&);
 
 // handlers_dialogs.cpp
 Outcome runDialog(Context&, const Directive&);

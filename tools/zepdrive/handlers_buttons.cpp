@@ -63,4 +63,17 @@ Outcome runNoWindow(Context& c, const Directive& d) {
     return ok ? pass() : fail("no window " + d.args[0].text, seen);
 }
 
+Outcome runWindowCount(Context& c, const Directive& d) {
+    int want = static_cast<int>(d.args[1].num), seen = 0;
+    bool ok = pollFor(c.timeoutMs, [&] {
+        seen = 0;
+        for (const WindowInfo& w : visibleWindows(c.proc.dwProcessId)) {
+            if (w.cls == d.args[0].text) ++seen;
+        }
+        return seen == want ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass()
+              : fail(std::to_string(want) + " windows " + d.args[0].text, std::to_string(seen));
+}
+
 }  // namespace zd
