@@ -1,6 +1,7 @@
 #include "compiler/compile.h"
 
 #include <cstring>
+#include <new>
 #include <utility>
 
 #include "core/data_file.h"
@@ -42,6 +43,7 @@ const char* CompileMessage(CompileResult result) {
     case CompileResult::kTooLarge: return "ソースコードが大きすぎます";
     case CompileResult::kMissingFiles: return "必要なファイルを開けません";
     case CompileResult::kBadStub: return "コンパイル用ファイルが無効です";
+    case CompileResult::kNoMemory: return "必要なメモリーを確保できません";
     case CompileResult::kCannotSave: return "ファイルを保存できません";
   }
   return "";
@@ -51,8 +53,10 @@ std::string StubStem(const std::string& program_folder) {
   return program_folder + "ZepFiles\\Zep111";
 }
 
-CompileResult BuildExecutable(const char* text, size_t size, const std::string& stub_stem,
-                              const IconIndices& icon, Bytes* exe) {
+namespace {
+
+CompileResult Build(const char* text, size_t size, const std::string& stub_stem,
+                    const IconIndices& icon, Bytes* exe) {
   std::string script(text, size);
   script.resize(CompactProgramText(&script[0]));
   const SizeClass* size_class = ClassForLength(script.size());
@@ -60,7 +64,10 @@ CompileResult BuildExecutable(const char* text, size_t size, const std::string& 
   Bytes packed;
   CompileResult read = ReadPackedStub(*size_class, stub_stem, &packed);
   if (read != CompileResult::kDone) return read;
-  if (!UnpackStub(std::move(packed), exe)) return CompileResult::kBadStub;
+  bool too_large = false;
+  if (!UnpackStub(std::move(packed), exe, &too_large)) {
+    return too_large ? CompileResult::kNoMemory : CompileResult::kBadStub;
+  }
   long marker = FindScriptMarker(*exe);
   // The area must hold the script and its NUL: the class guarantees it for
   // our stubs, and a stub that does not is refused rather than overrun.
@@ -71,13 +78,29 @@ CompileResult BuildExecutable(const char* text, size_t size, const std::string& 
   return CompileResult::kDone;
 }
 
+}  // namespace
+
+CompileResult BuildExecutable(const char* text, size_t size, const std::string& stub_stem,
+                              const IconIndices& icon, Bytes* exe) {
+  try {
+    return Build(text, size, stub_stem, icon, exe);
+  } catch (const std::bad_alloc&) {
+    Bytes().swap(*exe);
+    return CompileResult::kNoMemory;
+  }
+}
+
 CompileResult CompileScript(const char* text, size_t size, const std::string& stub_stem,
                             const IconIndices& icon, const char* output) {
   Bytes exe;
   CompileResult result = BuildExecutable(text, size, stub_stem, icon, &exe);
   if (result != CompileResult::kDone) return result;
   const char* bytes = reinterpret_cast<const char*>(exe.data());
-  if (!file_system->ReplaceWholeFile(output, bytes, exe.size())) return CompileResult::kCannotSave;
+  try {
+    if (!file_system->ReplaceWholeFile(output, bytes, exe.size())) return CompileResult::kCannotSave;
+  } catch (const std::bad_alloc&) {
+    return CompileResult::kNoMemory;
+  }
   return CompileResult::kDone;
 }
 

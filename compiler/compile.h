@@ -15,6 +15,7 @@ enum class CompileResult : uint8_t {
   kTooLarge,      // the compacted script holds 65,536 bytes or more
   kMissingFiles,  // a stub or patch file is missing, empty, short or malformed
   kBadStub,       // the unpacked stub holds no script marker
+  kNoMemory,      // the program would not fit in the memory to be had
   kCannotSave,    // the program could not be written in full
 };
 
@@ -26,7 +27,8 @@ const char* CompileMessage(CompileResult result);
 std::string StubStem(const std::string& program_folder);
 
 // Builds the program for the script text from the stub files named from
-// stub_stem, read through the file system. exe receives the program.
+// stub_stem, read through the file system. exe receives the program. No
+// failed allocation escapes: it gives kNoMemory.
 CompileResult BuildExecutable(const char* text, size_t size, const std::string& stub_stem,
                               const IconIndices& icon, Bytes* exe);
 

@@ -55,18 +55,22 @@ Bytes PackStub(const Bytes& exe) {
   return out;
 }
 
-bool UnpackStub(Bytes packed, Bytes* exe) {
+bool UnpackStub(Bytes packed, Bytes* exe, bool* too_large) {
   if (packed.size() < 4) return false;
   std::memcpy(packed.data(), kSignature, 4);
-  size_t size = 0;
+  // Counted in 64 bits: a damaged stub's records may add up past 2^32.
+  uint64_t size = 0;
   for (size_t i = 0; i < packed.size();) {
     bool record = IsRecord(packed, i);
     size += record ? CountOf(packed, i) : 1;
     i += record ? kRecord : 1;
   }
-  if (size > kMaxUnpacked) return false;
+  if (size > kMaxUnpacked) {
+    if (too_large != nullptr) *too_large = true;
+    return false;
+  }
   exe->clear();
-  exe->reserve(size);
+  exe->reserve(static_cast<size_t>(size));
   for (size_t i = 0; i < packed.size();) {
     if (IsRecord(packed, i)) {
       exe->insert(exe->end(), CountOf(packed, i), packed[i + 3]);

@@ -28,8 +28,9 @@ constexpr uint8_t kPackedTag[4] = {'Z', 'P', 'K', '1'};
 Bytes PackStub(const Bytes& exe);
 
 // Unpacks, with the signature in place of the tag; false when the packed
-// bytes are shorter than the tag or would unpack to more than 64 MB.
-bool UnpackStub(Bytes packed, Bytes* exe);
+// bytes are shorter than the tag or would unpack to more than 64 MB (then
+// *too_large, when given, is set: the program would not fit in memory).
+bool UnpackStub(Bytes packed, Bytes* exe, bool* too_large = nullptr);
 
 // Applies 4-byte patch records (24-bit big-endian position, new byte) in
 // order. false, and nothing applied, when the patch is not whole records or

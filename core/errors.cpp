@@ -1,6 +1,7 @@
 #include "core/errors.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "core/host.h"
@@ -170,6 +171,18 @@ void SectionNameAt(const char* text, int pos, char* out, size_t cap) {
   while (start >= 0 && !is(start, '}')) --start;
   ++start;
   CopyTextN(out, cap, text + start, static_cast<size_t>(end - start));
+}
+
+size_t BuildFaultMessage(const char* what, const char* section, const char* saved_to, char* out,
+                         size_t cap) {
+  std::string text = "内部エラーが起きました（";
+  text += what;
+  text += "）。";
+  if (section[0] != '\0') text += std::string("\r\nサブルーチン : ") + section;
+  if (saved_to[0] != '\0') {
+    text += std::string("\r\n\r\n編集中のプログラムを次のファイルに保存しました。\r\n") + saved_to;
+  }
+  return CopyText(out, cap, text.c_str());
 }
 
 void ReportError(WindowRef owner, int code, const char* text, int pos) {

@@ -33,6 +33,9 @@ enum ErrorCode : uint8_t {
   // Never shown: the run ended while a section waited inside a command
   // (see section_runs.h); it stops whatever that section would do next.
   kErrRunEnded = 255,
+  // Never shown: the interpreter itself failed; the internal error box
+  // has been shown and the run ends.
+  kErrInternal = 254,
 };
 
 // Sets the code and leaves error_name as it is.
@@ -54,6 +57,12 @@ size_t BuildErrorMessage(int code, const char* section, const char* name,
 // The name of the section that contains pos in the compacted text
 // ("CREATE" for a negative pos, empty when no section encloses it).
 void SectionNameAt(const char* text, int pos, char* out, size_t cap);
+
+// The text of the box that reports a fault of the program itself: what
+// failed (a processor fault's code, or a description), the section that
+// ran (when one did), and where the editor's text was saved (when it was).
+size_t BuildFaultMessage(const char* what, const char* section, const char* saved_to, char* out,
+                         size_t cap);
 
 // Shows the one "ZEP Error" box for code, naming the section at pos.
 void ReportError(WindowRef owner, int code, const char* text, int pos);

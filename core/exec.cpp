@@ -1,6 +1,8 @@
 #include "core/exec.h"
 
 #include <cstring>
+#include <exception>
+#include <new>
 
 #include "core/args.h"
 #include "core/dispatch.h"
@@ -327,7 +329,7 @@ class BlockWalker {
         if (level_ < 0) return pos_;
         continue;
       }
-      int kind = create_pass_ ? ExecCreateStatement(pos_, only_) : RunStatement();
+      int kind = Statement();
       if (error_code != 0 || (run_ != nullptr && run_->stopped)) return pos_;
       if (!Step(kind)) return pos_;
     }
@@ -343,6 +345,18 @@ class BlockWalker {
       case kStmtReturn: return Return();
       case kStmtEnd: return End();
       default: return NextStatement();
+    }
+  }
+
+  // Runs the statement at pos_. A command, an evaluation or the cache that
+  // can't get memory fails the statement with code 20 (or the command's
+  // own code, when it set one first).
+  int Statement() {
+    try {
+      return create_pass_ ? ExecCreateStatement(pos_, only_) : RunStatement();
+    } catch (const std::bad_alloc&) {
+      if (error_code == 0) SetError(kErrMemory);
+      return kStmtDone;
     }
   }
 
@@ -560,8 +574,14 @@ void RunSectionIn(SectionRun* run, WindowRef window, const char* name) {
     }
     return;
   }
-  BlockWalker walker(window, false, nullptr, run);
-  int pos = walker.Walk(open);
+  int pos = open;
+  try {
+    if (section_starting != nullptr) section_starting(name);
+    BlockWalker walker(window, false, nullptr, run);
+    pos = walker.Walk(open);
+  } catch (const std::bad_alloc&) {
+    if (error_code == 0) SetError(kErrMemory);
+  }
   if (error_code == 0 || run->stopped) return;
   error_pos = pos;
   // The sections that wait below this one end with it, without a box of
@@ -569,6 +589,19 @@ void RunSectionIn(SectionRun* run, WindowRef window, const char* name) {
   StopSectionRuns(nullptr);
   StopRunParts(window);
   ReportError(window, error_code, program_text, pos);
+  running = 0;
+  host->PostCloseRequest(window);
+}
+
+// A fault of the interpreter itself (an exception no command expects) is
+// reported in a box of its own, and the run ends as after an error.
+void ReportInternalFault(SectionRun* run, WindowRef window, const char* what) {
+  char message[512];
+  BuildFaultMessage(what, run->name, "", message, sizeof message);
+  StopSectionRuns(nullptr);
+  StopRunParts(window);
+  if (error_code == 0) SetError(kErrInternal);
+  host->ShowMessage(window, message, "ZEP Error", kBoxOk | kBoxIconError);
   running = 0;
   host->PostCloseRequest(window);
 }
@@ -581,8 +614,14 @@ void RunSection(WindowRef window, const char* name) {
   if (error_code != 0) return;
   DispatchState saved;
   SectionRun run;
-  if (!EnterSectionRun(&run, window)) return;
-  RunSectionIn(&run, window, name);
+  if (!EnterSectionRun(&run, window, name)) return;
+  try {
+    RunSectionIn(&run, window, name);
+  } catch (const std::exception& e) {
+    ReportInternalFault(&run, window, e.what());
+  } catch (...) {
+    ReportInternalFault(&run, window, "例外");
+  }
   LeaveSectionRun(&run);
   if (error_code == 0 && run.outer != nullptr) saved.Restore();
 }

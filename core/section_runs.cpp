@@ -11,9 +11,11 @@ int depth = 0;
 
 }  // namespace
 
-bool EnterSectionRun(SectionRun* run, WindowRef window) {
+void (*section_starting)(const char* name) = nullptr;
+
+bool EnterSectionRun(SectionRun* run, WindowRef window, const char* name) {
   if (depth >= kMaxSectionRuns) return false;
-  *run = SectionRun{window, false, innermost};
+  *run = SectionRun{window, name, false, innermost};
   innermost = run;
   ++depth;
   return true;
@@ -32,6 +34,8 @@ void StopSectionRuns(WindowRef window) {
     if (window == nullptr || r->window == window) r->stopped = true;
   }
 }
+
+const char* CurrentSectionName() { return innermost != nullptr ? innermost->name : ""; }
 
 bool SectionStopped() { return innermost != nullptr && innermost->stopped; }
 

@@ -19,13 +19,14 @@ constexpr int kMaxSectionRuns = 16;
 // One section run in progress (RunSection keeps it on its stack).
 struct SectionRun {
   WindowRef window;
+  const char* name;   // the section's name, while it runs
   bool stopped;       // its window or the run ended, or a nested run failed
   SectionRun* outer;  // the run it nests in, or nullptr
 };
 
 // Enters and leaves a section run. Enter gives false (and enters nothing)
 // when the nesting is already kMaxSectionRuns deep.
-bool EnterSectionRun(SectionRun* run, WindowRef window);
+bool EnterSectionRun(SectionRun* run, WindowRef window, const char* name);
 void LeaveSectionRun(SectionRun* run);
 
 // How many section runs are in progress.
@@ -40,6 +41,13 @@ void StopSectionRuns(WindowRef window);
 // True when the section that runs now (the innermost) was stopped while its
 // command waited. A command that waits checks this before it goes on.
 bool SectionStopped();
+
+// The name of the section that runs now, or "" outside every section.
+const char* CurrentSectionName();
+
+// Called as each section starts, when set (the program's test option that
+// forces a fault uses it).
+extern void (*section_starting)(const char* name);
 
 // The run has ended (its state is freed) while sections still wait: they
 // are stopped, and an error code no box shows is set, so that no waiting

@@ -1,5 +1,7 @@
 #include "ide/editor.h"
 
+#include <new>
+
 #include "controls/button_system.h"
 #include "controls/registry.h"
 #include "core/host.h"
@@ -107,7 +109,9 @@ void OnEditorSetFocus() {
   if (editor.text != nullptr) control_system->SetFocusTo(editor.text);
 }
 
-bool OnEditorCommand(int id, int code) {
+namespace {
+
+bool MenuCommand(int id, int code) {
   switch (id) {
     case kCmdNew: EditorNew(); return true;
     case kCmdOpen: EditorOpen(); return true;
@@ -123,6 +127,19 @@ bool OnEditorCommand(int id, int code) {
       if (code == kTextChanged) document.clean = 0;
       return true;
     default: return OnEditCommand(id) || OnAssistCommand(id);
+  }
+}
+
+}  // namespace
+
+// A command that can't get the memory it needs (a large file read, a run's
+// copy of the text) says so and leaves the text as it is.
+bool OnEditorCommand(int id, int code) {
+  try {
+    return MenuCommand(id, code);
+  } catch (const std::bad_alloc&) {
+    ShowEditorMessage(EditorMessage::kNoMemory);
+    return true;
   }
 }
 

@@ -1,5 +1,7 @@
 #include "runtime/start.h"
 
+#include <new>
+
 #include "core/args.h"
 #include "core/errors.h"
 #include "core/loader.h"
@@ -24,9 +26,14 @@ void TakeCommandLine(const char* text) {
 
 namespace {
 
-// Loads the program text already in place.
+// Loads the program text already in place. Memory that can't be had (for
+// the variable store, an array, a pack) fails the load with code 20.
 int LoadProgramText(ProgramForm form = ProgramForm::kSource) {
-  LoadProgram(form);
+  try {
+    LoadProgram(form);
+  } catch (const std::bad_alloc&) {
+    if (error_code == 0) SetError(kErrMemory);
+  }
   if (error_code == 0) CorrectWindowSize();
   return error_code;
 }
