@@ -10,6 +10,7 @@
 #include "app/run_start.h"
 #include "core/script_text.h"
 #include "ide/editor_window_win32.h"
+#include "platform/fault_guard.h"
 #include "platform/script_file.h"
 #include "platform/win_editor.h"
 #include "platform/win_host.h"
@@ -56,13 +57,14 @@ bool DirectRun(HINSTANCE instance) {
 }  // namespace zep
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) {
+  zep::InstallFaultGuard(zep::WriteEditorRecovery);
   zep::InstallWin32Platform();
   // The editor's platform only here: the runtime of compiled programs has
   // no editor, and must not take in the compiler (which holds the script
   // marker it looks for).
   zep::editor_system = zep::Win32Editor();
   zep::InstallSubsystems();
-  zep::TakeCommandLine(command_line);
+  zep::TakeCommandLine(zep::TakeTestFaultOption(command_line));
   zep::RegisterEditorClass(instance);
   if (zep::direct_run) {
     if (!zep::DirectRun(instance)) return 0;

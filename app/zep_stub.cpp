@@ -9,6 +9,7 @@
 
 #include "app/run_start.h"
 #include "compiler/pe_image.h"
+#include "platform/fault_guard.h"
 #include "platform/win_host.h"
 #include "runtime/subsystems.h"
 
@@ -63,6 +64,7 @@ bool StoredScript(std::string* text) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  zep::InstallFaultGuard(nullptr);
   zep::InstallWin32Platform();
   zep::InstallSubsystems();
   std::string text;

@@ -70,10 +70,18 @@ std::string tempFolder() {
     return folder;
 }
 
+// The user's application-data folder, without its final backslash.
+std::string appDataFolder() {
+    char buf[MAX_PATH + 1] = "";
+    DWORD n = GetEnvironmentVariableA("APPDATA", buf, sizeof buf);
+    return std::string(buf, n < sizeof buf ? n : 0);
+}
+
 // Names that stand for paths in any directive's text: "{script}" the
 // script's full path (e.g. in a message the program shows with the file
-// name in it), "{dir}" its folder, "{exedir}" the program's folder and
-// "{temp}" the folder for temporary files, each without a final backslash.
+// name in it), "{dir}" its folder, "{exedir}" the program's folder,
+// "{temp}" the folder for temporary files and "{appdata}" the user's
+// application-data folder, each without a final backslash.
 void putPaths(std::vector<Directive>& ds, const std::string& script, const std::string& exe) {
     for (Directive& d : ds) {
         for (Arg& a : d.args) {
@@ -81,6 +89,7 @@ void putPaths(std::vector<Directive>& ds, const std::string& script, const std::
             a.text = replaceAll(a.text, "{dir}", folderOf(script));
             a.text = replaceAll(a.text, "{exedir}", folderOf(exe));
             a.text = replaceAll(a.text, "{temp}", tempFolder());
+            a.text = replaceAll(a.text, "{appdata}", appDataFolder());
         }
     }
 }
