@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -57,7 +58,7 @@ bool InProgramImage(const void* address) {
   return at >= base && at < base + nt->OptionalHeader.SizeOfImage;
 }
 
-void ReportCode(DWORD code) {
+[[noreturn]] void ReportCode(DWORD code) {
   char what[16];
   std::snprintf(what, sizeof what, "%08lX", static_cast<unsigned long>(code));
   ReportFault(what);
@@ -88,7 +89,10 @@ char test_section[kMaxStatement] = "";
 
 void ForceTestFault(const char* name) {
   if (std::strcmp(name, test_section) != 0) return;
-  if (std::strcmp(test_kind, "access") == 0) *reinterpret_cast<volatile int*>(16) = 1;
+  if (std::strcmp(test_kind, "access") == 0) {
+    volatile uintptr_t nowhere = 16;  // an address no program owns
+    *reinterpret_cast<volatile int*>(nowhere) = 1;
+  }
   if (std::strcmp(test_kind, "exception") == 0) throw std::runtime_error("test");
   if (std::strcmp(test_kind, "memory") == 0) throw std::bad_alloc();
 }
