@@ -1,7 +1,8 @@
 // LoadBMP, LoadBMPDlg, SaveBMP, SaveBMPDlg and LoadGrpFile. BMP files are
 // checked here before the platform converts them; the platform keeps the
-// converted picture and its palette until the next load or save. Every
-// file is read or written whole through file_system.
+// converted picture and its palette until the next load or the next save
+// that writes its file. Every file is read or written whole through
+// file_system.
 #include "graphics/pictures.h"
 
 #include <cstring>
@@ -44,8 +45,11 @@ void DrawKept(WindowRef window, int32_t x, int32_t y) {
 }
 
 // Captures the rectangle of the current screen and writes it as a BMP file.
-// The kept picture and palette are forgotten once the capture was tried.
-// A rectangle without pixels or beyond the bitmap limits cannot be saved.
+// The kept picture and palette are forgotten only once the file is written:
+// a save that fails (no capture, a folder that does not exist, a file that
+// cannot be made) leaves them as they were, so that saving again reads the
+// pixels through the same palette. A rectangle without pixels or beyond the
+// bitmap limits cannot be saved.
 bool WriteBmp(WindowRef window, const int32_t* rect, const char* name) {
   int32_t w = rect[2], h = rect[3];
   if (w <= 0 || h <= 0 || w > kMaxBmpSide || h > kMaxBmpSide || int64_t{w} * h > kMaxBmpPixels) {
@@ -55,10 +59,11 @@ bool WriteBmp(WindowRef window, const int32_t* rect, const char* name) {
   Target target = AcquireTarget(window);
   bool captured = canvas->CaptureBitmap(target.surface, {rect[0], rect[1], w, h}, &dib);
   ReleaseTarget(window, target);
-  canvas->ForgetKeptBitmap();
   if (!captured) return false;
   std::string file = BuildBmpFile(dib);
-  return file_system->ReplaceWholeFile(name, file.data(), file.size());
+  if (!file_system->ReplaceWholeFile(name, file.data(), file.size())) return false;
+  canvas->ForgetKeptBitmap();
+  return true;
 }
 
 // What reading a picture file gave: no file (code 15 already set), the file

@@ -239,6 +239,51 @@ TEST_F(PicturesTest, SavedBytesAreTheCapture) {
   EXPECT_EQ(file.substr(1078), std::string(4, '\x5A'));
 }
 
+// A save that fails leaves the kept picture and palette as they were, so a
+// save tried again reads the pixels through the same palette and writes the
+// same bytes; only a written file forgets them. (A failed save is code 15,
+// which ends a script's run; here the code is cleared to save again.)
+TEST_F(PicturesTest, FailedSaveLeavesTheKeptPictureAndPalette) {
+  const std::string script =
+      "CREATE{}\r\nMAIN{LoadBMP(0,0,\"a.bmp\");}\r\n"
+      "LOCKED{SaveBMP(1,2,3,4,\"locked.bmp\");}\r\n"
+      "GOOD{SaveBMP(1,2,3,4,\"o.bmp\");}\r\n";
+  ASSERT_EQ(Load(script.c_str()), 0);
+  OnRunCreate(kWindow);
+  RunSection(kWindow, "MAIN");
+  ASSERT_EQ(error_code, 0);
+  const std::string palette = canvas_.kept_palette;
+  ASSERT_EQ(palette.size(), 1024u);
+  canvas_.capture.bit_count = 8;
+  canvas_.capture.colour_table = std::string(1024, '\x44');
+
+  canvas_.calls.clear();
+  RunSection(kWindow, "LOCKED");  // the file cannot be made
+  EXPECT_EQ(error_code, kErrOpenFile);
+  EXPECT_EQ(canvas_.calls, Calls{"CaptureBitmap front 1,2,3,4 kept palette"});
+  EXPECT_TRUE(canvas_.kept);
+  EXPECT_EQ(canvas_.kept_palette, palette);
+
+  ClearError();
+  canvas_.capture_fails = true;
+  canvas_.calls.clear();
+  RunSection(kWindow, "GOOD");  // the platform gives no pixels
+  EXPECT_EQ(error_code, kErrOpenFile);
+  EXPECT_EQ(canvas_.calls, Calls{"CaptureBitmap front 1,2,3,4 kept palette"});
+  EXPECT_EQ(host_.files.count("o.bmp"), 0u);
+  EXPECT_TRUE(canvas_.kept);
+
+  ClearError();
+  canvas_.capture_fails = false;
+  canvas_.calls.clear();
+  RunSection(kWindow, "GOOD");
+  EXPECT_EQ(error_code, 0);
+  EXPECT_EQ(canvas_.calls,
+            (Calls{"CaptureBitmap front 1,2,3,4 kept palette", "ForgetKeptBitmap"}));
+  EXPECT_FALSE(canvas_.kept);
+  EXPECT_EQ(host_.files["o.bmp"].size(), 54u + 1024 + 16);
+}
+
 TEST_F(PicturesTest, KeptPictureIsForgottenAtTheWindowsEnd) {
   EXPECT_EQ(RunBody("LoadBMP(0,0,\"a.bmp\");"), 0);
   OnRunDestroy(kWindow);
