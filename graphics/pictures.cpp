@@ -1,8 +1,9 @@
 // LoadBMP, LoadBMPDlg, SaveBMP, SaveBMPDlg and LoadGrpFile. BMP files are
-// checked here before the platform converts them; the platform keeps the
-// converted picture and its palette until the next load or the next save
-// that writes its file. Every file is read or written whole through
-// file_system.
+// checked and read here before the platform converts them; the platform
+// keeps the converted picture and its palette until the next load or the
+// next save that writes its file. Every picture file is checked here
+// before the platform's decoder sees it. Every file is read or written
+// whole through file_system.
 #include "graphics/pictures.h"
 
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "core/run_settings.h"
 #include "graphics/bmp_format.h"
 #include "graphics/commands.h"
+#include "graphics/picture_check.h"
 #include "graphics/screens.h"
 
 namespace zep {
@@ -30,12 +32,12 @@ const char kDialogStart[] = "*.BMP";
 bool ReadBmp(const char* name) {
   std::string bytes;
   if (file_system->ReadWholeFile(name, kMaxPictureFile, &bytes) != WholeFile::kRead) return false;
-  BmpImage image;
-  if (CheckBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &image) !=
+  BmpPicture picture;
+  if (CheckBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &picture) !=
       BmpCheck::kOk) {
     return false;
   }
-  return canvas->KeepBitmap(image);
+  return canvas->KeepBitmap(picture.image);
 }
 
 void DrawKept(WindowRef window, int32_t x, int32_t y) {
@@ -74,9 +76,13 @@ struct LoadedPicture {
   int32_t himetric_w = 0, himetric_h = 0;
 };
 
-// Reads the whole file and lets the platform decode it. A file that cannot
-// be opened sets code 15; one too long to hold or short on reading ends the
-// command without a message.
+// Reads the whole file, checks it and lets the platform decode it. A file
+// that cannot be opened sets code 15; one too long to hold or short on
+// reading ends the command without a message. A file that fails the checks
+// is not handed to the decoder: like one the decoder does not understand,
+// it was read and gives no picture. A bitmap reaches the decoder as the
+// file of exactly what the checks read (BmpFileOf), so that no field of
+// the file's own headers (its pixel offset, a compression) is trusted.
 LoadedPicture LoadPictureFile(const char* name) {
   LoadedPicture loaded;
   std::string bytes;
@@ -84,8 +90,15 @@ LoadedPicture LoadPictureFile(const char* name) {
   if (got == WholeFile::kCannotOpen) SetError(kErrOpenFile);
   if (got != WholeFile::kRead) return loaded;
   loaded.read = true;
-  loaded.picture = canvas->DecodePicture(reinterpret_cast<const uint8_t*>(bytes.data()),
-                                         bytes.size(), &loaded.himetric_w, &loaded.himetric_h);
+  BmpPicture bitmap;
+  PictureKind kind =
+      CheckPictureFile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &bitmap);
+  if (kind == PictureKind::kRefused) return loaded;
+  std::string rebuilt;
+  if (kind == PictureKind::kBitmap) rebuilt = BmpFileOf(bitmap.image);
+  const std::string& handed = kind == PictureKind::kBitmap ? rebuilt : bytes;
+  loaded.picture = canvas->DecodePicture(reinterpret_cast<const uint8_t*>(handed.data()),
+                                         handed.size(), &loaded.himetric_w, &loaded.himetric_h);
   return loaded;
 }
 
