@@ -136,9 +136,10 @@ class Canvas {
   // (the default one when none is kept). False when the platform fails.
   virtual bool CaptureBitmap(Surface source, const Area& area, DibPixels* out) = 0;
 
-  // Decodes a whole picture file (bitmap, JPEG, GIF, icon) held in memory;
-  // gives its size in hundredths of a millimetre, or nullptr when the
-  // decoder does not understand it.
+  // Decodes a whole picture file (bitmap, JPEG, GIF, icon) held in memory,
+  // one that passed CheckPictureFile (a bitmap as BmpFileOf made it); gives
+  // its size in hundredths of a millimetre, or nullptr when the decoder does
+  // not understand it.
   virtual DecodedPicture DecodePicture(const uint8_t* bytes, size_t n, int32_t* himetric_w,
                                        int32_t* himetric_h) = 0;
   // Dots per inch of target, across and down.

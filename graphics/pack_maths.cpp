@@ -54,12 +54,16 @@ struct Placed {
   int64_t sx, sy, z;
 };
 
-// Perspective: s = deep / (Z' + deep). False when the vertex is at or
-// behind the eye (Z' + deep not above 0) or lands beyond kScreenLimit.
+// Perspective: s = deep / (Z' + deep), whatever the signs. A negative
+// deep, or a vertex beyond the eye, gives a negative or large s and the
+// picture the formula makes (turned half round about the centre where s is
+// negative). False only where there is no screen point: Z' + deep is 0, or
+// so near 0 that the point lands beyond kScreenLimit (NaN and infinity
+// included, as for deep 0 and Z' 0).
 bool Project(const Point3& p, const Point3& shift, const Projection& view, Placed* out) {
   int64_t z = p.z + shift.z;
   double eye = static_cast<double>(z) + view.deep;
-  if (!(eye > 0)) return false;
+  if (eye == 0) return false;
   double s = view.deep / eye;
   double sx = static_cast<double>(p.x + shift.x) * s + view.center_x;
   double sy = static_cast<double>(p.y + shift.y) * s + view.center_y;

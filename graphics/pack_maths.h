@@ -93,9 +93,12 @@ struct Face {
   int32_t index;  // its place in the pack's table
 };
 
-// The faces of the pack's triangles that face the viewer and lie in front
-// of the eye, into faces (room for pack.count), deepest first; faces of
-// equal depth in reverse table order. Gives how many.
+// The faces of the pack's triangles that run clockwise on the screen, into
+// faces (room for pack.count), deepest first; faces of equal depth in
+// reverse table order. Gives how many. A triangle with a vertex where
+// Z' + deep is 0, or whose screen point lies beyond kScreenLimit, is left
+// out; any other vertex is projected as the formula says, with either sign
+// of deep and on either side of the eye.
 int BuildFaces(const Pack3D& pack, const Projection& view, Face* faces);
 
 }  // namespace zep

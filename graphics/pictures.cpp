@@ -1,7 +1,9 @@
 // LoadBMP, LoadBMPDlg, SaveBMP, SaveBMPDlg and LoadGrpFile. BMP files are
-// checked here before the platform converts them; the platform keeps the
-// converted picture and its palette until the next load or save. Every
-// file is read or written whole through file_system.
+// checked and read here before the platform converts them; the platform
+// keeps the converted picture and its palette until the next load or the
+// next save that writes its file. Every picture file is checked here
+// before the platform's decoder sees it. Every file is read or written
+// whole through file_system.
 #include "graphics/pictures.h"
 
 #include <cstring>
@@ -14,6 +16,7 @@
 #include "core/section_runs.h"
 #include "graphics/bmp_format.h"
 #include "graphics/commands.h"
+#include "graphics/picture_check.h"
 #include "graphics/screens.h"
 
 namespace zep {
@@ -30,12 +33,12 @@ const char kDialogStart[] = "*.BMP";
 bool ReadBmp(const char* name) {
   std::string bytes;
   if (file_system->ReadWholeFile(name, kMaxPictureFile, &bytes) != WholeFile::kRead) return false;
-  BmpImage image;
-  if (CheckBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &image) !=
+  BmpPicture picture;
+  if (CheckBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &picture) !=
       BmpCheck::kOk) {
     return false;
   }
-  return canvas->KeepBitmap(image);
+  return canvas->KeepBitmap(picture.image);
 }
 
 void DrawKept(WindowRef window, int32_t x, int32_t y) {
@@ -45,8 +48,11 @@ void DrawKept(WindowRef window, int32_t x, int32_t y) {
 }
 
 // Captures the rectangle of the current screen and writes it as a BMP file.
-// The kept picture and palette are forgotten once the capture was tried.
-// A rectangle without pixels or beyond the bitmap limits cannot be saved.
+// The kept picture and palette are forgotten only once the file is written:
+// a save that fails (no capture, a folder that does not exist, a file that
+// cannot be made) leaves them as they were, so that saving again reads the
+// pixels through the same palette. A rectangle without pixels or beyond the
+// bitmap limits cannot be saved.
 bool WriteBmp(WindowRef window, const int32_t* rect, const char* name) {
   int32_t w = rect[2], h = rect[3];
   if (w <= 0 || h <= 0 || w > kMaxBmpSide || h > kMaxBmpSide || int64_t{w} * h > kMaxBmpPixels) {
@@ -56,10 +62,11 @@ bool WriteBmp(WindowRef window, const int32_t* rect, const char* name) {
   Target target = AcquireTarget(window);
   bool captured = canvas->CaptureBitmap(target.surface, {rect[0], rect[1], w, h}, &dib);
   ReleaseTarget(window, target);
-  canvas->ForgetKeptBitmap();
   if (!captured) return false;
   std::string file = BuildBmpFile(dib);
-  return file_system->ReplaceWholeFile(name, file.data(), file.size());
+  if (!file_system->ReplaceWholeFile(name, file.data(), file.size())) return false;
+  canvas->ForgetKeptBitmap();
+  return true;
 }
 
 // What reading a picture file gave: no file (code 15 already set), the file
@@ -70,9 +77,13 @@ struct LoadedPicture {
   int32_t himetric_w = 0, himetric_h = 0;
 };
 
-// Reads the whole file and lets the platform decode it. A file that cannot
-// be opened sets code 15; one too long to hold or short on reading ends the
-// command without a message.
+// Reads the whole file, checks it and lets the platform decode it. A file
+// that cannot be opened sets code 15; one too long to hold or short on
+// reading ends the command without a message. A file that fails the checks
+// is not handed to the decoder: like one the decoder does not understand,
+// it was read and gives no picture. A bitmap reaches the decoder as the
+// file of exactly what the checks read (BmpFileOf), so that no field of
+// the file's own headers (its pixel offset, a compression) is trusted.
 LoadedPicture LoadPictureFile(const char* name) {
   LoadedPicture loaded;
   std::string bytes;
@@ -80,8 +91,15 @@ LoadedPicture LoadPictureFile(const char* name) {
   if (got == WholeFile::kCannotOpen) SetError(kErrOpenFile);
   if (got != WholeFile::kRead) return loaded;
   loaded.read = true;
-  loaded.picture = canvas->DecodePicture(reinterpret_cast<const uint8_t*>(bytes.data()),
-                                         bytes.size(), &loaded.himetric_w, &loaded.himetric_h);
+  BmpPicture bitmap;
+  PictureKind kind =
+      CheckPictureFile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &bitmap);
+  if (kind == PictureKind::kRefused) return loaded;
+  std::string rebuilt;
+  if (kind == PictureKind::kBitmap) rebuilt = BmpFileOf(bitmap.image);
+  const std::string& handed = kind == PictureKind::kBitmap ? rebuilt : bytes;
+  loaded.picture = canvas->DecodePicture(reinterpret_cast<const uint8_t*>(handed.data()),
+                                         handed.size(), &loaded.himetric_w, &loaded.himetric_h);
   return loaded;
 }
 

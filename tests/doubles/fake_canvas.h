@@ -42,6 +42,7 @@ class FakeCanvas : public Canvas {
   int32_t himetric_w = 2540, himetric_h = 2540;
   int32_t dpi_x = 96, dpi_y = 96;
   int live_pictures = 0;      // decoded and not yet released
+  std::string decoded;        // the bytes handed to the last DecodePicture
   // Names of other surfaces (a bitmap button's) in the recorded calls.
   std::map<Surface, std::string> surface_names;
 
@@ -152,8 +153,9 @@ class FakeCanvas : public Canvas {
     if (out->pixels.empty()) out->pixels.assign(SavedImageSize(*out), '\x5A');
     return true;
   }
-  DecodedPicture DecodePicture(const uint8_t*, size_t n, int32_t* w, int32_t* h) override {
+  DecodedPicture DecodePicture(const uint8_t* bytes, size_t n, int32_t* w, int32_t* h) override {
     Record("DecodePicture %zu bytes", n);
+    decoded.assign(reinterpret_cast<const char*>(bytes), n);
     if (!decodes) return nullptr;
     *w = himetric_w;
     *h = himetric_h;

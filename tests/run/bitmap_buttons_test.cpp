@@ -9,6 +9,8 @@
 #include "controls/bitmap_buttons.h"
 #include "controls/registry.h"
 #include "core/control_table.h"
+#include "tests/run/bmp_test_files.h"
+#include "tests/run/picture_test_files.h"
 #include "tests/run/run_fixture.h"
 
 namespace zep {
@@ -149,7 +151,7 @@ class ButtonCommands : public BitmapButtonsTest, public ::testing::WithParamInte
 
 TEST_P(ButtonCommands, DrawThenRaisedFrame) {
   const CommandRow& row = GetParam();
-  host_.files["p.jpg"] = "JPEGDATA";
+  host_.files["p.jpg"] = MakeJpeg(16, 16);
   EXPECT_EQ(RunBody(row.body, kButtons), row.code) << row.body;
   bool drawn = row.code == 0 && (row.figure[0] != '\0' || row.host[0] != '\0');
   std::vector<std::string> expected;
@@ -206,6 +208,19 @@ const CommandRow kCommandRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Rows, ButtonCommands, ::testing::ValuesIn(kCommandRows),
                          [](const auto& info) { return RowName(info.param.body); });
+
+// A picture file that fails the checks (here a 154-byte bitmap that
+// declares 1,000,000 x 7 pixels) never reaches the decoder: the face keeps
+// what it had, gets its frame, and the section goes on.
+TEST_F(BitmapButtonsTest, UncheckedPictureFileDrawsNothingAndTheSectionGoesOn) {
+  host_.files["wide.bmp"] = FileHeader() + InfoHeader(40, 1000000, 7, 24, 0) + std::string(100, '\0');
+  EXPECT_EQ(RunBody("SetButtonGrpFile(\"ID_b\",\"wide.bmp\");BmpBtPoint(\"ID_b\",3,4,2);", kButtons),
+            0);
+  std::vector<std::string> expected = Frame(1, false);
+  expected.push_back("SetPixel surface1 3,4 ff0000");
+  for (const std::string& line : Frame(1, false)) expected.push_back(line);
+  EXPECT_EQ(canvas_.calls, expected);
+}
 
 TEST_F(BitmapButtonsTest, EachButtonDrawsOnItsOwnSurface) {
   EXPECT_EQ(RunBody("BmpBtPoint(\"ID_e\",3,4,2);", kButtons), 0);

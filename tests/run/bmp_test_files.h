@@ -49,3 +49,83 @@ inline std::string MakeBmp(const BmpFields& f) {
 }
 
 }  // namespace zep
+
+namespace zep {
+
+// Bytes for hand-made files, written as the file reads.
+inline std::string Le16(uint32_t v) {
+  std::string out;
+  Put(&out, v, 2);
+  return out;
+}
+
+inline std::string Le32(uint32_t v) {
+  std::string out;
+  Put(&out, v, 4);
+  return out;
+}
+
+// Bytes from hexadecimal pairs; blanks are ignored.
+inline std::string Hex(const char* text) {
+  std::string out;
+  auto digit = [](char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; };
+  for (const char* p = text; *p != '\0';) {
+    if (*p == ' ') {
+      ++p;
+      continue;
+    }
+    out.push_back(static_cast<char>(digit(p[0]) * 16 + digit(p[1])));
+    p += 2;
+  }
+  return out;
+}
+
+// The 14-byte file header; the reader uses only its first two bytes.
+inline std::string FileHeader() { return "BM" + std::string(12, '\0'); }
+
+// A Windows info header of `size` bytes: the fields of the 40-byte header,
+// zeros after them.
+inline std::string InfoHeader(uint32_t size, int32_t width, int32_t height, uint16_t bits,
+                              uint32_t compression, uint32_t clr_used = 0) {
+  std::string out = Le32(size) + Le32(static_cast<uint32_t>(width)) +
+                    Le32(static_cast<uint32_t>(height)) + Le16(1) + Le16(bits) +
+                    Le32(compression) + std::string(12, '\0') + Le32(clr_used) + Le32(0);
+  out.resize(size, '\0');
+  return out;
+}
+
+// A 108- or 124-byte header with the red, green and blue masks inside.
+inline std::string MaskedHeader(uint32_t size, int32_t width, int32_t height, uint16_t bits,
+                                uint32_t red, uint32_t green, uint32_t blue) {
+  std::string out = InfoHeader(size, width, height, bits, 3);
+  out.replace(40, 12, Le32(red) + Le32(green) + Le32(blue));
+  return out;
+}
+
+// The 12-byte OS/2 header.
+inline std::string CoreHeader(uint16_t width, uint16_t height, uint16_t bits, uint16_t planes = 1) {
+  return Le32(12) + Le16(width) + Le16(height) + Le16(planes) + Le16(bits);
+}
+
+// The colours of the hand-made files, by letter: entry i of their colour
+// tables is the i-th of these, then black.
+struct Named {
+  char letter;
+  uint8_t r, g, b;
+};
+constexpr Named kNamedColours[] = {{'k', 0, 0, 0},       {'r', 255, 0, 0},   {'g', 0, 255, 0},
+                                   {'b', 0, 0, 255},     {'w', 255, 255, 255}, {'y', 255, 255, 0}};
+
+// A colour table of n entries of blue, green, red and 0 (3 bytes each for
+// OS/2 files).
+inline std::string Table(uint32_t n, int entry_bytes = 4) {
+  std::string out;
+  for (uint32_t i = 0; i < n; ++i) {
+    Named c = i < 6 ? kNamedColours[i] : kNamedColours[0];
+    out += std::string{static_cast<char>(c.b), static_cast<char>(c.g), static_cast<char>(c.r)};
+    if (entry_bytes == 4) out.push_back('\0');
+  }
+  return out;
+}
+
+}  // namespace zep

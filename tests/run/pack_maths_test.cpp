@@ -283,19 +283,49 @@ TEST(PackFaces, DepthKeyTruncatesTowardZero) {
   EXPECT_NE(faces[0].find("depth 0 "), std::string::npos) << faces[0];
 }
 
-TEST(PackFaces, ATriangleReachingTheEyeOrBehindItIsNotDrawn) {
+// Only a vertex with Z' + deep = 0 has no screen point; a vertex behind the
+// eye is projected as the formula says, turned half round about the centre.
+TEST(PackFaces, OnlyAVertexAtTheEyeLeavesItsTriangleOut) {
   TestPack pack({0, 0, 0,     100, 0, 0,     0, 100, 0,     1, 1, 1,
                  0, 0, -1000, 100, 0, -1000, 0, 100, 0,     2, 2, 2,    // one vertex at the eye
-                 0, 0, -2000, 100, 0, -2000, 0, 100, -2000, 3, 3, 3,    // all behind it
-                 0, 0, -999,  100, 0, -999,  0, 100, -999,  4, 4, 4});  // just in front
-  std::vector<std::string> faces = Draw(pack.pack);
-  ASSERT_EQ(faces.size(), 2u);
-  EXPECT_EQ(faces[0], "(100,100)(200,100)(100,200) 1,1,1 depth 0 #0");
-  EXPECT_EQ(faces[1], "(100,100)(100100,100)(100,100100) 4,4,4 depth -999 #3");
-  // An eye at distance 0 or behind the plane: nothing reaches the screen
-  // in a way that could be drawn, and nothing fails.
+                 0, 0, -2000, 100, 0, -2000, 0, 100, -2000, 3, 3, 3,    // all behind it: s = -1
+                 0, 0, -999,  100, 0, -999,  0, 100, -999,  4, 4, 4});  // just in front: s = 1000
+  EXPECT_EQ(Draw(pack.pack), (std::vector<std::string>{
+                                 "(100,100)(200,100)(100,200) 1,1,1 depth 0 #0",
+                                 "(100,100)(100100,100)(100,100100) 4,4,4 depth -999 #3",
+                                 "(100,100)(0,100)(100,0) 3,3,3 depth -2000 #2"}));
+  // An eye at distance 0: every s is 0 (all points on the centre, edge-on)
+  // or has no value; nothing is drawn and nothing fails.
   EXPECT_TRUE(Draw(pack.pack, {100, 100, 0}).empty());
-  EXPECT_EQ(Draw(pack.pack, {100, 100, -1000}).size(), 0u);
+}
+
+// With deep = -1000 the eye stands 1000 behind the plane Z = 0, looking the
+// other way: s = -1000 / (Z' - 1000).
+//   Z' = 0:     s = 1      Z' = 500:  s = 2      Z' = -500: s = 2/3
+//   Z' = 1000:  no point   Z' = 2000: s = -1     Z' = 999:  s = 1000
+TEST(PackFaces, ANegativeDistanceDrawsWhatTheFormulaGives) {
+  const Projection behind{100, 100, -1000};
+  struct Row {
+    int32_t z;
+    std::vector<std::string> faces;
+  };
+  const Row rows[] = {
+      {0, {"(100,100)(200,100)(100,200) 9,9,9 depth 0 #0"}},
+      {500, {"(100,100)(300,100)(100,300) 9,9,9 depth 500 #0"}},
+      {-500, {"(100,100)(166,100)(100,166) 9,9,9 depth -500 #0"}},
+      {1000, {}},
+      {2000, {"(100,100)(0,100)(100,0) 9,9,9 depth 2000 #0"}},
+      {999, {"(100,100)(100100,100)(100,100100) 9,9,9 depth 999 #0"}},
+  };
+  for (const Row& r : rows) {
+    TestPack pack({0, 0, r.z, 100, 0, r.z, 0, 100, r.z, 9, 9, 9});
+    EXPECT_EQ(Draw(pack.pack, behind), r.faces) << "Z' = " << r.z;
+  }
+  // The mixed triangle of the test above: two vertices at Z' = -1000 (s = 1/2)
+  // and one at 0 (s = 1); tilted, so shaded by k = (5000 / |n| + 2) / 3.
+  TestPack tilted({0, 0, -1000, 100, 0, -1000, 0, 100, 0, 200, 100, 50});
+  EXPECT_EQ(Draw(tilted.pack, behind),
+            std::vector<std::string>{"(100,100)(150,100)(100,200) 139,69,34 depth -666 #0"});
 }
 
 TEST(PackFaces, HugeCoordinatesAreComputedWithoutWrappingOrAreLeftOut) {

@@ -13,6 +13,7 @@
 #include "graphics/pictures.h"
 #include "runtime/events.h"
 #include "tests/run/bmp_test_files.h"
+#include "tests/run/picture_test_files.h"
 #include "tests/run/run_fixture.h"
 
 namespace zep {
@@ -36,6 +37,23 @@ BmpFields TopDown() {
   return f;
 }
 
+const std::string kJpeg = MakeJpeg(16, 16);
+const std::string kDecodeJpeg = "DecodePicture " + std::to_string(kJpeg.size()) + " bytes";
+
+// A 154-byte bitmap that declares 1,000,000 x 7 pixels of 24 bits.
+std::string WideBmp() {
+  std::string file = FileHeader() + InfoHeader(40, 1000000, 7, 24, 0) + std::string(100, '\x55');
+  file.replace(10, 4, Le32(54));
+  return file;
+}
+
+// A sound 3 x 2 bitmap but for its header size field, 0xFF000028.
+std::string HeaderSizeBmp() {
+  std::string file = MakeBmp(BmpFields{});
+  file.replace(14, 4, Le32(0xFF000028));
+  return file;
+}
+
 class PicturesTest : public RunTest {
  protected:
   void SetUp() override {
@@ -44,7 +62,9 @@ class PicturesTest : public RunTest {
     host_.files["td.bmp"] = MakeBmp(TopDown());
     host_.files["cut.bmp"] = MakeBmp(BmpFields{}).substr(0, 70);
     host_.files["text.bmp"] = "not a picture";
-    host_.files["p.jpg"] = "JPEGDATA";
+    host_.files["p.jpg"] = kJpeg;
+    host_.files["wide.bmp"] = WideBmp();
+    host_.files["size.bmp"] = HeaderSizeBmp();
     host_.files["start.zep"] = MakeBmp(BmpFields{});
     host_.files["C:\\pic.bmp"] = MakeBmp(BmpFields{});
     host_.files["C:\\bad.bmp"] = "BMxx";
@@ -166,7 +186,7 @@ const PictureRow kRows[] = {
      {Open("save ＢＭＰファイルのセーブ"), "ReplaceWholeFile C:\\p.bmp 58"}, "a.bmp", 1},
     // LoadGrpFile scales the physical size to the screen's resolution.
     {"", "LoadGrpFile(5,6,\"p.jpg\");", "", 0,
-     {"DecodePicture 8 bytes", "Resolution front", "RenderPicture front 5,6,96,96"},
+     {kDecodeJpeg, "Resolution front", "RenderPicture front 5,6,96,96"},
      {"ReadWholeFile p.jpg"}, "p.jpg", 0},
     {kBack, "SelectScreen(0);LoadGrpFile(0,0,\"FILE_NAME\");", "", 0,
      {"DecodePicture 78 bytes", "Resolution back", "RenderPicture back 0,0,96,96"},
@@ -214,9 +234,95 @@ TEST_F(PicturesTest, CaptureFailureWritesNoFile) {
 
 TEST_F(PicturesTest, UndecodedPictureDrawsNothingAndKeepsTheName) {
   canvas_.decodes = false;
-  EXPECT_EQ(RunBody("LoadGrpFile(0,0,\"text.bmp\");"), 0);
-  EXPECT_EQ(canvas_.calls, (Calls{"DecodePicture 13 bytes"}));
+  EXPECT_EQ(RunBody("LoadGrpFile(0,0,\"p.jpg\");"), 0);
+  EXPECT_EQ(canvas_.calls, (Calls{kDecodeJpeg}));
   EXPECT_STREQ(file_name, "start.zep");
+}
+
+struct UncheckedRow {
+  const char* what;
+  std::string bytes;
+};
+
+void PrintTo(const UncheckedRow& row, std::ostream* os) { *os << row.what; }
+
+std::string WithByte(std::string file, size_t at, char byte) {
+  file[at] = byte;
+  return file;
+}
+
+const UncheckedRow kUncheckedRows[] = {
+    {"a bitmap of 1,000,000 x 7 pixels in 154 bytes", WideBmp()},
+    {"a bitmap whose header size is 0xFF000028", HeaderSizeBmp()},
+    {"a bitmap cut short", MakeBmp(BmpFields{}).substr(0, 70)},
+    {"runs that leave the picture",
+     FileHeader() + InfoHeader(40, 2, 1, 8, 1, 6) + Table(6) + Hex("0301 0001")},
+    {"a text file", "not a picture"},
+    {"a JPEG of 65535 x 65535", MakeJpeg(65535, 65535)},
+    {"a JPEG of 16384 x 1025", MakeJpeg(16384, 1025)},
+    {"a JPEG of height 0", MakeJpeg(16, 0)},
+    {"a JPEG cut inside its frame header", MakeJpeg(16, 16).substr(0, 95)},
+    {"a JPEG whose segment runs past the end", WithByte(MakeJpeg(16, 16), 4, '\x7F')},
+    {"a GIF screen of 65535 x 65535", MakeGif(65535, 65535, {{0, 0, 1, 1}})},
+    {"a GIF image beyond its screen", MakeGif(16, 16, {{10, 10, 8, 8}})},
+    {"a GIF of no image", MakeGif(16, 16, {})},
+    {"a GIF cut inside a sub-block", MakeGif(16, 16, {{0, 0, 16, 16}}).substr(0, 40)},
+    {"an icon whose image lies past the end",
+     WithByte(MakeIco({{16, 16, 4, false}}), 21, '\x40')},
+    {"an icon whose image is short", MakeIco({{16, 16, 4, false}}).substr(0, 200)},
+    {"an icon whose image is wider than its entry says",
+     WithByte(MakeIco({{16, 16, 4, false}}), 6, '\x08')},
+    {"an icon of 0 images", Hex("0000 0100 0000")},
+    {"a cursor file", WithByte(MakeIco({{16, 16, 4, false}}), 2, '\x02')},
+    {"a PNG file", Hex("89504E470D0A1A0A") + Be32(13) + "IHDR" + Be32(16) + Be32(16)},
+};
+
+// A file that fails the checks is not handed to the decoder: it draws
+// nothing, reports nothing and leaves "FILE_NAME" alone, and the section
+// goes on. The bitmap buttons' pictures take the same path.
+class UncheckedPictures : public PicturesTest,
+                          public ::testing::WithParamInterface<UncheckedRow> {};
+
+TEST_P(UncheckedPictures, NeverReachTheDecoder) {
+  const UncheckedRow& row = GetParam();
+  host_.files["bad.pic"] = row.bytes;
+  EXPECT_EQ(RunBody("LoadGrpFile(5,6,\"bad.pic\");Box(1,2,3,4,3,-1);"), 0) << row.what;
+  EXPECT_EQ(canvas_.calls, Calls{"Rectangle front 1,2,3,4 pen ff00ff brush none"}) << row.what;
+  EXPECT_STREQ(file_name, "start.zep");
+  const Surface button = reinterpret_cast<Surface>(0x77);
+  canvas_.calls.clear();
+  EXPECT_TRUE(LoadPictureInto(button, "bad.pic")) << row.what;
+  EXPECT_EQ(error_code, 0);
+  EXPECT_EQ(canvas_.calls, Calls{}) << row.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, UncheckedPictures, ::testing::ValuesIn(kUncheckedRows),
+                         [](const ::testing::TestParamInfo<UncheckedRow>& info) {
+                           return RowName(info.param.what);
+                         });
+
+// Sound files of each kind reach the decoder; a bitmap as the file of what
+// the checks read, with its own pixel offset and plain rows.
+TEST_F(PicturesTest, CheckedPicturesReachTheDecoder) {
+  const std::string gif = MakeGif(16, 16, {{0, 0, 16, 16}});
+  const std::string icon = MakeIco({{16, 16, 4, false}, {0, 0, 32, true}});
+  for (const std::string& file : {kJpeg, gif, icon}) {
+    host_.files["good.pic"] = file;
+    canvas_.calls.clear();
+    EXPECT_EQ(RunBody("LoadGrpFile(5,6,\"good.pic\");"), 0);
+    EXPECT_EQ(canvas_.decoded, file);
+    EXPECT_EQ(canvas_.Last(), "RenderPicture front 5,6,96,96");
+  }
+  std::string runs = FileHeader() + InfoHeader(40, 2, 1, 8, 1, 6) + Table(6) + Hex("0201 0001");
+  runs.replace(10, 4, Le32(0x7FFFFFFF));
+  host_.files["runs.bmp"] = runs;
+  EXPECT_EQ(RunBody("LoadGrpFile(5,6,\"runs.bmp\");"), 0);
+  BmpPicture picture;
+  ASSERT_EQ(CheckBmp(reinterpret_cast<const uint8_t*>(runs.data()), runs.size(), &picture),
+            BmpCheck::kOk);
+  EXPECT_EQ(canvas_.decoded, BmpFileOf(picture.image));
+  EXPECT_EQ(canvas_.decoded.substr(10, 4), Le32(14 + 40 + 24));
+  EXPECT_STREQ(file_name, "runs.bmp");
 }
 
 TEST_F(PicturesTest, GrpFileScalesByEachAxis) {
@@ -239,6 +345,51 @@ TEST_F(PicturesTest, SavedBytesAreTheCapture) {
   EXPECT_EQ(file.substr(1078), std::string(4, '\x5A'));
 }
 
+// A save that fails leaves the kept picture and palette as they were, so a
+// save tried again reads the pixels through the same palette and writes the
+// same bytes; only a written file forgets them. (A failed save is code 15,
+// which ends a script's run; here the code is cleared to save again.)
+TEST_F(PicturesTest, FailedSaveLeavesTheKeptPictureAndPalette) {
+  const std::string script =
+      "CREATE{}\r\nMAIN{LoadBMP(0,0,\"a.bmp\");}\r\n"
+      "LOCKED{SaveBMP(1,2,3,4,\"locked.bmp\");}\r\n"
+      "GOOD{SaveBMP(1,2,3,4,\"o.bmp\");}\r\n";
+  ASSERT_EQ(Load(script.c_str()), 0);
+  OnRunCreate(kWindow);
+  RunSection(kWindow, "MAIN");
+  ASSERT_EQ(error_code, 0);
+  const std::string palette = canvas_.kept_palette;
+  ASSERT_EQ(palette.size(), 1024u);
+  canvas_.capture.bit_count = 8;
+  canvas_.capture.colour_table = std::string(1024, '\x44');
+
+  canvas_.calls.clear();
+  RunSection(kWindow, "LOCKED");  // the file cannot be made
+  EXPECT_EQ(error_code, kErrOpenFile);
+  EXPECT_EQ(canvas_.calls, Calls{"CaptureBitmap front 1,2,3,4 kept palette"});
+  EXPECT_TRUE(canvas_.kept);
+  EXPECT_EQ(canvas_.kept_palette, palette);
+
+  ClearError();
+  canvas_.capture_fails = true;
+  canvas_.calls.clear();
+  RunSection(kWindow, "GOOD");  // the platform gives no pixels
+  EXPECT_EQ(error_code, kErrOpenFile);
+  EXPECT_EQ(canvas_.calls, Calls{"CaptureBitmap front 1,2,3,4 kept palette"});
+  EXPECT_EQ(host_.files.count("o.bmp"), 0u);
+  EXPECT_TRUE(canvas_.kept);
+
+  ClearError();
+  canvas_.capture_fails = false;
+  canvas_.calls.clear();
+  RunSection(kWindow, "GOOD");
+  EXPECT_EQ(error_code, 0);
+  EXPECT_EQ(canvas_.calls,
+            (Calls{"CaptureBitmap front 1,2,3,4 kept palette", "ForgetKeptBitmap"}));
+  EXPECT_FALSE(canvas_.kept);
+  EXPECT_EQ(host_.files["o.bmp"].size(), 54u + 1024 + 16);
+}
+
 TEST_F(PicturesTest, KeptPictureIsForgottenAtTheWindowsEnd) {
   EXPECT_EQ(RunBody("LoadBMP(0,0,\"a.bmp\");"), 0);
   OnRunDestroy(kWindow);
@@ -253,8 +404,8 @@ TEST_F(PicturesTest, LoadPictureInto) {
   open_file = 9;
   EXPECT_TRUE(LoadPictureInto(button, "p.jpg"));
   EXPECT_EQ(error_code, 0);
-  EXPECT_EQ(canvas_.calls, (Calls{"DecodePicture 8 bytes", "Resolution unknown",
-                                  "RenderPicture unknown 0,0,96,96"}));
+  EXPECT_EQ(canvas_.calls,
+            (Calls{kDecodeJpeg, "Resolution unknown", "RenderPicture unknown 0,0,96,96"}));
   canvas_.decodes = false;
   EXPECT_TRUE(LoadPictureInto(button, "text.bmp"));
   EXPECT_EQ(error_code, 0);
