@@ -52,7 +52,8 @@ class FileSystem {
   // The length in bytes of an existing file, opened for reading while others
   // may read and write it; -1 when it cannot be opened.
   virtual int64_t FileLength(const char* name) = 0;
-  // Reads the whole existing file, opened unshared, with one read.
+  // Reads the whole existing file with one read, opened so that others may
+  // read it meanwhile but not write it.
   virtual WholeFile ReadWholeFile(const char* name, size_t limit, std::string* out) = 0;
   // Writes n bytes as the whole file: into a temporary file beside it, which
   // replaces the named file only when every byte was written. False, and the

@@ -81,9 +81,11 @@ class Win32Files : public FileSystem {
     return length;
   }
 
+  // Others may read the file meanwhile (the media interface holds a
+  // registered wave file open for reading), but not write it.
   WholeFile ReadWholeFile(const char* name, size_t limit, std::string* out) override {
-    HANDLE h = CreateFileA(name, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+    HANDLE h = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return WholeFile::kCannotOpen;
     DWORD high = 0;
     DWORD length = GetFileSize(h, &high);
