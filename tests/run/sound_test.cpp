@@ -198,9 +198,12 @@ TEST_F(SoundTest, TheWaveFileIsCheckedBeforeItIsOpened) {
   ASSERT_EQ(RunBody("EntryWaveFile(3,\"a.wav\") ; EntryWaveFile(3,\"b.wav\") ;"), 50);
   Calls calls;
   for (const std::string& call : host_.calls) {
-    if (call.rfind("ReadWholeFile ", 0) == 0 || call.rfind("mci open", 0) == 0) calls.push_back(call);
+    if (call.rfind("ReadWholeFile ", 0) == 0 || call.rfind("mci open", 0) == 0) {
+      calls.push_back(call);
+    }
   }
-  EXPECT_EQ(calls, (Calls{"ReadWholeFile a.wav", "mci open \"a.wav\" type waveaudio alias sound3"}));
+  EXPECT_EQ(calls,
+            (Calls{"ReadWholeFile a.wav", "mci open \"a.wav\" type waveaudio alias sound3"}));
 }
 
 // A refused file leaves its ID free: the end of the run has nothing to close.

@@ -1,14 +1,18 @@
 // The wave-file checks: a table of files, each good or spoilt in exactly one
-// way, and what CheckWave says of it; the layout of the files it accepts;
-// and the images of new wave buffers, which must pass the same checks.
+// way, what CheckWave says of it and what EntryWaveFile makes of it; the
+// layout of the files it accepts; and the images of new wave buffers, which
+// must pass the same checks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "media/wave_buffers.h"
 #include "media/wave_format.h"
+#include "runtime/events.h"
+#include "tests/run/run_fixture.h"
 #include "tests/run/wave_test_files.h"
 
 namespace zep {
@@ -194,6 +198,24 @@ TEST(WaveFormat, GivesTheLayoutOfAnAcceptedFile) {
   EXPECT_EQ(layout.block_align, 4);
   EXPECT_EQ(layout.data_offset, 12u + 12 + 24 + 8);
   EXPECT_EQ(layout.data_size, 40u);
+}
+
+// EntryWaveFile gives each file of the table to the media interface when
+// the checks accept it, and refuses it with code 52 otherwise.
+class WaveFileEntry : public RunTest {};
+
+TEST_F(WaveFileEntry, RegistersOnlyWhatThePlayerPlays) {
+  for (const WaveRow& row : Rows()) {
+    host_.files["f.wav"] = row.file;
+    host_.calls.clear();
+    int code = RunBody("EntryWaveFile(7,\"f.wav\") ;");
+    bool opened = std::find(host_.calls.begin(), host_.calls.end(),
+                            "mci open \"f.wav\" type waveaudio alias sound7") != host_.calls.end();
+    bool ok = row.expected == WaveCheck::kOk;
+    EXPECT_EQ(code, ok ? 0 : kErrWaveFile) << row.what;
+    EXPECT_EQ(opened, ok) << row.what;
+    OnRunDestroy(kWindow);
+  }
 }
 
 // Every buffer WaveBuf can declare is a file the player can play.
