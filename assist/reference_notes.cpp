@@ -88,7 +88,7 @@ const ReferenceNote kNotes[] = {
     {"Set3DWorldPosZ", nullptr, nullptr, PACK "\nmove：動かす量", {8, 23, 40}},
     {"Reset3DRotate", nullptr, nullptr, PACK, {23, 40}},
     {"Reset3DPos", nullptr, nullptr, PACK, {23, 40}},
-    {"Save3DPack", nullptr, nullptr, PACK "\n（ファイル）：OpenFileWrite などで開いておく", {5, 23, 40}},
+    {"Save3DPack", nullptr, nullptr, PACK "\n（ファイル）：OpenFileWrite などで開いておく", {5, 15, 23, 40}},
     {"Load3DPack", nullptr, nullptr, PACK "\n（ファイル）：OpenFileRead などで開いておく", {5, 23, 40, 42}},
     // Text output.
     {"Print", nullptr, nullptr, SCREEN_TEXT "\"text\"：表示する文字列（\"FILE_NAME\" や１行エディットのＩＤも使える）",
@@ -117,7 +117,7 @@ const ReferenceNote kNotes[] = {
     {"OpenFileWrite", nullptr, nullptr, FILE_ARG "。あるファイルは中身が消える", {9, 15, 17, 23}},
     {"OpenFileReadDlg", nullptr, nullptr, "\"DlgTitle\"：ダイアログのタイトル\n" DIALOG_VALUE, {9, 15, 17, 23}},
     {"OpenFileWriteDlg", nullptr, nullptr, "\"DlgTitle\"：ダイアログのタイトル\n" DIALOG_VALUE, {9, 15, 17, 23}},
-    {"CloseFile", nullptr, nullptr, NO_ARGUMENTS, {5, 23}},
+    {"CloseFile", nullptr, nullptr, NO_ARGUMENTS, {5, 15, 23}},
     {"FileNameDlgR", nullptr, nullptr,
      "\"DlgTitle\"：ダイアログのタイトル\n\"list\"：ファイルの種類の一覧（説明\\パターン\\説明\\パターン…）\n"
      "type：種類を数字で選ぶ（1 全て、2 テキスト、3 ビットマップ、4 アイコン、5 JPEG、6 GIF、12 なら全てとテキスト）。0 以下なら list を使う\n"
@@ -130,12 +130,12 @@ const ReferenceNote kNotes[] = {
      {8, 9, 16, 17, 23}},
     {"ReadFile", nullptr, nullptr, "pos：ファイルの先頭からの位置（バイト）\n（値）：0～255、ファイルの終わりより後では -1",
      {5, 23}},
-    {"WriteFile", nullptr, nullptr, "pos：ファイルの先頭からの位置（バイト）\ndata：書き込む値（下位８ビット）", {5, 8, 23}},
+    {"WriteFile", nullptr, nullptr, "pos：ファイルの先頭からの位置（バイト）\ndata：書き込む値（下位８ビット）", {5, 8, 15, 23}},
     {"GetFileLength", nullptr, nullptr, FILE_ARG "\n（値）：ファイルのバイト数、無い時は -1", {9, 23}},
     {"GetFileName", nullptr, nullptr, ONE_LINE_EDIT "（カーソルの位置に書き込む）\n" FILE_ARG, {8, 9, 23, 24, 26}},
     {"GetFilePath", nullptr, nullptr, ONE_LINE_EDIT "（カーソルの位置に書き込む）\n" FILE_ARG, {8, 9, 23, 24, 26}},
     {"ReadFileToEdit", nullptr, nullptr, EDIT "\n（ファイル）：OpenFileRead などで開いておく", {5, 9, 20, 23, 24, 26}},
-    {"WriteFileFromEdit", nullptr, nullptr, EDIT "\n（ファイル）：OpenFileWrite などで開いておく", {5, 9, 23, 24, 26}},
+    {"WriteFileFromEdit", nullptr, nullptr, EDIT "\n（ファイル）：OpenFileWrite などで開いておく", {5, 9, 15, 23, 24, 26}},
     // The window.
     {"SetWinStyle", nullptr, nullptr,
      "type：0 可変サイズでタイトルあり、1 可変サイズでタイトルなし、2 固定サイズでタイトルあり、"
@@ -246,7 +246,7 @@ const ReferenceNote kNotes[] = {
     {"StopWaveBuf", nullptr, nullptr, "（引数なし）：かっこの中は見ない", {0}},
     {"SetWaveBuf", nullptr, nullptr, WAVE_BUF "\npos：位置（0 から）\ndata：値（-128～127）", {8, 9, 16, 23, 56, 57}},
     {"GetWaveBuf", nullptr, nullptr, WAVE_BUF "\npos：位置（0 から）\n（値）：-128～127", {8, 9, 23, 56, 57}},
-    {"SaveWaveBuf", nullptr, nullptr, WAVE_BUF "\n（ファイル）：OpenFileWrite などで開いておく", {5, 9, 23, 56}},
+    {"SaveWaveBuf", nullptr, nullptr, WAVE_BUF "\n（ファイル）：OpenFileWrite などで開いておく", {5, 9, 15, 23, 56}},
     // Arrays, programs and help.
     {"Data", nullptr, nullptr,
      "\"name\"：配列変数の名前\nSizeY,SizeX：縦と横の大きさ（合わせて 65535 まで）。name(y,x) で読み書きする",

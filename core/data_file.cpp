@@ -7,10 +7,35 @@ namespace zep {
 FileSystem* file_system = nullptr;
 int open_file = -1;
 
-void CloseDataFile() {
-  if (open_file == -1) return;
-  file_system->CloseFile(open_file);
+namespace {
+
+// Set when a write to the open file failed: closing it then throws away what
+// was written.
+bool write_failed = false;
+
+bool Written(bool complete) {
+  if (complete) return true;
+  write_failed = true;
+  SetError(kErrOpenFile);
+  return false;
+}
+
+}  // namespace
+
+bool CloseDataFile() {
+  if (open_file == -1) return true;
+  bool closed = file_system->CloseFile(open_file, !write_failed);
   open_file = -1;
+  write_failed = false;
+  return closed;
+}
+
+bool WriteDataByte(uint32_t pos, uint8_t byte) {
+  return Written(file_system->WriteByte(open_file, pos, byte));
+}
+
+bool WriteDataBlock(const char* data, size_t n) {
+  return Written(file_system->WriteBlock(open_file, data, n));
 }
 
 bool RefuseWhileFileOpen() {
@@ -21,7 +46,10 @@ bool RefuseWhileFileOpen() {
 
 namespace {
 
-void OpenDataFile(WindowRef) { open_file = -1; }
+void OpenDataFile(WindowRef) {
+  open_file = -1;
+  write_failed = false;
+}
 void CloseDataFileOf(WindowRef) { CloseDataFile(); }
 
 }  // namespace

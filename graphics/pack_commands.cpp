@@ -117,7 +117,8 @@ void CmdDraw3DPack(WindowRef window, const char* args, int) {
 }
 
 // Save3DPack(pack_n): the pack's triangles, 24 bytes each, at the data
-// file's current position. Code 5 when no file is open.
+// file's current position. Code 5 when no file is open, 15 when not all can
+// be written.
 void CmdSave3DPack(WindowRef window, const char* args, int) {
   int32_t a[1];
   Pack3D* pack = PackWithArgs(window, args, 1, a);
@@ -125,7 +126,7 @@ void CmdSave3DPack(WindowRef window, const char* args, int) {
   if (open_file == -1) return SetError(kErrNoFile);
   std::string bytes(static_cast<size_t>(pack->count) * kPackRecordBytes, '\0');
   EncodePackFile(pack->triangles, pack->count, reinterpret_cast<uint8_t*>(&bytes[0]));
-  file_system->WriteBlock(open_file, bytes.data(), bytes.size());
+  WriteDataBlock(bytes.data(), bytes.size());
 }
 
 // Load3DPack(pack_n): the whole data file as the pack's triangles; the

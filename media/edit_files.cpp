@@ -41,12 +41,12 @@ void CmdReadFileToEdit(WindowRef, const char* args, int) {
 }
 
 // WriteFileFromEdit("ID"): the field's text, without a terminator, at the
-// file's current position.
+// file's current position. Code 15 when not all of it can be written.
 void CmdWriteFileFromEdit(WindowRef, const char* args, int) {
   int index = EditWithOpenFile(args);
   if (index < 0) return;
   std::string text = control_system->GetText(control_table.records[index].window);
-  file_system->WriteBlock(open_file, text.data(), text.size());
+  WriteDataBlock(text.data(), text.size());
 }
 
 // GetFileName("ID_edit","FileName") (extra 0) and GetFilePath (extra 1):

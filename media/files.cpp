@@ -55,7 +55,8 @@ bool ChooseFileName(WindowRef window, int way, const char* title, const char* fi
 }  // namespace
 
 // OpenFileRead("FileName"), OpenFileWrite("FileName"): opens the named file
-// for reading (it must exist) or writing (created or emptied). Codes: 17
+// for reading (it must exist) or writing (from empty; what is written
+// replaces the file when it is closed, see core/data_file.h). Codes: 17
 // while a file is open, 15 when it cannot be opened or the name is longer
 // than 259 bytes. "FILE_NAME" takes the name even when the open fails.
 void CmdOpenFile(WindowRef, const char* args, int way) {
@@ -79,10 +80,12 @@ void CmdOpenFileDlg(WindowRef window, const char* args, int way) {
   if (OpenDataFile(file_name, ModeOf(way))) SetResultAndAnswer(1);
 }
 
-// CloseFile ;: closes the open file; code 5 when none is open.
+// CloseFile ;: closes the open file; code 5 when none is open. A file
+// opened for writing then replaces the named file: code 15 when it cannot
+// (another program holds the named file), which then keeps its bytes.
 void CmdCloseFile(WindowRef, const char* args, int) {
   if (!CheckArgCount(args, 0) || !RequireOpenFile()) return;
-  CloseDataFile();
+  if (!CloseDataFile()) SetError(kErrOpenFile);
 }
 
 // FileNameDlgR("DlgTitle","list",type), FileNameDlgW(...): the open or save
@@ -117,15 +120,16 @@ void CmdReadFile(WindowRef window, const char* args, int) {
 }
 
 // WriteFile(pos,data): writes the low 8 bits of data at offset pos (a number
-// truncated toward zero); a negative pos writes nothing. Write failures are
-// not reported. Code 5 when no file is open.
+// truncated toward zero); a negative pos writes nothing. Code 5 when no file
+// is open, 15 when the byte cannot be written (a full disk, a file opened
+// for reading): the script is told, and the named file is left as it was.
 void CmdWriteFile(WindowRef window, const char* args, int) {
   if (!CheckArgCount(args, 2) || !RequireOpenFile()) return;
   int32_t pos = TruncToInt32(GetNumArg(window, args, 0));
   int32_t data[2];
   if (error_code != 0 || !GetIntArgs(window, args, 1, 1, data)) return;
   if (pos < 0) return;
-  file_system->WriteByte(open_file, static_cast<uint32_t>(pos), static_cast<uint8_t>(data[1] & 0xFF));
+  WriteDataByte(static_cast<uint32_t>(pos), static_cast<uint8_t>(data[1] & 0xFF));
 }
 
 // GetFileLength("FileName"): the length in bytes of the named file, or -1

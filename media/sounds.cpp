@@ -3,10 +3,13 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "core/args.h"
+#include "core/data_file.h"
 #include "core/errors.h"
 #include "media/sound_system.h"
+#include "media/wave_format.h"
 
 namespace zep {
 
@@ -65,6 +68,17 @@ bool GetRegisteredId(WindowRef window, const char* args, int32_t* id) {
   return GetAllIntArgs(window, args, 1, id) && CheckRegisteredId(*id);
 }
 
+// True when the named file is a wave file the player can play (CheckWave).
+// The file is read and checked here, before the media interface opens it,
+// because the wave driver trusts the format block and divides by it.
+bool PlayableWaveFile(const char* name) {
+  std::string bytes;
+  if (file_system->ReadWholeFile(name, kMaxWaveFile, &bytes) != WholeFile::kRead) return false;
+  WaveLayout layout;
+  return CheckWave(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &layout) ==
+         WaveCheck::kOk;
+}
+
 void OpenSounds(WindowRef window) { sound_window = window; }
 void FreeSounds(WindowRef) { CloseAllSounds(); }
 
@@ -80,7 +94,9 @@ bool BuildOpenCommand(int device, const char* name, int id, char* out, size_t ca
 // EntryWaveFile(ID,"file_name"), EntryMidiFile(ID,"file_name"): opens the
 // file on the wave or MIDI device under the ID. Codes 16 for an ID outside
 // 0..31, 50 for an ID already in use, 52 (wave) or 53 (MIDI) when the file
-// cannot be opened.
+// cannot be opened. A wave file is read and checked first: one the player
+// cannot play (CheckWave) is refused with 52 and never reaches the media
+// interface, which would accept it and fail only when it plays.
 void CmdEntrySoundFile(WindowRef window, const char* args, int device) {
   int32_t id;
   char name[kMaxStatement];
@@ -88,6 +104,7 @@ void CmdEntrySoundFile(WindowRef window, const char* args, int device) {
   if (!GetResolvedStrArg(args, 1, name)) return;
   if (id < 0 || id >= kSoundIds) return SetError(kErrBadValue);
   if (sound_state[id] != kFree) return SetError(kErrSoundInUse);
+  if (device == kWaveDevice && !PlayableWaveFile(name)) return SetError(kErrWaveFile);
   char command[kMaxStatement + 64];
   if (!BuildOpenCommand(device, name, id, command, sizeof command) ||
       sound_system->SendCommand(command, nullptr) != 0) {

@@ -141,7 +141,9 @@ void CmdPlayWaveBuf(WindowRef window, const char* args, int) {
 void CmdStopWaveBuf(WindowRef, const char*, int) { sound_system->StopImage(); }
 
 // SaveWaveBuf("buf_name"): writes the buffer's WAV image at the open file's
-// position. Codes 5 without an open file, 56.
+// position. Codes 5 without an open file, 56, 15 when not all of it can be
+// written: the file opened for writing then does not replace the named one,
+// so an old file of that name keeps its bytes.
 void CmdSaveWaveBuf(WindowRef, const char* args, int) {
   if (!CheckArgCount(args, 1)) return;
   char name[kMaxStatement];
@@ -149,8 +151,7 @@ void CmdSaveWaveBuf(WindowRef, const char* args, int) {
   if (open_file == -1) return SetError(kErrNoFile);
   WaveBuffer* buffer = FindWaveBuffer(name);
   if (buffer == nullptr) return SetError(kErrNoWaveBuf);
-  file_system->WriteBlock(open_file, reinterpret_cast<const char*>(buffer->image.data()),
-                          buffer->image.size());
+  WriteDataBlock(reinterpret_cast<const char*>(buffer->image.data()), buffer->image.size());
 }
 
 const RunPart wave_buffer_part = {"wave buffers", ResetWaveBuffers, nullptr, nullptr,

@@ -1,12 +1,17 @@
 // The Win32 file calls. Files are opened with CreateFileA, so paths of any
 // length the system accepts work; the handle is kept as an int (Win32
 // handles keep their meaning in 32 bits, and INVALID_HANDLE_VALUE is -1).
+//
+// Whatever is written to a disk file is written into a temporary file beside
+// it, the name with "~" appended (in the same folder, so that the final move
+// stays on one volume), which replaces the file only once it is complete.
 #include "platform/win_file_system.h"
 
 #include <windows.h>
 #include <commdlg.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace zep {
@@ -24,17 +29,58 @@ bool Seek(int handle, uint32_t pos) {
          INVALID_SET_FILE_POINTER;
 }
 
+std::string TemporaryName(const char* name) { return std::string(name) + "~"; }
+
+// Writes all n bytes at the handle's position. A full disk may take part of
+// a write and report success: only a count of n is success.
+bool WriteAll(HANDLE h, const void* data, size_t n) {
+  if (n > MAXDWORD) return false;
+  DWORD put = 0;
+  return n == 0 || (::WriteFile(h, data, static_cast<DWORD>(n), &put, nullptr) && put == n);
+}
+
 class Win32Files : public FileSystem {
  public:
+  // For writing, the named file is first opened as it is, to learn that it
+  // may be written (not read-only, not held by another program) without
+  // changing it. A device (FILE_TYPE_CHAR: NUL, a port, a Unix device under
+  // Wine) keeps no bytes and cannot be replaced, so it is written directly;
+  // a disk file, or a missing one, gets a new temporary file.
   int OpenFile(const char* name, FileMode mode) override {
-    bool read = mode == FileMode::kRead;
-    HANDLE h = CreateFileA(name, read ? GENERIC_READ : GENERIC_WRITE,
-                           FILE_SHARE_READ, nullptr,
-                           read ? OPEN_EXISTING : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return h == INVALID_HANDLE_VALUE ? -1 : HandleNumber(h);
+    if (mode == FileMode::kRead) {
+      HANDLE h = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+      return h == INVALID_HANDLE_VALUE ? -1 : HandleNumber(h);
+    }
+    HANDLE h = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+      if (GetFileType(h) == FILE_TYPE_CHAR) return HandleNumber(h);
+      CloseHandle(h);
+    } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+      return -1;
+    }
+    h = CreateFileA(TemporaryName(name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return -1;
+    replacing_[HandleNumber(h)] = name;
+    return HandleNumber(h);
   }
 
-  void CloseFile(int handle) override { CloseHandle(Handle(handle)); }
+  bool CloseFile(int handle, bool keep) override {
+    bool closed = CloseHandle(Handle(handle)) != 0;
+    auto it = replacing_.find(handle);
+    if (it == replacing_.end()) return closed;
+    std::string name = it->second;
+    replacing_.erase(it);
+    std::string temporary = TemporaryName(name.c_str());
+    if (keep && closed &&
+        MoveFileExA(temporary.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+      return true;
+    }
+    DeleteFileA(temporary.c_str());
+    return !keep;
+  }
 
   int ReadByte(int handle, uint32_t pos) override {
     unsigned char byte = 0;
@@ -45,9 +91,8 @@ class Win32Files : public FileSystem {
     return byte;
   }
 
-  void WriteByte(int handle, uint32_t pos, uint8_t byte) override {
-    DWORD put = 0;
-    if (Seek(handle, pos)) ::WriteFile(Handle(handle), &byte, 1, &put, nullptr);
+  bool WriteByte(int handle, uint32_t pos, uint8_t byte) override {
+    return Seek(handle, pos) && WriteAll(Handle(handle), &byte, 1);
   }
 
   int64_t SeekEnd(int handle) override {
@@ -67,9 +112,8 @@ class Win32Files : public FileSystem {
     return true;
   }
 
-  void WriteBlock(int handle, const char* data, size_t n) override {
-    DWORD put = 0;
-    ::WriteFile(Handle(handle), data, static_cast<DWORD>(n), &put, nullptr);
+  bool WriteBlock(int handle, const char* data, size_t n) override {
+    return WriteAll(Handle(handle), data, n);
   }
 
   int64_t FileLength(const char* name) override {
@@ -81,9 +125,11 @@ class Win32Files : public FileSystem {
     return length;
   }
 
+  // Others may read the file meanwhile (the media interface holds a
+  // registered wave file open for reading), but not write it.
   WholeFile ReadWholeFile(const char* name, size_t limit, std::string* out) override {
-    HANDLE h = CreateFileA(name, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+    HANDLE h = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return WholeFile::kCannotOpen;
     DWORD high = 0;
     DWORD length = GetFileSize(h, &high);
@@ -101,16 +147,12 @@ class Win32Files : public FileSystem {
     return fits ? WholeFile::kRead : WholeFile::kCannotRead;
   }
 
-  // The temporary file is the name with "~" appended, in the same folder, so
-  // that the final move stays on one volume.
   bool ReplaceWholeFile(const char* name, const char* data, size_t n) override {
-    std::string temporary = std::string(name) + "~";
+    std::string temporary = TemporaryName(name);
     HANDLE h = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
-    DWORD put = 0;
-    bool written =
-        n == 0 || (::WriteFile(h, data, static_cast<DWORD>(n), &put, nullptr) && put == n);
+    bool written = WriteAll(h, data, n);
     written = CloseHandle(h) && written;
     if (written && MoveFileExA(temporary.c_str(), name, MOVEFILE_REPLACE_EXISTING)) return true;
     DeleteFileA(temporary.c_str());
@@ -137,6 +179,10 @@ class Win32Files : public FileSystem {
     }
     return GetOpenFileNameA(&ofn) != 0;
   }
+
+ private:
+  // The named file each handle of a temporary file is to replace.
+  std::map<int, std::string> replacing_;
 };
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "core/errors.h"
 #include "runtime/events.h"
 #include "tests/run/run_fixture.h"
+#include "tests/run/wave_test_files.h"
 
 namespace zep {
 namespace {
@@ -100,6 +101,7 @@ class NotesAgainstCommands : public RunTest {
   // Each probe starts without the files, calls and boxes of the one before.
   void Forget() {
     host_.files.clear();
+    host_.files["s.wav"] = MakeWave(WaveFields{});
     host_.calls.clear();
     host_.boxes.clear();
     canvas_.calls.clear();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "media/sound_system.h"
+#include "media/wave_format.h"
 
 namespace zep {
 
@@ -33,11 +34,17 @@ class FakeSoundSystem : public SoundSystem {
     calls_.push_back(call);
     return failing.count(command) != 0 ? 263 : 0;
   }
+  // The platform is given no length: the image's RIFF size is its length
+  // less 8. An image the player could not play is recorded with
+  // " unplayable" after its length.
   void PlayImage(const uint8_t* image, int flag) override {
     uint32_t riff;
-    std::memcpy(&riff, image + 4, 4);  // the image's length less 8, little-endian here
+    std::memcpy(&riff, image + 4, 4);  // little-endian here
     played.assign(image, image + riff + 8);
-    calls_.push_back("PlayImage " + std::to_string(flag) + " " + std::to_string(riff + 8));
+    WaveLayout layout;
+    bool playable = CheckWave(image, riff + 8, &layout) == WaveCheck::kOk;
+    calls_.push_back("PlayImage " + std::to_string(flag) + " " + std::to_string(riff + 8) +
+                     (playable ? "" : " unplayable"));
   }
   void StopImage() override { calls_.push_back("StopImage"); }
   void Beep(int n) override { calls_.push_back("Beep " + std::to_string(n)); }

@@ -47,7 +47,7 @@ const EditFileRow kRows[] = {
     {"OpenFileRead(\"in.txt\");ReadFileToEdit(\"ID_b\");", kErrControlType, nullptr, nullptr},
     {"OpenFileRead(\"in.txt\");ReadFileToEdit(\"ID_none\");", kErrNoControl, nullptr, nullptr},
     {"OpenFileWrite(\"out.txt\");SetEditText(\"ID_e\",\"ab\");WriteFileFromEdit(\"ID_e\");"
-     "WriteFileFromEdit(\"ID_e\");WriteFile(4,67);", 0, nullptr, "ababC"},
+     "WriteFileFromEdit(\"ID_e\");WriteFile(4,67);CloseFile;", 0, nullptr, "ababC"},
     {"WriteFileFromEdit(\"ID_e\");", kErrNoFile, nullptr, nullptr},
     {"GetFileName(\"ID_e\",\"D:\\dir\\file.txt\");", 0, "file.txt", nullptr},
     {"GetFilePath(\"ID_e\",\"D:\\dir\\file.txt\");", 0, "D:\\dir\\", nullptr},

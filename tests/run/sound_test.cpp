@@ -12,6 +12,7 @@
 #include "media/sounds.h"
 #include "media/wave_buffers.h"
 #include "tests/run/run_fixture.h"
+#include "tests/run/wave_test_files.h"
 
 namespace zep {
 namespace {
@@ -20,6 +21,20 @@ using Calls = std::vector<std::string>;
 
 class SoundTest : public RunTest {
  protected:
+  // Wave files the player plays, and some it cannot.
+  void SetUp() override {
+    RunTest::SetUp();
+    for (const char* name : {"a.wav", "b.wav", "x.wav"}) host_.files[name] = MakeWave(WaveFields{});
+    WaveFields none, one_bit;
+    none.channels = 0;
+    one_bit.bits = 1;
+    host_.files["zero.wav"] = MakeWave(none);
+    host_.files["one_bit.wav"] = MakeWave(one_bit);
+    host_.files["cut.wav"] = MakeWave(WaveFields{}).substr(0, 60);
+    host_.files["text.wav"] = "not a sound";
+    host_.files["locked.wav"] = MakeWave(WaveFields{});
+    host_.locked.insert("locked.wav");
+  }
   // The sound system's calls so far, without those of the other doubles.
   Calls SoundCalls() const {
     Calls out;
@@ -62,6 +77,15 @@ const SoundRow kSoundRows[] = {
     // A file that cannot be opened leaves the ID free.
     {"", "EntryWaveFile(3,\"x.wav\") ;", "open \"x.wav\" type waveaudio alias sound3", 52,
      {"open \"x.wav\" type waveaudio alias sound3"}},
+    // A wave file the player cannot play, or that cannot be read, never
+    // reaches the media interface.
+    {"", "EntryWaveFile(3,\"zero.wav\") ;", "", 52, {}},
+    {"", "EntryWaveFile(3,\"one_bit.wav\") ;", "", 52, {}},
+    {"", "EntryWaveFile(3,\"cut.wav\") ;", "", 52, {}},
+    {"", "EntryWaveFile(3,\"text.wav\") ;", "", 52, {}},
+    {"", "EntryWaveFile(3,\"none.wav\") ;", "", 52, {}},
+    {"", "EntryWaveFile(3,\"locked.wav\") ;", "", 52, {}},
+    {"EntryWaveFile(3,\"zero.wav\") ;", "", "", 52, {}},
     {"", "EntryMidiFile(3,\"x.mid\") ; if(error_code==0){PlaySound(3,0) ;}",
      "open \"x.mid\" type sequencer alias sound3", 53,
      {"open \"x.mid\" type sequencer alias sound3"}},
@@ -168,7 +192,30 @@ TEST_F(SoundTest, EveryRegisteredIdIsReleasedAtTheEndOrAFailedLoad) {
                                  "mci close sound2"}));
 }
 
+// The wave file is read and checked only after the ID's checks, and before
+// the media interface sees it.
+TEST_F(SoundTest, TheWaveFileIsCheckedBeforeItIsOpened) {
+  ASSERT_EQ(RunBody("EntryWaveFile(3,\"a.wav\") ; EntryWaveFile(3,\"b.wav\") ;"), 50);
+  Calls calls;
+  for (const std::string& call : host_.calls) {
+    if (call.rfind("ReadWholeFile ", 0) == 0 || call.rfind("mci open", 0) == 0) {
+      calls.push_back(call);
+    }
+  }
+  EXPECT_EQ(calls,
+            (Calls{"ReadWholeFile a.wav", "mci open \"a.wav\" type waveaudio alias sound3"}));
+}
+
+// A refused file leaves its ID free: the end of the run has nothing to close.
+TEST_F(SoundTest, ARefusedWaveFileLeavesItsIdFree) {
+  ASSERT_EQ(RunBody("EntryWaveFile(3,\"zero.wav\") ;", "EntryWaveFile(4,\"a.wav\") ;"), 52);
+  host_.calls.clear();
+  OnRunDestroy(kWindow);
+  EXPECT_EQ(SoundCalls(), (Calls{"mci close sound4"}));
+}
+
 TEST_F(SoundTest, ANameThatWouldBreakTheCommandIsRefused) {
+  host_.files["a.wav\" type sequencer alias x"] = MakeWave(WaveFields{});
   CopyText(file_name, sizeof file_name, "a.wav\" type sequencer alias x");
   EXPECT_EQ(RunBody("EntryWaveFile(1,\"FILE_NAME\") ;"), 52);
   EXPECT_EQ(RunBody("EntryMidiFile(1,\"FILE_NAME\") ;"), 53);
