@@ -209,30 +209,15 @@ void Mutate(std::string* file, Random* random) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  long inputs = 0;
-  Random random = zep::RunArguments(argc, argv, &inputs);
-  std::vector<std::string> seeds = Seeds();
-  long accepted = 0;
-  for (const std::string& s : seeds) {
+  auto check = [](const std::string& file) {
+    const uint8_t* bytes = reinterpret_cast<const uint8_t*>(file.data());
     zep::BmpPicture picture;
-    if (zep::CheckPictureFile(reinterpret_cast<const uint8_t*>(s.data()), s.size(), &picture) ==
-        zep::PictureKind::kRefused) {
-      std::fprintf(stderr, "a seed file is refused\n");
-      return 1;
-    }
-  }
-  for (long n = 0; n < inputs; ++n) {
-    std::string file = seeds[random.Below(static_cast<uint32_t>(seeds.size()))];
-    Mutate(&file, &random);
-    zep::BmpPicture picture;
-    if (zep::CheckPictureFile(reinterpret_cast<const uint8_t*>(file.data()), file.size(),
-                              &picture) != zep::PictureKind::kRefused) {
-      ++accepted;
-    }
-    CheckOne(reinterpret_cast<const uint8_t*>(file.data()), file.size());
-  }
-  std::printf("%ld inputs, %ld accepted\n", inputs, accepted);
-  return 0;
+    bool accepted = zep::CheckPictureFile(bytes, file.size(), &picture) != zep::PictureKind::kRefused;
+    CheckOne(bytes, file.size());
+    return accepted;
+  };
+  auto mutate = [](std::string* file, Random* random, long) { Mutate(file, random); };
+  return zep::RunSeeded(argc, argv, Seeds(), mutate, check);
 }
 
 #endif

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace zep {
 
@@ -47,6 +50,31 @@ void MutateBytes(Bytes* file, FuzzRandom* random, uint32_t most_added = 32) {
       if (size > 0) (*file)[random->Below(size)] ^= static_cast<Byte>(1 << random->Below(8));
       break;
   }
+}
+
+// The run of a driver that mutates seed files: every seed must be accepted
+// (else the run fails), then each of `inputs` inputs is a seed, mutated,
+// handed to check, which tells whether the reader accepted it. Prints the
+// counts, the accepted ones as `accepted_as`; gives the exit code.
+template <typename Mutate, typename Check>
+int RunSeeded(int argc, char** argv, const std::vector<std::string>& seeds, Mutate mutate,
+              Check check, const char* accepted_as = "accepted") {
+  long inputs = 0;
+  FuzzRandom random = RunArguments(argc, argv, &inputs);
+  for (const std::string& s : seeds) {
+    if (!check(s)) {
+      std::fprintf(stderr, "a seed file is refused\n");
+      return 1;
+    }
+  }
+  long accepted = 0;
+  for (long n = 0; n < inputs; ++n) {
+    std::string file = seeds[random.Below(static_cast<uint32_t>(seeds.size()))];
+    mutate(&file, &random, n);
+    if (check(file)) ++accepted;
+  }
+  std::printf("%ld inputs, %ld %s\n", inputs, accepted, accepted_as);
+  return 0;
 }
 
 }  // namespace zep

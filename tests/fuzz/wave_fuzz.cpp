@@ -188,27 +188,16 @@ void Mutate(std::string* file, Random* random) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  long inputs = 0;
-  Random random = zep::RunArguments(argc, argv, &inputs);
-  std::vector<std::string> seeds = Seeds();
-  for (const std::string& s : seeds) {
-    if (CheckOne(reinterpret_cast<const uint8_t*>(s.data()), s.size()) != zep::WaveCheck::kOk) {
-      std::fprintf(stderr, "a seed file is refused\n");
-      return 1;
-    }
-  }
-  long accepted = 0;
-  for (long n = 0; n < inputs; ++n) {
-    if (n % 64 == 0) CheckBufferImage(&random);
-    std::string file = seeds[random.Below(static_cast<uint32_t>(seeds.size()))];
-    Mutate(&file, &random);
-    if (CheckOne(reinterpret_cast<const uint8_t*>(file.data()), file.size()) ==
-        zep::WaveCheck::kOk) {
-      ++accepted;
-    }
-  }
-  std::printf("%ld inputs, %ld accepted\n", inputs, accepted);
-  return 0;
+  auto check = [](const std::string& file) {
+    return CheckOne(reinterpret_cast<const uint8_t*>(file.data()), file.size()) ==
+           zep::WaveCheck::kOk;
+  };
+  // Now and then a buffer's image too, which must always be accepted.
+  auto mutate = [](std::string* file, Random* random, long n) {
+    if (n % 64 == 0) CheckBufferImage(random);
+    Mutate(file, random);
+  };
+  return zep::RunSeeded(argc, argv, Seeds(), mutate, check);
 }
 
 #endif
