@@ -69,8 +69,9 @@ void ShowEditorMessage(EditorMessage message);
 void ShowEditorError(const char* text);
 
 // Whether an action that would drop the edited text may go on: at once when
-// the text is saved; else the user is asked to save first (Yes runs Save As
-// and stops the action, No lets it go on, Cancel stops it).
+// the text is saved; else the user is asked to save first (Yes saves, in
+// place when the document has a name, else through Save As, and the action
+// goes on once the text is saved; No lets it go on; Cancel stops it).
 bool MayDropText(DropAction action);
 
 // The window title from a document name ("" for none).

@@ -67,11 +67,28 @@ bool SaveTo(const char* path, const char* name) {
 
 }  // namespace
 
+namespace {
+
+// Saves a changed text before it is dropped: in place when the document
+// has a name, through Save As when it has none. True when it was saved.
+bool SaveBeforeDrop() {
+  if (document.saved_path[0] == '\0') return EditorSaveAs(false);
+  if (TextEmpty()) {
+    ShowEditorMessage(EditorMessage::kEmpty);
+    return false;
+  }
+  return SaveTo(document.file_path, document.file_title);
+}
+
+}  // namespace
+
+// Yes saves, and the New, Open or close asked for follows once the text is
+// saved; a save that fails or is cancelled carries out nothing.
 bool MayDropText(DropAction action) {
   if (document.clean != 0) return true;
   DropQuestion q = DropQuestionOf(action);
   int answer = Ask(q.caption, q.text, kBoxYesNoCancel);
-  if (answer == kYes) EditorSaveAs(false);
+  if (answer == kYes) return SaveBeforeDrop();
   return answer == kNo;
 }
 

@@ -94,11 +94,17 @@ TEST_F(EditorTest, NewWithTheTemplate) {
   EXPECT_EQ(document.clean, 0);  // the insertion is a change
 }
 
+// Yes saves, in place when the document has a name, else through Save As;
+// the action follows only a save that succeeded.
 struct DropRow {
   const char* name;
   int answer;
-  bool dialog;      // Save As's dialog was shown
-  bool went_on;     // the action was carried out
+  bool named;           // the document was opened from a file
+  bool dialog_cancels;  // Save As's dialog is cancelled
+  bool locked;          // the file to save cannot be written
+  bool dialog;          // Save As's dialog was shown
+  bool went_on;         // the action was carried out
+  const char* saved;    // the file that then holds the text, or nullptr
 };
 
 class NewOnEditedText : public EditorTest, public ::testing::WithParamInterface<DropRow> {};
@@ -106,23 +112,42 @@ class NewOnEditedText : public EditorTest, public ::testing::WithParamInterface<
 TEST_P(NewOnEditedText, AsksFirst) {
   const DropRow& row = GetParam();
   Open();
+  if (row.named) {
+    host_.files["C:\\work\\prog.zep"] = "old";
+    OnEditorCommand(kCmdOpen, 0);
+  }
   Type("edited");
-  editor_system_.dialog_cancels = true;
+  std::string text = Text().text;
+  editor_system_.dialog_cancels = row.dialog_cancels;
+  editor_system_.dialog_path = "C:\\work\\new.zep";
+  editor_system_.dialog_name = "new.zep";
+  if (row.locked) host_.locked.insert(row.named ? "C:\\work\\prog.zep" : "C:\\work\\new.zep");
+  host_.calls.clear();
+  host_.boxes.clear();
   host_.box_answers = {row.answer, kNo};
   OnEditorCommand(kCmdNew, 0);
   EXPECT_EQ(host_.boxes.at(0).title, "新規作成");
   EXPECT_EQ(host_.boxes.at(0).text,
             "編集中のデータは変更されています\n消去する前に保存しますか？");
   EXPECT_EQ(host_.boxes.at(0).flags, 0x23u);  // Yes, No, Cancel, question icon
-  EXPECT_EQ(Called("ChooseScriptFile save 名前を付けて保存 プログラム(*.zep)|*.zep|全ファイル(*.*)|*.*| start NONAME.ZEP"),
-            row.dialog);
-  EXPECT_EQ(Text().text, row.went_on ? "" : "edited");
+  bool dialog = false;
+  for (const std::string& c : host_.calls) dialog = dialog || c.rfind("ChooseScriptFile save", 0) == 0;
+  EXPECT_EQ(dialog, row.dialog);
+  EXPECT_EQ(Text().text, row.went_on ? "" : text);
+  if (row.saved != nullptr) {
+    EXPECT_EQ(host_.files[row.saved], text);
+  }
 }
 
 const DropRow kDropRows[] = {
-    {"yes_saves_and_stops", 6, true, false},
-    {"no_goes_on", 7, false, true},
-    {"cancel_stops", 2, false, false},
+    {"yes_unnamed_saves_as_and_goes_on", 6, false, false, false, true, true, "C:\\work\\new.zep"},
+    {"yes_unnamed_cancelled_stops", 6, false, true, false, true, false, nullptr},
+    {"yes_unnamed_refused_stops", 6, false, false, true, true, false, nullptr},
+    {"yes_named_saves_in_place_and_goes_on", 6, true, false, false, false, true,
+     "C:\\work\\prog.zep"},
+    {"yes_named_refused_stops", 6, true, false, true, false, false, nullptr},
+    {"no_goes_on", 7, false, false, false, false, true, nullptr},
+    {"cancel_stops", 2, true, false, false, false, false, nullptr},
 };
 INSTANTIATE_TEST_SUITE_P(Answers, NewOnEditedText, ::testing::ValuesIn(kDropRows),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -311,10 +336,8 @@ TEST_F(EditorTest, CloseOfAnEditedTextAsks) {
   OnEditorClose();
   EXPECT_EQ(host_.boxes.at(0).title, "終  了");
   EXPECT_EQ(host_.boxes.at(0).text, "ＺＥＰ を終了します\n終了する前に保存しますか？");
-  EXPECT_FALSE(Called("DestroyEditor"));  // Yes saves and keeps the window
   EXPECT_EQ(host_.files["C:\\saved.zep"], "A{}");
-  OnEditorClose();  // saved now: no question
-  EXPECT_TRUE(Called("DestroyEditor"));
+  EXPECT_TRUE(Called("DestroyEditor"));  // Yes saves, then closes as asked
   EXPECT_EQ(host_.boxes.size(), 1u);
 }
 

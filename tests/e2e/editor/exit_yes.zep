@@ -1,5 +1,5 @@
-// Yes at the exit question shows the Save As dialog and keeps the editor
-// open; once saved, closing ends the program without a question.
+// Yes at the exit question of an unnamed text shows the Save As dialog,
+// saves, and then ends the program as asked.
 //! cmdline
 //! delete "files/exit_saved.zep"
 //! window ZEP2 "ZEP - [NONAME.ZEP]"
@@ -9,7 +9,4 @@
 //! dialog "名前を付けて保存"
 //! dialogfile "files/exit_saved"
 //! file "files/exit_saved.zep" "CREATE{}"
-//! title "ZEP - [exit_saved.zep]"
-//! running
-//! close
 //! exit 0
