@@ -40,9 +40,15 @@ bool StartRun(HINSTANCE instance, const char* text, size_t size, ProgramForm for
 // is handed on as two byte messages, and the system's edit control converts
 // each byte alone. The program's own windows stay ANSI and still get a
 // double-byte character as its two bytes.
-int MessageLoop() {
+// The shortcuts of shortcut_table work for keys typed into window or any
+// of its children.
+int MessageLoop(HWND window, HACCEL shortcut_table) {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (shortcut_table != nullptr && (msg.hwnd == window || IsChild(window, msg.hwnd)) &&
+        TranslateAcceleratorW(window, shortcut_table, &msg)) {
+      continue;
+    }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

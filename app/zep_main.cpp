@@ -68,8 +68,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) 
   zep::RegisterEditorClass(instance);
   if (zep::direct_run) {
     if (!zep::DirectRun(instance)) return 0;
-  } else if (zep::CreateEditorWindow(instance, show) == nullptr) {
-    return 0;
+    return zep::MessageLoop();
   }
-  return zep::MessageLoop();
+  HWND editor = zep::CreateEditorWindow(instance, show);
+  if (editor == nullptr) return 0;
+  return zep::MessageLoop(editor, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(110)));
 }

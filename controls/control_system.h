@@ -22,7 +22,7 @@ struct ControlFont {
 };
 
 // The edit-field operations on the selection and the clipboard.
-enum class EditOp { kCopy, kCut, kPaste, kClear, kUndo };
+enum class EditOp { kCopy, kCut, kPaste, kClear, kUndo, kRedo };
 
 class ControlSystem {
  public:

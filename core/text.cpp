@@ -54,4 +54,34 @@ int32_t CharOffsetOf(const std::string& text, size_t bytes) {
   return n;
 }
 
+namespace {
+
+bool LineEndAt(const std::string& text, size_t at) {
+  return text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n';
+}
+
+}  // namespace
+
+int32_t RichOffsetOf(const std::string& text, int32_t characters) {
+  int32_t plain = 0, rich = 0;
+  for (size_t at = 0; at < text.size() && plain < characters; ++rich) {
+    bool line_end = LineEndAt(text, at);
+    if (line_end && plain + 1 == characters) break;
+    plain += line_end ? 2 : 1;
+    at += line_end ? 2 : CharLength(&text[at]);
+  }
+  return rich;
+}
+
+int32_t PlainOffsetOf(const std::string& text, int32_t rich) {
+  int32_t plain = 0;
+  size_t at = 0;
+  for (int32_t n = 0; n < rich && at < text.size(); ++n) {
+    bool line_end = LineEndAt(text, at);
+    plain += line_end ? 2 : 1;
+    at += line_end ? 2 : CharLength(&text[at]);
+  }
+  return plain;
+}
+
 }  // namespace zep

@@ -29,10 +29,10 @@ char NextVisible(const char* p) {
 // of braces it stands.
 Colour WordColour(const std::string& word, char next, int depth) {
   static const char* const kControls[] = {"loop", "if", "call", "return", "end"};
-  if (next == '{' && depth == 0) return Colour::kSection;
   for (const char* c : kControls) {
     if (word == c) return Colour::kControl;
   }
+  if (next == '{' && depth == 0) return Colour::kSection;
   if (FindCommand(word.c_str(), kPhaseRun) != nullptr ||
       FindCommand(word.c_str(), kPhaseCreate) != nullptr) {
     return Colour::kCommand;

@@ -73,6 +73,28 @@ std::string IndentBeforeCloseBrace(const std::string& line) {
   return line.substr(0, line.size() - spaces);
 }
 
+std::string IndentLines(const std::string& lines, bool out) {
+  std::string result;
+  size_t from = 0;
+  for (;;) {
+    size_t end = lines.find("\r\n", from);
+    std::string line = lines.substr(from, end == std::string::npos ? std::string::npos : end - from);
+    if (!out && !line.empty()) {
+      line = kIndentStep + line;
+    } else if (out && !line.empty() && line[0] == '\t') {
+      line.erase(0, 1);
+    } else if (out) {
+      size_t spaces = 0;
+      while (spaces < 4 && spaces < line.size() && line[spaces] == ' ') ++spaces;
+      line.erase(0, spaces);
+    }
+    result += line;
+    if (end == std::string::npos) return result;
+    result += "\r\n";
+    from = end + 2;
+  }
+}
+
 size_t MatchingBracket(const std::string& text, size_t pos) {
   static const char kOpen[] = "({", kClose[] = ")}";
   if (pos >= text.size()) return std::string::npos;

@@ -21,6 +21,11 @@ std::string IndentAfterEnter(const std::string& line);
 // step taken off, to stand before the `}`; otherwise line as it is.
 std::string IndentBeforeCloseBrace(const std::string& line);
 
+// Tab and Shift+Tab on a selection of whole lines (joined by "\r\n"): each
+// line that holds anything gets one step more, or loses one (a tab, or up
+// to four spaces) when out is set.
+std::string IndentLines(const std::string& lines, bool out);
+
 // The offset of the bracket that matches the one at pos ("(" ")" "{" "}"),
 // skipping texts in quotes, comments and trail bytes; npos when the byte at
 // pos is no bracket or nothing matches it.

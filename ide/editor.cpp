@@ -21,9 +21,14 @@ constexpr char kHelpFile[] = "ZEP2.HLP";
 constexpr int32_t kStripHeight = 28;
 
 // WS_CHILD WS_VISIBLE WS_BORDER WS_VSCROLL WS_HSCROLL ES_MULTILINE ES_WANTRETURN
-constexpr uint32_t kTextStyle = 0x50B01004u;
+// ES_AUTOVSCROLL ES_AUTOHSCROLL ES_NOHIDESEL
+constexpr uint32_t kTextStyle = 0x50B011C4u;
 // WS_CHILD WS_VISIBLE WS_VSCROLL CBS_DROPDOWN CBS_AUTOHSCROLL CBS_DISABLENOSCROLL
 constexpr uint32_t kSearchStyle = 0x50200842u;
+// WS_CHILD WS_VISIBLE SBARS_SIZEGRIP
+constexpr uint32_t kStatusStyle = 0x50000100u;
+// The status bar's parts: the caret's place, the changed mark, the result.
+constexpr int32_t kStatusEdges[] = {150, 230, -1};
 
 struct ToolbarRow {
   int32_t x;
@@ -36,14 +41,27 @@ const ToolbarRow kToolbar[] = {
     {338, "下方向へ検索", kCmdFindButton},
 };
 
+int32_t StatusHeight() {
+  return editor.status != nullptr ? button_system->ClientRect(editor.status).bottom : 0;
+}
+
+// The status bar first: the text control fills what is left below the strip.
 bool MakeTextControl() {
+  editor.status = control_system->CreateChild(editor.window, "msctls_statusbar32", "",
+                                              kStatusStyle, 0, 0, 0, 0, kStatusBarId);
+  if (editor.status != nullptr) {
+    editor_system->SetStatusParts(editor.status, kStatusEdges, 3);
+  }
   ClientArea c = button_system->ClientRect(editor.window);
-  editor.text = control_system->CreateChild(editor.window, "edit", "", kTextStyle, 0,
-                                            kStripHeight, c.right, c.bottom - kStripHeight,
+  editor.text = control_system->CreateChild(editor.window, "RICHEDIT50W", "", kTextStyle, 0,
+                                            kStripHeight, c.right,
+                                            c.bottom - kStripHeight - StatusHeight(),
                                             kTextControlId);
   if (editor.text == nullptr) return false;
-  editor_system->UseFixedFont(editor.text);
+  editor_system->PrepareText(editor.text);
   editor_system->LimitText(editor.text, kMaxEditorCharacters);
+  RestoreEditorZoom();
+  ResetEditorView();
   return true;
 }
 
@@ -61,6 +79,7 @@ void Help(HelpCommand command) { editor_system->Help(editor.window, kHelpFile, c
 bool OnEditCommand(int id) {
   switch (id) {
     case kCmdUndo: EditCommand(EditOp::kUndo); return true;
+    case kCmdRedo: EditCommand(EditOp::kRedo); return true;
     case kCmdCut: EditCommand(EditOp::kCut); return true;
     case kCmdCopy: EditCommand(EditOp::kCopy); return true;
     case kCmdPaste: EditCommand(EditOp::kPaste); return true;
@@ -102,7 +121,11 @@ void OnEditorCreate(WindowRef window) {
 
 void OnEditorSize(int32_t width, int32_t height) {
   if (editor.text == nullptr) return;
-  control_system->PlaceControl(editor.text, 0, kStripHeight, width, height - kStripHeight);
+  if (editor.status != nullptr) {
+    control_system->PlaceControl(editor.status, 0, height - StatusHeight(), width, StatusHeight());
+  }
+  control_system->PlaceControl(editor.text, 0, kStripHeight, width,
+                               height - kStripHeight - StatusHeight());
 }
 
 void OnEditorSetFocus() {
@@ -123,8 +146,13 @@ bool MenuCommand(int id, int code) {
     case kCmdFindButton: EditorFindDown(); return true;
     case kCmdHelpIndex: Help(kHelpIndex); return true;
     case kCmdHelpKeyword: Help(kHelpPartialKey); return true;
+    case kCmdFind: EditorFocusSearch(); return true;
+    case kCmdFindNext: EditorFindNext(); return true;
+    case kCmdZoomIn: ZoomEditorText(1); return true;
+    case kCmdZoomOut: ZoomEditorText(-1); return true;
+    case kCmdZoomReset: ZoomEditorText(0); return true;
     case kTextControlId:
-      if (code == kTextChanged) document.clean = 0;
+      if (code == kTextChanged) OnEditorTextChanged();
       return true;
     default: return OnEditCommand(id) || OnAssistCommand(id);
   }
@@ -136,7 +164,9 @@ bool MenuCommand(int id, int code) {
 // copy of the text) says so and leaves the text as it is.
 bool OnEditorCommand(int id, int code) {
   try {
-    return MenuCommand(id, code);
+    bool known = MenuCommand(id, code);
+    ShowEditorChanged();
+    return known;
   } catch (const std::bad_alloc&) {
     ShowEditorMessage(EditorMessage::kNoMemory);
     return true;

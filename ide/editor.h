@@ -11,6 +11,7 @@
 
 #include "controls/control_system.h"
 #include "core/common.h"
+#include "ide/colour_view.h"
 #include "ide/document.h"
 #include "ide/editor_texts.h"
 
@@ -25,8 +26,10 @@ enum EditorCommand : int {
   kCmdCommandAssist = 32780, kCmdPaletteAssist = 132, kCmdFontAssist = 32784,
   kCmdStyleAssist = 32783, kCmdControlAssist = 32788, kCmdFileNameAssist = 32785,
   kCmdHelpIndex = 32786, kCmdHelpKeyword = 32787, kCmdVersion = 104,
+  kCmdRedo = 32791, kCmdFind = 32792, kCmdFindNext = 32793,
+  kCmdZoomIn = 32794, kCmdZoomOut = 32795, kCmdZoomReset = 32796,
   kCmdSaveButton = 139, kCmdRunButton = 140, kCmdFindButton = 143,
-  kTextControlId = 200, kSearchBoxId = 201,
+  kTextControlId = 200, kSearchBoxId = 201, kStatusBarId = 202,
 };
 
 // The text control's notification that its text changed.
@@ -39,6 +42,13 @@ struct Editor {
   WindowRef search = nullptr;   // the search strings (id 201)
   FontRef font = nullptr;       // the search box's font
   std::string ran_text;         // the text of the last run started here
+  WindowRef status = nullptr;   // the status bar (id 202)
+  std::string shown;            // the text control's text since its last change
+  ColourView colours;           // which of its lines are coloured
+  int32_t marks[2] = {-1, -1};  // the marked pair of brackets (control characters)
+  int32_t zoom = 100;           // percent
+  int32_t digits = 0;           // the line-number margin's width
+  bool colouring = false;       // the editor is colouring: no change of the text
 };
 
 extern Editor editor;
@@ -61,6 +71,11 @@ void EditorSave();
 // text was written.
 bool EditorSaveAs(bool from_menu);
 void EditorFindDown();
+// Ctrl+F: the search box takes the keyboard, its text selected. F3: the
+// search box's string (or the selected text) found after the selection,
+// then from the top; the status bar says so, or that nothing was found.
+void EditorFocusSearch();
+void EditorFindNext();
 void EditorRun();
 void EditorCompile();
 
@@ -88,5 +103,34 @@ void SelectFailingStatement();
 
 // The run's window has gone.
 void OnEditorRunEnded();
+
+// What the text control shows beside its text (editor_view.cpp): colours
+// of the lines about to be seen, the line-number margin, the bracket that
+// matches the one at the caret, the zoom and the status bar.
+// A text put in whole (New, Open): every line to be coloured afresh.
+void ResetEditorView();
+// The control's notifications: its text changed, its selection changed,
+// it is about to paint.
+void OnEditorTextChanged();
+void OnEditorSelectionChanged();
+void OnEditorTextPaint();
+// Keys the editor handles itself; false leaves them to the control.
+// Enter keeps the indentation (one step more after `{`), `}` on a blank
+// line moves back a step, Tab and Shift+Tab on lines move them.
+bool OnEditorTextChar(unsigned character);
+bool OnEditorTextTab(bool shift);
+// One zoom step up (1), down (-1) or back to 100 percent (0); the size is
+// kept for the next start.
+void ZoomEditorText(int step);
+// The zoom kept from the last run, applied when the text control is made.
+void RestoreEditorZoom();
+// The zoom after step from percent, by the steps the editor offers.
+int32_t NextZoom(int32_t percent, int step);
+// The status bar: the caret's line and column, whether the text differs
+// from its file, the result of the last find, save or run.
+void ShowEditorChanged();
+void ShowEditorResult(const char* text);
+// "行 12  列 5" for the caret at plain character offset caret of text.
+std::string CaretPlace(const std::string& text, int32_t caret);
 
 }  // namespace zep

@@ -62,6 +62,7 @@ bool SaveTo(const char* path, const char* name) {
     return false;
   }
   NameDocument(document, path, name);
+  ShowEditorResult(kSavedResult);
   return true;
 }
 
@@ -117,6 +118,7 @@ void EditorOpen() {
     std::string refused = ReadScript(path, &bytes);
     if (refused.empty()) {
       control_system->SetText(editor.text, bytes.c_str());
+      ResetEditorView();
       NameDocument(document, path, name);
       SetEditorTitle(name);
     } else {

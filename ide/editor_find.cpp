@@ -36,6 +36,15 @@ void RememberSearch(const std::string& wanted) {
 
 }  // namespace
 
+namespace {
+
+void SelectFound(const std::string& text, size_t at, size_t length) {
+  control_system->SetSelection(editor.text, CharOffsetOf(text, at), CharOffsetOf(text, at + length));
+  control_system->SetFocusTo(editor.text);
+}
+
+}  // namespace
+
 void EditorFindDown() {
   std::string wanted = SearchString();
   if (wanted.empty()) return;
@@ -46,9 +55,39 @@ void EditorFindDown() {
   control_system->GetSelection(editor.text, &start, &end);
   size_t at = FindDown(text, ByteOffsetOf(text, start), wanted);
   if (at == std::string::npos) return ShowEditorMessage(EditorMessage::kNotFound);
-  control_system->SetSelection(editor.text, CharOffsetOf(text, at),
-                               CharOffsetOf(text, at + wanted.size()));
-  control_system->SetFocusTo(editor.text);
+  SelectFound(text, at, wanted.size());
+}
+
+void EditorFocusSearch() {
+  control_system->SetFocusTo(editor.search);
+  control_system->SetSelection(editor.search, 0, -1);
+}
+
+// Without a string in the search box, the selected text is looked for.
+void EditorFindNext() {
+  std::string text = control_system->GetText(editor.text);
+  int32_t start = 0, end = 0;
+  control_system->GetSelection(editor.text, &start, &end);
+  std::string wanted = SearchString();
+  if (wanted.empty()) {
+    size_t from = ByteOffsetOf(text, start);
+    wanted = text.substr(from, ByteOffsetOf(text, end) - from);
+    if (wanted.empty()) return EditorFocusSearch();
+    control_system->SetText(editor.search, wanted.c_str());
+  }
+  RememberSearch(wanted);
+  size_t at = FindDown(text, ByteOffsetOf(text, start), wanted);
+  if (at != std::string::npos) {
+    ShowEditorResult("");
+  } else if (text.compare(0, wanted.size(), wanted) == 0) {
+    at = 0;
+    ShowEditorResult(kFindWrapped);
+  } else if ((at = FindDown(text, 0, wanted)) != std::string::npos) {
+    ShowEditorResult(kFindWrapped);
+  } else {
+    return ShowEditorResult(kFindNone);
+  }
+  SelectFound(text, at, wanted.size());
 }
 
 }  // namespace zep

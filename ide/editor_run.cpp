@@ -31,6 +31,7 @@ int RunFromEditor(WindowRef window) {
   editor.ran_text = control_system->GetText(editor.text);
   StartFailure failure = PrepareRun(window, editor.ran_text.data(), editor.ran_text.size());
   if (failure == StartFailure::kLoad) {
+    ShowEditorResult(kRunErrorResult);
     SelectFailingStatement();
     return 0;
   }
@@ -39,7 +40,10 @@ int RunFromEditor(WindowRef window) {
     ShowEditorMessage(EditorMessage::kNoMemory);
     return 0;
   }
-  if (editor_system->OpenRunWindow(window)) return 1;
+  if (editor_system->OpenRunWindow(window)) {
+    ShowEditorResult(kRunResult);
+    return 1;
+  }
   FreeRunParts(nullptr);
   running = 0;
   ShowEditorMessage(EditorMessage::kNoRunWindow);
@@ -70,6 +74,7 @@ void SelectFailingStatement() {
 
 void OnEditorRunEnded() {
   running = 0;
+  ShowEditorResult(error_code == 0 ? kRunEndedResult : kRunErrorResult);
   SelectFailingStatement();
 }
 

@@ -11,6 +11,7 @@
 
 #include "assist/reference_system.h"  // the help viewer's commands
 #include "core/common.h"
+#include "ide/colour_view.h"  // ColourRun
 
 namespace zep {
 
@@ -28,11 +29,32 @@ class EditorSystem {
   virtual bool ChooseScriptFile(WindowRef owner, bool save, const char* title,
                                 const char* filters, char* path, char* name) = 0;
 
-  // The text control: the stock fixed-pitch OEM font, the most characters it
+  // The text control, the platform's rich text control: PrepareText gives
+  // it the editor's fixed-pitch Japanese font, no wrapping, plain-text
+  // pastes, many-level undo, the notifications the editor takes and the
+  // editor's handling of its keys and painting. Then the most characters it
   // takes, and the whole text selected without scrolling.
-  virtual void UseFixedFont(WindowRef control) = 0;
+  virtual void PrepareText(WindowRef control) = 0;
   virtual void LimitText(WindowRef control, int32_t characters) = 0;
   virtual void SelectAll(WindowRef control) = 0;
+  // The text shown at percent of its size (100: as made).
+  virtual void ZoomText(WindowRef control, int32_t percent) = 0;
+  // Colours runs of the text (the control's characters, a line end one),
+  // foreground and underline for unknown calls; `marked` runs also get the
+  // mark's background, the others none. Neither the undo history nor the
+  // text's changed state sees it.
+  virtual void ColourRuns(WindowRef control, const ColourRun* runs, size_t count, bool marked) = 0;
+  // The lines the control shows now, [*first, *last).
+  virtual void ShownLines(WindowRef control, int32_t* first, int32_t* last) = 0;
+  // The width of the line-number margin at the control's left, in digits.
+  virtual void SetNumberMargin(WindowRef control, int32_t digits) = 0;
+  // A number the editor keeps between runs (the zoom); fallback when none.
+  virtual int32_t ReadSetting(const char* name, int32_t fallback) = 0;
+  virtual void WriteSetting(const char* name, int32_t value) = 0;
+  // The status bar's parts (the right edge of each, -1 to the window's
+  // edge) and a part's text.
+  virtual void SetStatusParts(WindowRef bar, const int32_t* edges, int count) = 0;
+  virtual void SetStatusText(WindowRef bar, int part, const char* text) = 0;
 
   // The help viewer on file, owned by owner.
   virtual void Help(WindowRef owner, const char* file, HelpCommand command) = 0;

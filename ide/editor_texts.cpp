@@ -51,4 +51,11 @@ DropQuestion DropQuestionOf(DropAction action) {
   return {"", ""};
 }
 
+const char kFindWrapped[] = "先頭に戻って見つけました";
+const char kFindNone[] = "見つかりません";
+const char kSavedResult[] = "保存しました";
+const char kRunResult[] = "実行中";
+const char kRunEndedResult[] = "実行を終えました";
+const char kRunErrorResult[] = "エラーで止まりました";
+
 }  // namespace zep

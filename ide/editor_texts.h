@@ -21,6 +21,14 @@ const char* EditorMessageText(EditorMessage message);
 // Shown when a file cannot be read or written.
 extern const char kFileError[];
 
+// The status bar's word on the last find, save or run.
+extern const char kFindWrapped[];  // found after going back to the top
+extern const char kFindNone[];
+extern const char kSavedResult[];
+extern const char kRunResult[];    // a run started here is under way
+extern const char kRunEndedResult[];
+extern const char kRunErrorResult[];
+
 // The actions that would drop an edited text, and their question.
 enum class DropAction { kNew, kOpen, kClose };
 struct DropQuestion {

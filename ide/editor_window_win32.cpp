@@ -1,6 +1,7 @@
 #include "ide/editor_window_win32.h"
 
 #include <windowsx.h>
+#include <richedit.h>
 
 #include "ide/editor.h"
 
@@ -44,6 +45,12 @@ LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(hwnd, WM_COMMAND, wParam, lParam);
 }
 
+// The text control tells of its selection's moves.
+LRESULT OnNotify(HWND, int id, NMHDR* header) {
+  if (id == kTextControlId && header->code == EN_SELCHANGE) OnEditorSelectionChanged();
+  return 0;
+}
+
 LRESULT CALLBACK EditorWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     HANDLE_MSG(hwnd, WM_CREATE, OnCreate);
@@ -52,6 +59,7 @@ LRESULT CALLBACK EditorWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
     HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
     HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
+    case WM_NOTIFY: return OnNotify(hwnd, static_cast<int>(wParam), reinterpret_cast<NMHDR*>(lParam));
     case WM_COMMAND: return OnCommand(hwnd, wParam, lParam);
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }

@@ -3,12 +3,23 @@
 #include "platform/win_controls.h"
 
 #include <windows.h>
+#include <richedit.h>
+
+#include "core/text.h"
 
 namespace zep {
 
 namespace {
 
 HWND Hwnd(WindowRef w) { return static_cast<HWND>(w); }
+
+// The rich text control (the editor's text) keeps a line end as one
+// character; the others, and the editor's code, count it two.
+bool KeepsLineEndsAsOne(HWND control) {
+  char name[16] = "";
+  GetClassNameA(control, name, sizeof name);
+  return lstrcmpiA(name, "RICHEDIT50W") == 0;
+}
 
 class Win32ControlSystem : public ControlSystem {
  public:
@@ -68,6 +79,11 @@ class Win32ControlSystem : public ControlSystem {
   }
 
   void SetSelection(WindowRef control, int32_t start, int32_t end) override {
+    if (KeepsLineEndsAsOne(Hwnd(control))) {
+      std::string text = GetText(control);
+      if (start > 0) start = RichOffsetOf(text, start);
+      if (end > 0) end = RichOffsetOf(text, end);
+    }
     SendMessageA(Hwnd(control), EM_SETSEL, (WPARAM)start, (LPARAM)end);
     SendMessageA(Hwnd(control), EM_SCROLLCARET, 0, 0);
   }
@@ -77,6 +93,11 @@ class Win32ControlSystem : public ControlSystem {
     SendMessageA(Hwnd(control), EM_GETSEL, (WPARAM)&s, (LPARAM)&e);
     *start = static_cast<int32_t>(s);
     *end = static_cast<int32_t>(e);
+    if (KeepsLineEndsAsOne(Hwnd(control))) {
+      std::string text = GetText(control);
+      *start = PlainOffsetOf(text, *start);
+      *end = PlainOffsetOf(text, *end);
+    }
   }
 
   bool IsModified(WindowRef control) override {
@@ -88,7 +109,7 @@ class Win32ControlSystem : public ControlSystem {
   }
 
   void EditCommand(WindowRef control, EditOp op) override {
-    static const UINT kMessages[] = {WM_COPY, WM_CUT, WM_PASTE, WM_CLEAR, EM_UNDO};
+    static const UINT kMessages[] = {WM_COPY, WM_CUT, WM_PASTE, WM_CLEAR, EM_UNDO, EM_REDO};
     SendMessageA(Hwnd(control), kMessages[static_cast<int>(op)], 0, 0);
   }
 

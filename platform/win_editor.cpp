@@ -4,8 +4,12 @@
 #include "platform/win_editor.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <commdlg.h>
+#include <richedit.h>
+#include <richole.h>
 #include <shlobj.h>
+#include <tom.h>
 
 #include <cstring>
 
@@ -14,6 +18,7 @@
 #include "compiler/compile_dialog.h"
 #include "ide/document.h"
 #include "ide/editor.h"
+#include "ide/editor_text_win32.h"
 #include "ide/toolbar_win32.h"
 #include "runtime/run_window_win32.h"
 
@@ -24,6 +29,49 @@ namespace {
 HWND Hwnd(WindowRef w) { return static_cast<HWND>(w); }
 HINSTANCE InstanceOf(WindowRef w) {
   return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(Hwnd(w), GWLP_HINSTANCE));
+}
+
+constexpr char kSettingsKey[] = "Software\\ZEP\\Editor";
+constexpr COLORREF kMarkBack = RGB(255, 224, 128);
+
+// A height in pixels as the control's twips.
+LONG Twips(int pixels) {
+  HDC dc = GetDC(nullptr);
+  int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  return MulDiv(pixels, 1440, dpi > 0 ? dpi : 96);
+}
+
+COLORREF ColourRef(uint32_t rgb) { return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+// ITextDocument, which the import libraries do not carry.
+const IID kTextDocumentId = {0x8CC497C0, 0xA1DF, 0x11CE, {0x80, 0x98, 0x00, 0xAA, 0x00, 0x47, 0xBE, 0x5D}};
+
+// The text object model of the control, which can hold its undo history
+// back; nullptr when the control has none.
+ITextDocument* TextDocument(HWND control) {
+  IRichEditOle* ole = nullptr;
+  if (!SendMessageW(control, EM_GETOLEINTERFACE, 0, (LPARAM)&ole) || ole == nullptr) return nullptr;
+  ITextDocument* document = nullptr;
+  ole->QueryInterface(kTextDocumentId, reinterpret_cast<void**>(&document));
+  ole->Release();
+  return document;
+}
+
+void ColourRun1(HWND control, const ColourRun& run, bool marked) {
+  CHARRANGE range = {run.start, run.end};
+  SendMessageW(control, EM_EXSETSEL, 0, (LPARAM)&range);
+  CHARFORMAT2W cf = {};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_COLOR | CFM_UNDERLINE | CFM_BACKCOLOR;
+  cf.crTextColor = ColourRef(ColourValue(run.colour));
+  cf.dwEffects = run.colour == Colour::kUnknownCall ? CFE_UNDERLINE : 0;
+  if (marked) {
+    cf.crBackColor = kMarkBack;
+  } else {
+    cf.dwEffects |= CFE_AUTOBACKCOLOR;
+  }
+  SendMessageW(control, EM_SETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
 }
 
 class Win32EditorSystem : public EditorSystem {
@@ -50,12 +98,128 @@ class Win32EditorSystem : public EditorSystem {
     return GetOpenFileNameA(&ofn) != 0;
   }
 
-  void UseFixedFont(WindowRef control) override {
-    SendMessageA(Hwnd(control), WM_SETFONT, (WPARAM)GetStockObject(OEM_FIXED_FONT), TRUE);
+  // ＭＳ ゴシック at 12 points (16 pixels on a 96-dpi screen), black, no
+  // wrapping, notifications of changes and of the selection.
+  void PrepareText(WindowRef control) override {
+    HWND h = Hwnd(control);
+    HookEditorText(h);
+    CHARFORMAT2W cf = {};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC |
+                CFM_UNDERLINE | CFM_BACKCOLOR;
+    cf.dwEffects = CFE_AUTOBACKCOLOR;
+    cf.yHeight = Twips(TextPixels(100));
+    cf.bCharSet = SHIFTJIS_CHARSET;
+    cf.bPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpyW(cf.szFaceName, L"ＭＳ ゴシック");
+    SendMessageW(h, EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
+    SendMessageW(h, EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
+    SendMessageW(h, EM_SETTARGETDEVICE, 0, 1);
+    SendMessageW(h, EM_SETUNDOLIMIT, 500, 0);
+    SendMessageW(h, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+    SendMessageW(h, EM_EMPTYUNDOBUFFER, 0, 0);
   }
 
   void LimitText(WindowRef control, int32_t characters) override {
-    SendMessageA(Hwnd(control), EM_LIMITTEXT, (WPARAM)characters, 0);
+    SendMessageW(Hwnd(control), EM_EXLIMITTEXT, 0, (LPARAM)characters);
+  }
+
+  // The size of every character and of text typed later; not in the undo
+  // history.
+  void ZoomText(WindowRef control, int32_t percent) override {
+    HWND h = Hwnd(control);
+    CHARFORMAT2W cf = {};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_SIZE;
+    cf.yHeight = Twips(TextPixels(percent));
+    LRESULT mask = SendMessageW(h, EM_SETEVENTMASK, 0, 0);
+    ITextDocument* document = TextDocument(h);
+    long ignored = 0;
+    if (document != nullptr) document->Undo(tomSuspend, &ignored);
+    SendMessageW(h, EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
+    SendMessageW(h, EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
+    if (document != nullptr) {
+      document->Undo(tomResume, &ignored);
+      document->Release();
+    }
+    SendMessageW(h, EM_SETEVENTMASK, 0, mask);
+  }
+
+  // With the notifications off, the undo history suspended and the
+  // selection and scroll position put back afterwards.
+  void ColourRuns(WindowRef control, const ColourRun* runs, size_t count, bool marked) override {
+    HWND h = Hwnd(control);
+    LRESULT mask = SendMessageW(h, EM_SETEVENTMASK, 0, 0);
+    SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+    CHARRANGE kept = {};
+    SendMessageW(h, EM_EXGETSEL, 0, (LPARAM)&kept);
+    POINT scroll = {};
+    SendMessageW(h, EM_GETSCROLLPOS, 0, (LPARAM)&scroll);
+    BOOL modified = (BOOL)SendMessageW(h, EM_GETMODIFY, 0, 0);
+    ITextDocument* document = TextDocument(h);
+    long ignored = 0;
+    if (document != nullptr) document->Undo(tomSuspend, &ignored);
+    for (size_t i = 0; i < count; ++i) ColourRun1(h, runs[i], marked);
+    if (document != nullptr) {
+      document->Undo(tomResume, &ignored);
+      document->Release();
+    }
+    SendMessageW(h, EM_EXSETSEL, 0, (LPARAM)&kept);
+    SendMessageW(h, EM_SETSCROLLPOS, 0, (LPARAM)&scroll);
+    SendMessageW(h, EM_SETMODIFY, modified, 0);
+    SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(h, nullptr, FALSE);
+    SendMessageW(h, EM_SETEVENTMASK, 0, mask);
+  }
+
+  void ShownLines(WindowRef control, int32_t* first, int32_t* last) override {
+    HWND h = Hwnd(control);
+    RECT client;
+    GetClientRect(h, &client);
+    POINTL bottom = {client.right, client.bottom};
+    LRESULT at = SendMessageW(h, EM_CHARFROMPOS, 0, (LPARAM)&bottom);
+    *first = static_cast<int32_t>(SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0));
+    *last = static_cast<int32_t>(SendMessageW(h, EM_EXLINEFROMCHAR, 0, at)) + 1;
+  }
+
+  void SetNumberMargin(WindowRef control, int32_t digits) override {
+    HWND h = Hwnd(control);
+    int width = NumberMarginWidth(h, digits);
+    PlaceTextRect(h);
+    RECT margin;
+    GetClientRect(h, &margin);
+    margin.right = width;
+    InvalidateRect(h, &margin, FALSE);
+  }
+
+  int32_t ReadSetting(const char* name, int32_t fallback) override {
+    DWORD value = 0, size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value,
+                     &size) != ERROR_SUCCESS) {
+      return fallback;
+    }
+    return static_cast<int32_t>(value);
+  }
+
+  void WriteSetting(const char* name, int32_t value) override {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS) {
+      return;
+    }
+    DWORD v = static_cast<DWORD>(value);
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
+    RegCloseKey(key);
+  }
+
+  void SetStatusParts(WindowRef bar, const int32_t* edges, int count) override {
+    int parts[8];
+    for (int i = 0; i < count && i < 8; ++i) parts[i] = edges[i];
+    SendMessageA(Hwnd(bar), SB_SETPARTS, (WPARAM)count, (LPARAM)parts);
+  }
+
+  void SetStatusText(WindowRef bar, int part, const char* text) override {
+    SendMessageA(Hwnd(bar), SB_SETTEXTA, (WPARAM)part, (LPARAM)text);
   }
 
   void SelectAll(WindowRef control) override { SendMessageA(Hwnd(control), EM_SETSEL, 0, -1); }
@@ -106,7 +270,15 @@ class Win32EditorSystem : public EditorSystem {
 
 }  // namespace
 
+// The rich text control's class and the common controls (the status bar)
+// are loaded with the editor's platform.
 EditorSystem* Win32Editor() {
+  static bool loaded = [] {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    return LoadLibraryA("msftedit.dll") != nullptr;
+  }();
+  (void)loaded;
   static Win32EditorSystem the_editor;
   return &the_editor;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -85,7 +86,12 @@ class FakeButtonSystem : public ButtonSystem {
   void CaptureMouse(WindowRef window) override { Log("CaptureMouse " + Name(window)); }
   void ReleaseMouse() override { Log("ReleaseMouse"); }
   void SetArrowCursor() override { Log("SetArrowCursor"); }
-  ClientArea ClientRect(WindowRef) override { return client; }
+  // Each window's client area: client, unless a test gave it one of its own.
+  std::map<WindowRef, ClientArea> clients;
+  ClientArea ClientRect(WindowRef w) override {
+    auto it = clients.find(w);
+    return it != clients.end() ? it->second : client;
+  }
   PointXY MapPoint(WindowRef, WindowRef to, PointXY p) override {
     PointXY origin = to == nullptr ? screen_origin : button_origin;
     return {p.x + origin.x, p.y + origin.y};

@@ -117,7 +117,7 @@ class FakeControlSystem : public ControlSystem {
       case EditOp::kCut: clipboard = selected; ReplaceSelection(w, ""); break;
       case EditOp::kPaste: ReplaceSelection(w, clipboard.c_str()); break;
       case EditOp::kClear: ReplaceSelection(w, ""); break;
-      case EditOp::kUndo: std::swap(c.text, c.undo_text); Changed(w); break;
+      case EditOp::kUndo: case EditOp::kRedo: std::swap(c.text, c.undo_text); Changed(w); break;
     }
   }
   void AddItem(WindowRef w, bool, const char* text) override {

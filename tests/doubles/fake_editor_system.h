@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,36 @@ class FakeEditorSystem : public EditorSystem {
     CopyText(name, kMaxPath, dialog_name.c_str());
     return true;
   }
-  void UseFixedFont(WindowRef) override { Log("UseFixedFont"); }
+  void PrepareText(WindowRef) override { Log("PrepareText"); }
+  void ZoomText(WindowRef, int32_t percent) override {
+    Log("ZoomText " + std::to_string(percent));
+  }
+  // Every run coloured, in order, as "start-end:COLOUR" (plus "!" when marked).
+  void ColourRuns(WindowRef, const ColourRun* runs, size_t count, bool marked) override {
+    for (size_t i = 0; i < count; ++i) {
+      coloured.push_back(std::to_string(runs[i].start) + "-" + std::to_string(runs[i].end) + ":" +
+                         std::to_string(static_cast<int>(runs[i].colour)) + (marked ? "!" : ""));
+    }
+  }
+  std::vector<std::string> coloured;
+  // The lines the control shows.
+  int32_t shown_first = 0, shown_last = 40;
+  void ShownLines(WindowRef, int32_t* first, int32_t* last) override {
+    *first = shown_first;
+    *last = shown_last;
+  }
+  int32_t margin_digits = 0;
+  void SetNumberMargin(WindowRef, int32_t digits) override { margin_digits = digits; }
+  std::map<std::string, int32_t> settings;
+  int32_t ReadSetting(const char* name, int32_t fallback) override {
+    auto it = settings.find(name);
+    return it == settings.end() ? fallback : it->second;
+  }
+  void WriteSetting(const char* name, int32_t value) override { settings[name] = value; }
+  // The status bar's texts by part.
+  std::map<int, std::string> status;
+  void SetStatusParts(WindowRef, const int32_t*, int) override {}
+  void SetStatusText(WindowRef, int part, const char* text) override { status[part] = text; }
   void LimitText(WindowRef, int32_t characters) override {
     Log("LimitText " + std::to_string(characters));
   }

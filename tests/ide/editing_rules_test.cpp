@@ -46,6 +46,23 @@ TEST(EditingRules, ACloseBraceOnABlankLineMovesBackOneStep) {
   }
 }
 
+TEST(EditingRules, TabAndShiftTabMoveEveryLineOfASelectionOneStep) {
+  struct Row {
+    const char* lines;
+    bool out;
+    const char* result;
+  };
+  const Row rows[] = {
+      {"a\r\n\tb\r\n\r\nc", false, "\ta\r\n\t\tb\r\n\r\n\tc"},
+      {"\ta\r\n\t\tb\r\n\r\nc", true, "a\r\n\tb\r\n\r\nc"},
+      {"      a\r\n  b", true, "  a\r\nb"},
+      {" \ta", true, "\ta"},
+      {"", false, ""},
+      {"", true, ""},
+  };
+  for (const Row& row : rows) EXPECT_EQ(IndentLines(row.lines, row.out), row.result) << row.lines;
+}
+
 TEST(EditingRules, TheMatchingBracketSkipsTextsCommentsAndTrailBytes) {
   const std::string text = "A{if(x==\"(\"){B(1);} // }\r\nボ=1;}";
   struct Row {

@@ -28,6 +28,7 @@ class EditorTest : public RunTest {
       if (w == editor.text) OnEditorCommand(kTextControlId, kTextChanged);
     };
     editor_system_.on_run_window = [](WindowRef w) { OnRunCreate(w); };
+    button_system_.clients[kStatusBar] = {0, 0, 400, 20};
     editor = Editor{};
     document = EditorDocument{};
     toolbar = Toolbar{};
@@ -70,6 +71,8 @@ class EditorTest : public RunTest {
 
   static constexpr int kYes = 6, kNo = 7, kCancel = 2;
   static inline const WindowRef kEditor = reinterpret_cast<WindowRef>(0x7777);
+  // The fake control system's window for the status bar (id 202).
+  static inline const WindowRef kStatusBar = reinterpret_cast<WindowRef>(0x1000 + 202);
   FakeEditorSystem editor_system_{&host_.calls};
 };
 

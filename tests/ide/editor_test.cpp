@@ -16,7 +16,9 @@ namespace {
 
 TEST_F(EditorTest, CreationMakesTheControlsFontTitleAndButtons) {
   OnEditorCreate(kEditor);
-  EXPECT_EQ(host_.calls.at(0), "CreateChild edit \"\" 50B01004 0,28,400,272 id 200");
+  EXPECT_EQ(host_.calls.at(0), "CreateChild msctls_statusbar32 \"\" 50000100 0,0,0,0 id 202");
+  EXPECT_TRUE(Called("CreateChild RICHEDIT50W \"\" 50B011C4 0,28,400,252 id 200"));
+  EXPECT_TRUE(Called("PrepareText"));
   EXPECT_TRUE(Called("LimitText 65535"));
   EXPECT_TRUE(Called("CreateChild COMBOBOX \"\" 50200842 80,4,256,256 id 201"));
   EXPECT_TRUE(Called("SetFont 201"));
@@ -30,7 +32,7 @@ TEST_F(EditorTest, CreationMakesTheControlsFontTitleAndButtons) {
 }
 
 TEST_F(EditorTest, NothingIsBuiltAfterAControlThatCannotBeMade) {
-  for (const char* refused : {"edit", "COMBOBOX"}) {
+  for (const char* refused : {"RICHEDIT50W", "COMBOBOX"}) {
     SCOPED_TRACE(refused);
     host_.calls.clear();
     window_system_.title.clear();
@@ -46,7 +48,8 @@ TEST_F(EditorTest, NothingIsBuiltAfterAControlThatCannotBeMade) {
 TEST_F(EditorTest, TheTextControlFillsTheWindowBelowTheStrip) {
   Open();
   OnEditorSize(500, 300);
-  EXPECT_TRUE(Called("PlaceControl 200 0,28,500,272"));
+  EXPECT_TRUE(Called("PlaceControl window 0,280,500,20"));
+  EXPECT_TRUE(Called("PlaceControl 200 0,28,500,252"));
 }
 
 // Ids the editor does not know (and the search box's notifications) go to

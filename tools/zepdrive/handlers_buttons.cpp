@@ -13,9 +13,7 @@ namespace {
 
 // The visible child under client point (x, y) of parent; nullptr if none.
 HWND childAt(HWND parent, int x, int y) {
-    POINT p = {x, y};
-    HWND child = ChildWindowFromPointEx(parent, p, CWP_SKIPINVISIBLE);
-    return child == parent ? nullptr : child;
+    return childUnder(parent, x, y);
 }
 
 // The message's point: arguments 2 and 3 when given, else 0 and 1; in client

@@ -15,8 +15,8 @@ namespace {
 // coordinates; nullptr when the point is on no child.
 HWND childAt(HWND parent, int x, int y, POINT* inside) {
     POINT p = {x, y};
-    HWND child = ChildWindowFromPointEx(parent, p, CWP_SKIPINVISIBLE);
-    if (child == nullptr || child == parent) return nullptr;
+    HWND child = childUnder(parent, x, y);
+    if (child == nullptr) return nullptr;
     MapWindowPoints(parent, child, &p, 1);
     *inside = p;
     return child;

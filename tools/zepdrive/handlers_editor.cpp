@@ -18,9 +18,7 @@ constexpr UINT kSendTimeoutMs = 2000;
 
 // The visible child under client point (x, y) of parent; nullptr if none.
 HWND childAt(HWND parent, const Directive& d) {
-    POINT p = {(LONG)d.args[0].num, (LONG)d.args[1].num};
-    HWND child = ChildWindowFromPointEx(parent, p, CWP_SKIPINVISIBLE);
-    return child == parent ? nullptr : child;
+    return childUnder(parent, (int)d.args[0].num, (int)d.args[1].num);
 }
 
 Outcome noChild(const Directive& d) {
@@ -58,11 +56,47 @@ std::wstring wideText(HWND control) {
     return buf;
 }
 
+// A rich text control keeps a line end as one character; positions in
+// scripts count it two, as an edit control and the text (WM_GETTEXT) do.
+bool isRich(HWND control) {
+    char cls[32] = "";
+    GetClassNameA(control, cls, sizeof cls);
+    return lstrcmpiA(cls, "RICHEDIT50W") == 0;
+}
+
+bool lineEndAt(const std::wstring& text, size_t at) {
+    return text[at] == L'\r' && at + 1 < text.size() && text[at + 1] == L'\n';
+}
+
+// A position as the control counts it, from one that counts "\r\n" two.
+long controlPosition(HWND control, const std::wstring& text, long plain) {
+    if (plain < 0 || !isRich(control)) return plain;
+    long rich = 0;
+    for (size_t at = 0; at < text.size() && (long)at < plain; ++rich) at += lineEndAt(text, at) ? 2 : 1;
+    return rich;
+}
+
+// The other way.
+long plainPosition(HWND control, const std::wstring& text, long position) {
+    if (!isRich(control)) return position;
+    size_t at = 0;
+    for (long n = 0; n < position && at < text.size(); ++n) at += lineEndAt(text, at) ? 2 : 1;
+    return (long)at;
+}
+
+// The selection, counting a line end two.
+void plainSelection(HWND control, size_t* start, size_t* end) {
+    DWORD_PTR sel = 0;  // the result, since pointers do not cross to another process
+    SendMessageTimeoutA(control, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &sel);
+    std::wstring text = wideText(control);
+    *start = plainPosition(control, text, (long)LOWORD(sel));
+    *end = plainPosition(control, text, (long)HIWORD(sel));
+}
+
 // The selected text, converted to Shift-JIS.
 std::string selectedText(HWND control) {
-    DWORD_PTR sel = 0;
-    SendMessageTimeoutA(control, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &sel);
-    size_t start = LOWORD(sel), end = HIWORD(sel);
+    size_t start = 0, end = 0;
+    plainSelection(control, &start, &end);
     std::wstring text = wideText(control);
     if (end > text.size()) end = text.size();
     if (start > end) start = end;
@@ -190,7 +224,9 @@ Outcome runCtlSelect(Context& c, const Directive& d) {
     if (!awaitNoDialog(c)) return fail("the window free of dialogs", "a dialog of it still there");
     HWND child = childAt(c.current, d);
     if (child == nullptr) return noChild(d);
-    PostMessageA(child, EM_SETSEL, (WPARAM)d.args[2].num, (LPARAM)d.args[3].num);
+    std::wstring text = wideText(child);
+    PostMessageA(child, EM_SETSEL, (WPARAM)controlPosition(child, text, (long)d.args[2].num),
+                 (LPARAM)controlPosition(child, text, (long)d.args[3].num));
     return pass();
 }
 
@@ -200,9 +236,9 @@ Outcome runCtlSelection(Context& c, const Directive& d) {
     bool ok = pollFor(c.timeoutMs, [&] {
         HWND child = childAt(c.current, d);
         if (child == nullptr) return (seen = "no control there", Poll::Wait);
-        DWORD_PTR sel = 0;
-        SendMessageTimeoutA(child, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &sel);
-        seen = std::to_string(LOWORD(sel)) + ".." + std::to_string(HIWORD(sel));
+        size_t start = 0, end = 0;
+        plainSelection(child, &start, &end);
+        seen = std::to_string(start) + ".." + std::to_string(end);
         return seen == want ? Poll::Done : Poll::Wait;
     });
     return ok ? pass() : fail(want, seen);

@@ -92,4 +92,14 @@ void pressDefaultButton(HWND box) {
                  reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
 
+HWND childUnder(HWND parent, int x, int y) {
+    for (int waited = 0;; waited += 20) {
+        POINT p = {x, y};
+        HWND child = ChildWindowFromPointEx(parent, p, CWP_SKIPINVISIBLE);
+        if (child != nullptr && child != parent) return child;
+        if (waited >= 3000 || !IsWindow(parent)) return nullptr;
+        Sleep(20);
+    }
+}
+
 }  // namespace zd

@@ -23,6 +23,10 @@ std::string describe(const std::vector<WindowInfo>& ws);
 
 std::string windowTitle(HWND hwnd);
 
+// The visible child of parent under client point (x, y); nullptr if none
+// came within a few seconds (a control may hide itself while it redraws).
+HWND childUnder(HWND parent, int x, int y);
+
 // Text of a control of another process (WM_GETTEXT, which GetWindowText
 // does not send across processes for child windows).
 std::string controlText(HWND control);

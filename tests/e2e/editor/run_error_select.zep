@@ -1,11 +1,12 @@
 // After a run from the editor stops with an error, the error box is the one
 // a run always shows, the run's window closes, and the editor selects the
 // statement where the run stopped, as written (blanks, a call into another
-// section and double-byte names before it).
+// section and double-byte names before it). Enter indents the line after a
+// `{`, and a `}` typed on it moves back.
 //! cmdline
 //! window ZEP2 "ZEP - [NONAME.ZEP]"
-//! typeunicode "// 表示の テスト\rCREATE { SetCaption(\"失敗\") ; SetWinSize(200, 100) ; }\rINIT {\r  ボタン = 1 ;\r  call(\"SUB\") ;\r}\rSUB {\r  x = ボタン + y ;\r}\r"
-//! ctltext 200 200 "// 表示の テスト\r\nCREATE { SetCaption(\"失敗\") ; SetWinSize(200, 100) ; }\r\nINIT {\r\n  ボタン = 1 ;\r\n  call(\"SUB\") ;\r\n}\r\nSUB {\r\n  x = ボタン + y ;\r\n}\r\n"
+//! typeunicode "// 表示の テスト\rCREATE { SetCaption(\"失敗\") ; SetWinSize(200, 100) ; }\rINIT {\rボタン = 1 ;\rcall(\"SUB\") ;\r}\rSUB {\rx = ボタン + y ;\r}\r"
+//! ctltext 200 200 "// 表示の テスト\r\nCREATE { SetCaption(\"失敗\") ; SetWinSize(200, 100) ; }\r\nINIT {\r\n\tボタン = 1 ;\r\n\tcall(\"SUB\") ;\r\n}\r\nSUB {\r\n\tx = ボタン + y ;\r\n}\r\n"
 //! command 32781
 //! box! "ZEP Error" "サブルーチン : SUB\r\n\r\n 変数 : y\r\n\r\n変数の値が未定です"
 //! nowindow RUN
