@@ -10,7 +10,7 @@
 namespace zep {
 
 void PasteAssistOutput(WindowRef text_control) {
-  SendMessageA(static_cast<HWND>(text_control), EM_REPLACESEL, FALSE,
+  SendMessageA(static_cast<HWND>(text_control), EM_REPLACESEL, TRUE,  // one step of the undo history
                reinterpret_cast<LPARAM>(AssistOutput()));
 }
 

@@ -185,7 +185,10 @@ size_t BuildFaultMessage(const char* what, const char* section, const char* save
   return CopyText(out, cap, text.c_str());
 }
 
+int32_t reported_errors = 0;
+
 void ReportError(WindowRef owner, int code, const char* text, int pos) {
+  ++reported_errors;
   char section[128];
   SectionNameAt(text, pos, section, sizeof section);
   char message[512];

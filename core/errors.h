@@ -67,4 +67,7 @@ size_t BuildFaultMessage(const char* what, const char* section, const char* save
 // Shows the one "ZEP Error" box for code, naming the section at pos.
 void ReportError(WindowRef owner, int code, const char* text, int pos);
 
+// How many error boxes ReportError has shown since the program started.
+extern int32_t reported_errors;
+
 }  // namespace zep

@@ -42,6 +42,7 @@ struct Editor {
   WindowRef search = nullptr;   // the search strings (id 201)
   FontRef font = nullptr;       // the search box's font
   std::string ran_text;         // the text of the last run started here
+  int32_t errors_before = 0;    // the error boxes shown before it started
   WindowRef status = nullptr;   // the status bar (id 202)
   std::string shown;            // the text control's text since its last change
   ColourView colours;           // which of its lines are coloured

@@ -29,6 +29,7 @@ void EditorRun() {
 // in a box owned by the editor; then the failing statement is selected.
 int RunFromEditor(WindowRef window) {
   editor.ran_text = control_system->GetText(editor.text);
+  editor.errors_before = reported_errors;
   StartFailure failure = PrepareRun(window, editor.ran_text.data(), editor.ran_text.size());
   if (failure == StartFailure::kLoad) {
     ShowEditorResult(kRunErrorResult);
@@ -74,7 +75,7 @@ void SelectFailingStatement() {
 
 void OnEditorRunEnded() {
   running = 0;
-  ShowEditorResult(error_code == 0 ? kRunEndedResult : kRunErrorResult);
+  ShowEditorResult(reported_errors != editor.errors_before ? kRunErrorResult : kRunEndedResult);
   SelectFailingStatement();
 }
 

@@ -101,6 +101,7 @@ void OnEditorTextChanged() {
   editor.colours.Update(editor.shown);
   FitNumberMargin();
   ShowEditorChanged();
+  OnEditorSelectionChanged();  // the control told of the selection before the text
 }
 
 void OnEditorTextPaint() {

@@ -83,12 +83,16 @@ const DirectiveDef kDirectives[] = {
     {"ctlsettext", "iis", Needs::LiveWindow, runCtlSetText},
     {"menubar", "is", Needs::LiveWindow, runMenuBar},
     {"menupopup", "iis", Needs::LiveWindow, runMenuPopup},
+    {"press", "s", Needs::LiveWindow, runPress},
+    {"statustext", "is", Needs::LiveWindow, runStatusText},
+    {"regdword", "ssi", Needs::Nothing, runRegDword},
     // What is on the screen.
     {"pixel", "iic", Needs::LiveWindow, runPixel},
     {"notpixel", "iic", Needs::LiveWindow, runNotPixel},
     {"rect", "iiiic", Needs::LiveWindow, runRect},
     {"shot", "p", Needs::LiveWindow, runShot},
     {"notblank", "", Needs::LiveWindow, runNotBlank},
+    {"hascolour", "iiiic", Needs::LiveWindow, runHasColour},
     // The process and its files.
     {"exit", "i", Needs::Nothing, runExit},
     {"running", "", Needs::Nothing, runRunning},

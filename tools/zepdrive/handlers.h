@@ -97,6 +97,9 @@ Outcome runCtlSelection(Context&, const Directive&);
 Outcome runCtlSetText(Context&, const Directive&);
 Outcome runMenuBar(Context&, const Directive&);
 Outcome runMenuPopup(Context&, const Directive&);
+Outcome runPress(Context&, const Directive&);
+Outcome runStatusText(Context&, const Directive&);
+Outcome runRegDword(Context&, const Directive&);
 
 // handlers_pixels.cpp
 Outcome runPixel(Context&, const Directive&);
@@ -104,6 +107,7 @@ Outcome runNotPixel(Context&, const Directive&);
 Outcome runRect(Context&, const Directive&);
 Outcome runShot(Context&, const Directive&);
 Outcome runNotBlank(Context&, const Directive&);
+Outcome runHasColour(Context&, const Directive&);
 
 // handlers_process.cpp
 Outcome runTimeout(Context&, const Directive&);

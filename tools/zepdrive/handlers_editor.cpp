@@ -2,12 +2,17 @@
 // Unicode characters as a keyboard or an input method does, reading and
 // setting an edit control's selection, reading a combo or list box's items,
 // and reading the program's menu resource.
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "handlers.h"
+
+#include <commctrl.h>
+
 #include "text.h"
 #include "winfind.h"
 
@@ -282,6 +287,101 @@ Outcome runMenuPopup(Context& c, const Directive& d) {
     if (popup == nullptr) return fail("popup " + std::to_string(d.args[1].num), "none");
     std::string items = menuItems(popup);
     return items == d.args[2].text ? pass() : fail(quoted(d.args[2].text), quoted(items));
+}
+
+namespace {
+
+// A key of "ctrl+shift+s": ctrl, shift and alt, then a letter or digit, or
+// a virtual-key code (decimal or 0x hex). 0 when the text names none.
+UINT keyOf(const std::string& token) {
+    if (token.size() == 1 && std::isalnum((unsigned char)token[0])) {
+        return (UINT)std::toupper((unsigned char)token[0]);
+    }
+    char* end = nullptr;
+    unsigned long vk = std::strtoul(token.c_str(), &end, 0);
+    return (end != token.c_str() && *end == '\0' && vk > 0 && vk < 256) ? (UINT)vk : 0;
+}
+
+INPUT keyInput(UINT vk, bool up) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = (WORD)vk;
+    in.ki.wScan = (WORD)MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+}  // namespace
+
+// Real key presses (SendInput), so that the program sees its modifiers held
+// as a user's shortcut does.
+Outcome runPress(Context& c, const Directive& d) {
+    std::vector<UINT> held;
+    UINT key = 0;
+    std::string spec = d.args[0].text;
+    size_t from = 0;
+    for (;;) {
+        size_t plus = spec.find('+', from + 1);
+        std::string token = spec.substr(from, plus == std::string::npos ? std::string::npos : plus - from);
+        if (token == "ctrl") held.push_back(VK_CONTROL);
+        else if (token == "shift") held.push_back(VK_SHIFT);
+        else if (token == "alt") held.push_back(VK_MENU);
+        else if ((key = keyOf(token)) == 0) return fail("a key", quoted(token));
+        if (plus == std::string::npos) break;
+        from = plus + 1;
+    }
+    if (key == 0) return fail("a key after the modifiers", quoted(spec));
+    if (!bringToFront(c)) return fail("the window in front", "another window");
+    std::vector<INPUT> inputs;
+    for (UINT vk : held) inputs.push_back(keyInput(vk, false));
+    inputs.push_back(keyInput(key, false));
+    inputs.push_back(keyInput(key, true));
+    for (size_t i = held.size(); i-- > 0;) inputs.push_back(keyInput(held[i], true));
+    UINT sent = SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+    return sent == inputs.size() ? pass() : fail("pressed keys", "SendInput refused them");
+}
+
+// A part of the current window's status bar, read through memory of the
+// program's own (the bar writes its text there).
+Outcome runStatusText(Context& c, const Directive& d) {
+    std::string seen;
+    bool ok = pollFor(c.timeoutMs, [&] {
+        HWND bar = FindWindowExA(c.current, nullptr, "msctls_statusbar32", nullptr);
+        if (bar == nullptr) return (seen = "no status bar", Poll::Wait);
+        void* remote = VirtualAllocEx(c.proc.hProcess, nullptr, 1024 * sizeof(wchar_t),
+                                      MEM_COMMIT, PAGE_READWRITE);
+        if (remote == nullptr) return (seen = "no memory in the program", Poll::Stop);
+        wchar_t text[1024] = L"";
+        DWORD_PTR got = 0;
+        SendMessageTimeoutW(bar, SB_GETTEXTLENGTHW, (WPARAM)d.args[0].num, 0, SMTO_ABORTIFHUNG,
+                            kSendTimeoutMs, &got);
+        if (LOWORD(got) < 1024) {
+            SendMessageTimeoutW(bar, SB_GETTEXTW, (WPARAM)d.args[0].num, (LPARAM)remote,
+                                SMTO_ABORTIFHUNG, kSendTimeoutMs, nullptr);
+            ReadProcessMemory(c.proc.hProcess, remote, text, (LOWORD(got) + 1) * sizeof(wchar_t),
+                              nullptr);
+            text[LOWORD(got)] = L'\0';
+        }
+        VirtualFreeEx(c.proc.hProcess, remote, 0, MEM_RELEASE);
+        seen = toSjis(text);
+        return seen == d.args[1].text ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass() : fail(quoted(d.args[1].text), quoted(seen));
+}
+
+// A number the program keeps in the registry, under HKEY_CURRENT_USER.
+Outcome runRegDword(Context& c, const Directive& d) {
+    std::string seen = "none";
+    bool ok = pollFor(c.timeoutMs, [&] {
+        DWORD value = 0, size = sizeof value;
+        if (RegGetValueA(HKEY_CURRENT_USER, d.args[0].text.c_str(), d.args[1].text.c_str(),
+                         RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) {
+            return Poll::Wait;
+        }
+        seen = std::to_string(value);
+        return (long)value == d.args[2].num ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass() : fail(std::to_string(d.args[2].num), seen);
 }
 
 }  // namespace zd

@@ -176,7 +176,7 @@ Outcome runItemCheck(Context& c, const Directive& d) {
 Outcome runItemFocus(Context& c, const Directive& d) {
     return waitForItem(c, d, "the focus", [&](HWND h) {
         HWND f = focusOf(c.current);
-        if (f == h) return std::string("the focus");
+        if (f == h || IsChild(h, f)) return std::string("the focus");
         return f == nullptr ? std::string("no focus")
                             : "the focus on " + classOf(f) + " " + std::to_string(GetDlgCtrlID(f));
     });

@@ -83,6 +83,26 @@ Outcome runRect(Context& c, const Directive& d) {
     return ok ? pass() : fail("all " + colourText(rgb) + " in " + area, seen);
 }
 
+// hascolour: polls until at least one pixel of the rectangle has the colour
+// (a word drawn in it, a mark behind it).
+Outcome runHasColour(Context& c, const Directive& d) {
+    int x = (int)d.args[0].num, y = (int)d.args[1].num;
+    int w = (int)d.args[2].num, h = (int)d.args[3].num;
+    uint32_t rgb = (uint32_t)d.args[4].num;
+    std::string seen;
+    bool ok = pollFor(c.timeoutMs, [&] {
+        Image img;
+        if (!grab(c, x, y, w, h, img, seen)) return Poll::Wait;
+        for (uint32_t px : img.px) {
+            if (px == rgb) return Poll::Done;
+        }
+        seen = "none of it; " + at(x, y) + " is " + pixelText(img.px[0]);
+        return Poll::Wait;
+    });
+    std::string area = at(x, y) + " size " + std::to_string(w) + "x" + std::to_string(h);
+    return ok ? pass() : fail(colourText(rgb) + " somewhere in " + area, seen);
+}
+
 // notblank: polls until the client area shows at least two colours.
 Outcome runNotBlank(Context& c, const Directive&) {
     std::string seen = "the screen could not be read";

@@ -12,6 +12,7 @@
 //! nowindow RUN
 //! window ZEP2
 //! ctlselected 200 200 "x = ボタン + y ;"
+//! statustext 2 "エラーで止まりました"
 //! close
 //! boxpress "終  了" "ＺＥＰ を終了します\n終了する前に保存しますか？" "no"
 //! exit 0
