@@ -73,15 +73,5 @@ int32_t RichOffsetOf(const std::string& text, int32_t characters) {
   return rich;
 }
 
-int32_t PlainOffsetOf(const std::string& text, int32_t rich) {
-  int32_t plain = 0;
-  size_t at = 0;
-  for (int32_t n = 0; n < rich && at < text.size(); ++n) {
-    bool line_end = LineEndAt(text, at);
-    plain += line_end ? 2 : 1;
-    at += line_end ? 2 : CharLength(&text[at]);
-  }
-  return plain;
-}
 
 }  // namespace zep

@@ -49,11 +49,9 @@ size_t ByteOffsetOf(const std::string& text, int32_t characters);
 int32_t CharOffsetOf(const std::string& text, size_t bytes);
 
 // The editor's rich text control keeps a line end as one character where
-// the plain count above gives "\r\n" two. Between the two counts of text:
-// the rich count of the character at plain index `characters`, and the plain
-// count of the character at rich index `rich` (both at most the text's end;
-// a plain index between "\r" and "\n" is taken as the line's end).
+// the plain count above gives "\r\n" two: the rich count of the character
+// at plain index `characters` (at most the text's end; a plain index
+// between "\r" and "\n" is taken as the line's end).
 int32_t RichOffsetOf(const std::string& text, int32_t characters);
-int32_t PlainOffsetOf(const std::string& text, int32_t rich);
 
 }  // namespace zep

@@ -53,11 +53,12 @@ void PaintNumbers(HWND control) {
   int count = static_cast<int>(SendMessageW(control, EM_GETLINECOUNT, 0, 0));
   int caret = CaretLine(control);
   int first = static_cast<int>(SendMessageW(control, EM_GETFIRSTVISIBLELINE, 0, 0));
-  for (int line = first; line < count; ++line) {
-    int top = LineTop(control, line);
-    if (top > client.bottom) break;
-    int bottom = line + 1 < count ? LineTop(control, line + 1) : top + metrics.tmHeight;
-    RECT row = {0, top, margin.right, bottom};
+  // Every line is as high as the next one's distance: one font, one size.
+  int top = LineTop(control, first);
+  int height = first + 1 < count ? LineTop(control, first + 1) - top : metrics.tmHeight;
+  if (height <= 0) height = metrics.tmHeight;
+  for (int line = first; line < count && top <= client.bottom; ++line, top += height) {
+    RECT row = {0, top, margin.right, top + height};
     if (line == caret) {
       HBRUSH band = CreateSolidBrush(kCaretLineBack);
       FillRect(dc, &row, band);

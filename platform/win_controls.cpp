@@ -93,10 +93,9 @@ class Win32ControlSystem : public ControlSystem {
     SendMessageA(Hwnd(control), EM_GETSEL, (WPARAM)&s, (LPARAM)&e);
     *start = static_cast<int32_t>(s);
     *end = static_cast<int32_t>(e);
-    if (KeepsLineEndsAsOne(Hwnd(control))) {
-      std::string text = GetText(control);
-      *start = PlainOffsetOf(text, *start);
-      *end = PlainOffsetOf(text, *end);
+    if (KeepsLineEndsAsOne(Hwnd(control))) {  // each line before adds its "\n"
+      *start += static_cast<int32_t>(SendMessageA(Hwnd(control), EM_EXLINEFROMCHAR, 0, s));
+      *end += static_cast<int32_t>(SendMessageA(Hwnd(control), EM_EXLINEFROMCHAR, 0, e));
     }
   }
 

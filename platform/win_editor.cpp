@@ -33,6 +33,7 @@ HINSTANCE InstanceOf(WindowRef w) {
 
 constexpr char kSettingsKey[] = "Software\\ZEP\\Editor";
 constexpr COLORREF kMarkBack = RGB(255, 224, 128);
+constexpr size_t kFewRuns = 16;
 
 // A height in pixels as the control's twips.
 LONG Twips(int pixels) {
@@ -146,11 +147,14 @@ class Win32EditorSystem : public EditorSystem {
   }
 
   // With the notifications off, the undo history suspended and the
-  // selection and scroll position put back afterwards.
+  // selection and scroll position put back afterwards. A few runs (a typed
+  // line, a bracket) the control repaints where they are; for many, it
+  // stops drawing until all are given, then paints once.
   void ColourRuns(WindowRef control, const ColourRun* runs, size_t count, bool marked) override {
     HWND h = Hwnd(control);
     LRESULT mask = SendMessageW(h, EM_SETEVENTMASK, 0, 0);
-    SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+    bool many = count > kFewRuns;
+    if (many) SendMessageW(h, WM_SETREDRAW, FALSE, 0);
     CHARRANGE kept = {};
     SendMessageW(h, EM_EXGETSEL, 0, (LPARAM)&kept);
     POINT scroll = {};
@@ -167,8 +171,10 @@ class Win32EditorSystem : public EditorSystem {
     SendMessageW(h, EM_EXSETSEL, 0, (LPARAM)&kept);
     SendMessageW(h, EM_SETSCROLLPOS, 0, (LPARAM)&scroll);
     SendMessageW(h, EM_SETMODIFY, modified, 0);
-    SendMessageW(h, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(h, nullptr, FALSE);
+    if (many) {
+      SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+      InvalidateRect(h, nullptr, FALSE);
+    }
     SendMessageW(h, EM_SETEVENTMASK, 0, mask);
   }
 
