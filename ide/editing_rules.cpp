@@ -95,6 +95,26 @@ std::string IndentLines(const std::string& lines, bool out) {
   }
 }
 
+bool NormaliseLineEnds(std::string* text) {
+  std::string out;
+  bool changed = false;
+  for (size_t i = 0; i < text->size(); ++i) {
+    char c = (*text)[i];
+    bool pair = c == '\r' && i + 1 < text->size() && (*text)[i + 1] == '\n';
+    if (pair) {
+      out += "\r\n";
+      ++i;
+    } else if (c == '\r' || c == '\n') {
+      out += "\r\n";
+      changed = true;
+    } else {
+      out += c;
+    }
+  }
+  if (changed) text->swap(out);
+  return changed;
+}
+
 size_t MatchingBracket(const std::string& text, size_t pos) {
   static const char kOpen[] = "({", kClose[] = ")}";
   if (pos >= text.size()) return std::string::npos;

@@ -26,6 +26,11 @@ std::string IndentBeforeCloseBrace(const std::string& line);
 // to four spaces) when out is set.
 std::string IndentLines(const std::string& lines, bool out);
 
+// The text control keeps every line end as "\r\n" (and would take "\r\r\n"
+// for a blank): each "\r" or "\n" that stands alone in text becomes "\r\n".
+// True when anything changed.
+bool NormaliseLineEnds(std::string* text);
+
 // The offset of the bracket that matches the one at pos ("(" ")" "{" "}"),
 // skipping texts in quotes, comments and trail bytes; npos when the byte at
 // pos is no bracket or nothing matches it.

@@ -9,6 +9,7 @@
 #include "core/script_text.h"
 #include "core/host.h"
 #include "core/text.h"
+#include "ide/editing_rules.h"
 #include "ide/editor.h"
 #include "ide/editor_system.h"
 
@@ -117,10 +118,12 @@ void EditorOpen() {
   if (ChooseFile(false, "開く", path, name)) {
     std::string refused = ReadScript(path, &bytes);
     if (refused.empty()) {
+      bool normalised = NormaliseLineEnds(&bytes);
       control_system->SetText(editor.text, bytes.c_str());
       ResetEditorView();
       NameDocument(document, path, name);
       SetEditorTitle(name);
+      if (normalised) document.clean = 0;  // the text is no longer the file's
     } else {
       ShowEditorError(refused.c_str());
     }

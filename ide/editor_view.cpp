@@ -86,6 +86,7 @@ std::string CaretPlace(const std::string& text, int32_t caret) {
 }
 
 void ResetEditorView() {
+  editor_system->ZoomText(editor.text, editor.zoom);  // the new lines' size and tab stops
   editor.shown = control_system->GetText(editor.text);
   editor.colours.Reset(editor.shown);
   editor.marks[0] = editor.marks[1] = -1;

@@ -43,6 +43,28 @@ LONG Twips(int pixels) {
   return MulDiv(pixels, 1440, dpi > 0 ? dpi : 96);
 }
 
+// Tab stops every four characters of the font at pixels, on every line.
+void SetTabStops(HWND control, int pixels) {
+  HDC dc = GetDC(control);
+  HFONT font = EditorFont(pixels);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size = {};
+  GetTextExtentPoint32A(dc, "0", 1, &size);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(control, dc);
+  PARAFORMAT2 pf = {};
+  pf.cbSize = sizeof pf;
+  pf.dwMask = PFM_TABSTOPS;
+  pf.cTabCount = MAX_TAB_STOPS;
+  for (int i = 0; i < MAX_TAB_STOPS; ++i) pf.rgxTabs[i] = Twips(size.cx * 4 * (i + 1));
+  CHARRANGE kept = {};
+  SendMessageW(control, EM_EXGETSEL, 0, (LPARAM)&kept);
+  SendMessageW(control, EM_SETSEL, 0, -1);
+  SendMessageW(control, EM_SETPARAFORMAT, 0, (LPARAM)&pf);
+  SendMessageW(control, EM_EXSETSEL, 0, (LPARAM)&kept);
+}
+
 COLORREF ColourRef(uint32_t rgb) { return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 // ITextDocument, which the import libraries do not carry.
@@ -125,8 +147,8 @@ class Win32EditorSystem : public EditorSystem {
     SendMessageW(Hwnd(control), EM_EXLIMITTEXT, 0, (LPARAM)characters);
   }
 
-  // The size of every character and of text typed later; not in the undo
-  // history.
+  // The size of every character and of text typed later, and the tab stops
+  // every four characters; not in the undo history.
   void ZoomText(WindowRef control, int32_t percent) override {
     HWND h = Hwnd(control);
     CHARFORMAT2W cf = {};
@@ -139,6 +161,7 @@ class Win32EditorSystem : public EditorSystem {
     if (document != nullptr) document->Undo(tomSuspend, &ignored);
     SendMessageW(h, EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
     SendMessageW(h, EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
+    SetTabStops(h, TextPixels(percent));
     if (document != nullptr) {
       document->Undo(tomResume, &ignored);
       document->Release();

@@ -63,6 +63,24 @@ TEST(EditingRules, TabAndShiftTabMoveEveryLineOfASelectionOneStep) {
   for (const Row& row : rows) EXPECT_EQ(IndentLines(row.lines, row.out), row.result) << row.lines;
 }
 
+TEST(EditingRules, LoneLineEndsBecomeWholeOnes) {
+  struct Row {
+    const char* text;
+    const char* normal;
+    bool changed;
+  };
+  const Row rows[] = {
+      {"a\r\nb", "a\r\nb", false}, {"a\nb", "a\r\nb", true},   {"a\rb", "a\r\nb", true},
+      {"a\r\r\nb", "a\r\n\r\nb", true}, {"\n\r", "\r\n\r\n", true}, {"", "", false},
+      {"表\n", "表\r\n", true},  // a trail byte is never a line end
+  };
+  for (const Row& row : rows) {
+    std::string text = row.text;
+    EXPECT_EQ(NormaliseLineEnds(&text), row.changed) << row.text;
+    EXPECT_EQ(text, row.normal) << row.text;
+  }
+}
+
 TEST(EditingRules, TheMatchingBracketSkipsTextsCommentsAndTrailBytes) {
   const std::string text = "A{if(x==\"(\"){B(1);} // }\r\nボ=1;}";
   struct Row {

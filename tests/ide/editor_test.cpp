@@ -170,6 +170,17 @@ TEST_F(EditorTest, OpenLoadsTheFileAndNamesTheDocument) {
   EXPECT_TRUE(host_.boxes.empty());
 }
 
+// The text control keeps whole line ends: a lone one is made whole, and the
+// text, no longer the file's, counts as changed.
+TEST_F(EditorTest, OpenMakesLoneLineEndsWholeAndCountsThatAsAChange) {
+  Open();
+  host_.files["C:\\work\\prog.zep"] = "A{\nx=1;\r\r\n}";
+  OnEditorCommand(kCmdOpen, 0);
+  EXPECT_EQ(Text().text, "A{\r\nx=1;\r\n\r\n}");
+  EXPECT_EQ(Title(), "ZEP - [prog.zep]");
+  EXPECT_EQ(document.clean, 0);
+}
+
 TEST_F(EditorTest, OpenRefusesAFileOf65535BytesAndLoads65534) {
   Open();
   host_.files["C:\\work\\prog.zep"] = std::string(65535, 'a');
