@@ -47,6 +47,7 @@ const DirectiveDef kDirectives[] = {
     // Child controls, named by a client point of the current window.
     {"ctlclick", "ii", Needs::LiveWindow, runCtlClick},
     {"ctlkey", "iii", Needs::LiveWindow, runCtlKey},
+    {"ctlwheel", "iii|w", Needs::LiveWindow, runCtlWheel},
     {"ctltype", "iis", Needs::LiveWindow, runCtlType},
     {"ctltext", "iis", Needs::LiveWindow, runCtlText},
     {"ctlcontains", "iis", Needs::LiveWindow, runCtlContains},

@@ -43,6 +43,7 @@ Outcome runVScroll(Context&, const Directive&);
 // handlers_controls.cpp
 Outcome runCtlClick(Context&, const Directive&);
 Outcome runCtlKey(Context&, const Directive&);
+Outcome runCtlWheel(Context&, const Directive&);
 Outcome runCtlType(Context&, const Directive&);
 Outcome runCtlText(Context&, const Directive&);
 Outcome runCtlContains(Context&, const Directive&);

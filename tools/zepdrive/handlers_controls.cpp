@@ -49,6 +49,20 @@ Outcome runCtlKey(Context& c, const Directive& d) {
     return pass();
 }
 
+// A turn of the mouse wheel over the child, by DELTA (120 a notch, up when
+// positive), with Ctrl held when the fourth argument is "ctrl".
+Outcome runCtlWheel(Context& c, const Directive& d) {
+    POINT p;
+    HWND child = childAt(c.current, (int)d.args[0].num, (int)d.args[1].num, &p);
+    if (child == nullptr) return noChild(d);
+    bool ctrl = d.args.size() > 3 && d.args[3].text == "ctrl";
+    POINT screen = {(LONG)d.args[0].num, (LONG)d.args[1].num};
+    ClientToScreen(c.current, &screen);
+    PostMessageA(child, WM_MOUSEWHEEL, MAKEWPARAM(ctrl ? MK_CONTROL : 0, (WORD)(short)d.args[2].num),
+                 MAKELPARAM((WORD)(short)screen.x, (WORD)(short)screen.y));
+    return pass();
+}
+
 // Types the text's bytes as WM_CHAR messages (for ASCII text).
 Outcome runCtlType(Context& c, const Directive& d) {
     if (!awaitNoDialog(c)) return fail("the window free of dialogs", "a dialog of it still there");

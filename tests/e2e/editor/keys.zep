@@ -6,7 +6,8 @@
 // an assist's paste and a replaced word; the shortcuts of the menu work;
 // F3 finds again, from the top when nothing follows; Tab and Shift+Tab move
 // the selected lines; the bracket at the caret and its match are marked;
-// Ctrl + "+" and Ctrl + 0 change the size, which is kept for the next start.
+// Ctrl + "+", Ctrl + 0 and Ctrl + wheel change the size, which is kept for
+// the next start.
 //! cmdline
 //! delete "files/keys.zep"
 //! window ZEP2 "ZEP - [NONAME.ZEP]"
@@ -84,6 +85,10 @@
 //! press "ctrl+0xBB"
 //! regdword "Software\\ZEP\\Editor" "zoom" 110
 //! press "ctrl+0"
+//! regdword "Software\\ZEP\\Editor" "zoom" 100
+//! ctlwheel 200 200 120 ctrl
+//! regdword "Software\\ZEP\\Editor" "zoom" 110
+//! ctlwheel 200 200 -120 ctrl
 //! regdword "Software\\ZEP\\Editor" "zoom" 100
 // F5 runs; Ctrl+N and Ctrl+O ask as the menu does.
 //! press "0x74"
