@@ -126,10 +126,11 @@ void EditorOpen() {
   CopyText(file_name, sizeof file_name, document.file_path);
 }
 
-// A saved text is not written again; a document without a name asks for one.
+// A saved text is not written again; a document without a name asks for
+// one, even unchanged (a copy of an example is written nowhere yet).
 void EditorSave() {
   if (TextEmpty()) return ShowEditorMessage(EditorMessage::kEmpty);
-  if (document.clean != 0) return;
+  if (document.clean != 0 && document.saved_path[0] != '\0') return;
   if (document.saved_path[0] == '\0') {
     EditorSaveAs(false);
     return;

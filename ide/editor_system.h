@@ -2,17 +2,21 @@
 // controls, picture buttons, windows, files and message boxes of the other
 // interfaces): its file dialogs, which also give the chosen file's name, a
 // few things of its text control, the help viewer, its window's end, a run
-// window it owns, and its toolbar's window classes. The Win32 layer
+// window it owns, its toolbar's window classes, and the examples built into
+// the program with a popup of them on its menu bar. The Win32 layer
 // implements it; host tests implement it to record calls.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "assist/reference_system.h"  // the help viewer's commands
 #include "core/common.h"
+#include "runtime/menu_system.h"
 
 namespace zep {
+
 
 class EditorSystem {
  public:
@@ -51,6 +55,13 @@ class EditorSystem {
   // the script was last saved.
   virtual void OpenCompileDialog(WindowRef owner, const char* text, size_t size,
                                  const char* saved_path) = 0;
+
+  // The examples built into the program, numbered from 0: the file name and
+  // the bytes of the one at index. False past the last.
+  virtual bool LoadSample(int index, std::string* name, std::string* bytes) = 0;
+  // The popup becomes a title of the window's menu bar, before the bar's
+  // last title (the help menu stays last); the bar owns it from then on.
+  virtual void InsertMenuPopup(WindowRef window, MenuRef popup, const char* title) = 0;
 };
 
 // The editor system in use. Set once at start-up (or by a test).

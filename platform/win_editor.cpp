@@ -1,6 +1,6 @@
 // The Win32 editor system: its common file dialogs, the text control's font,
-// limit and selection, WinHelpA, the run window it owns and its toolbar's
-// classes.
+// limit and selection, WinHelpA, the run window it owns, its toolbar's
+// classes, and (through win_editor_store) its examples.
 #include "platform/win_editor.h"
 
 #include <windows.h>
@@ -15,6 +15,7 @@
 #include "ide/document.h"
 #include "ide/editor.h"
 #include "ide/toolbar_win32.h"
+#include "platform/win_editor_store.h"
 #include "runtime/run_window_win32.h"
 
 namespace zep {
@@ -101,6 +102,14 @@ class Win32EditorSystem : public EditorSystem {
 
   bool RegisterToolbarClasses(WindowRef editor) override {
     return zep::RegisterToolbarClasses(InstanceOf(editor));
+  }
+
+  bool LoadSample(int index, std::string* name, std::string* bytes) override {
+    return LoadSampleResource(GetModuleHandleA(nullptr), index, name, bytes);
+  }
+
+  void InsertMenuPopup(WindowRef window, MenuRef popup, const char* title) override {
+    InsertMenuBarPopup(Hwnd(window), static_cast<HMENU>(popup), title);
   }
 };
 

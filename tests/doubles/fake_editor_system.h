@@ -1,11 +1,13 @@
 // The editor's own platform calls for the host tests: the file dialogs
 // answer from the test's settings, the run window's creation runs the run
-// window's opening (as the platform's WM_CREATE does), and every call is
-// recorded into the shared call list.
+// window's opening (as the platform's WM_CREATE does), the examples are the
+// test's, and every call is recorded into the shared call list.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/control_system.h"
@@ -27,6 +29,8 @@ class FakeEditorSystem : public EditorSystem {
   // The run window's opening, called with its handle when one is made.
   std::function<void(WindowRef)> on_run_window;
   static inline const WindowRef kRunWindow = reinterpret_cast<WindowRef>(0x2222);
+  // The examples the program holds, in its order: file name and bytes.
+  std::vector<std::pair<std::string, std::string>> samples;
 
   // Recorded as "ChooseScriptFile open|save TITLE FILTERS start PATH".
   bool ChooseScriptFile(WindowRef, bool save, const char* title, const char* filters,
@@ -64,6 +68,16 @@ class FakeEditorSystem : public EditorSystem {
   bool RegisterToolbarClasses(WindowRef) override {
     Log("RegisterToolbarClasses");
     return !registration_fails;
+  }
+  bool LoadSample(int index, std::string* name, std::string* bytes) override {
+    if (index < 0 || index >= static_cast<int>(samples.size())) return false;
+    *name = samples[index].first;
+    *bytes = samples[index].second;
+    return true;
+  }
+  // Recorded as "InsertMenuPopup #N TITLE", the popup as the menu fake names it.
+  void InsertMenuPopup(WindowRef, MenuRef popup, const char* title) override {
+    Log("InsertMenuPopup #" + std::to_string(reinterpret_cast<intptr_t>(popup)) + " " + title);
   }
 
  private:
