@@ -6,6 +6,7 @@
 #include "controls/registry.h"
 #include "core/host.h"
 #include "ide/editor_system.h"
+#include "ide/recovery.h"
 #include "ide/samples.h"
 #include "ide/toolbar.h"
 #include "runtime/events.h"
@@ -100,6 +101,7 @@ void OnEditorCreate(WindowRef window) {
     CreateToolbarButton(window, b.x, 4, 22, 22, b.hint, b.command);
   }
   AddSampleMenu();
+  StartRecoveryTimer();
 }
 
 void OnEditorSize(int32_t width, int32_t height) {

@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "ide/editor.h"
 #include "ide/editor_system.h"
+#include "ide/recovery.h"
 
 namespace zep {
 
@@ -62,6 +63,7 @@ bool SaveTo(const char* path, const char* name) {
     return false;
   }
   NameDocument(document, path, name);
+  ForgetRecoveryCopy();
   return true;
 }
 
@@ -83,13 +85,17 @@ bool SaveBeforeDrop() {
 }  // namespace
 
 // Yes saves, and the New, Open or close asked for follows once the text is
-// saved; a save that fails or is cancelled carries out nothing.
+// saved; a save that fails or is cancelled carries out nothing. A text the
+// user lets go has its recovery copy removed with it.
 bool MayDropText(DropAction action) {
-  if (document.clean != 0) return true;
-  DropQuestion q = DropQuestionOf(action);
-  int answer = Ask(q.caption, q.text, kBoxYesNoCancel);
-  if (answer == kYes) return SaveBeforeDrop();
-  return answer == kNo;
+  bool may = true;
+  if (document.clean == 0) {
+    DropQuestion q = DropQuestionOf(action);
+    int answer = Ask(q.caption, q.text, kBoxYesNoCancel);
+    may = answer == kYes ? SaveBeforeDrop() : answer == kNo;
+  }
+  if (may) ForgetRecoveryCopy();
+  return may;
 }
 
 // The text is emptied and counts as saved; the standard program is offered

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "ide/editor.h"
+#include "ide/recovery.h"
 
 namespace zep {
 
@@ -18,6 +19,7 @@ BOOL OnCreate(HWND hwnd, LPCREATESTRUCT) {
 void OnSize(HWND, UINT, int width, int height) { OnEditorSize(width, height); }
 void OnSetFocus(HWND, HWND) { OnEditorSetFocus(); }
 void OnClose(HWND) { OnEditorClose(); }
+void OnTimer(HWND, UINT) { OnRecoveryTimer(); }
 void OnDestroy(HWND) { OnEditorDestroy(); }
 
 // A line of one colour from (0, y) far to the right.
@@ -50,6 +52,7 @@ LRESULT CALLBACK EditorWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     HANDLE_MSG(hwnd, WM_SIZE, OnSize);
     HANDLE_MSG(hwnd, WM_SETFOCUS, OnSetFocus);
     HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
+    HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
     HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
     HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
     case WM_COMMAND: return OnCommand(hwnd, wParam, lParam);

@@ -1,11 +1,14 @@
 // What the editor keeps beside its text, on Win32: the examples built into
-// the program as resources (made by the build from examples/*.zep) and the
-// popup they are offered in.
+// the program as resources (made by the build from examples/*.zep), the
+// popup they are offered in, and the folder of the recovery copies.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+#include "ide/editor_system.h"
 
 namespace zep {
 
@@ -15,5 +18,18 @@ bool LoadSampleResource(HINSTANCE instance, int index, std::string* name, std::s
 
 // Inserts popup into the window's menu bar before its last title.
 void InsertMenuBarPopup(HWND window, HMENU popup, const char* title);
+
+// %APPDATA%\ZEP\recovery into out (MAX_PATH bytes), made when missing;
+// false when it can't be. Uses no heap: it also runs after a fault.
+bool RecoveryFolderPath(char* out);
+
+// The files of a folder, with sizes and last-write times.
+std::vector<FolderFile> ListFolderFiles(const char* folder);
+
+// After a fault: writes the editor's text, when the editor is open and the
+// text changed, as its recovery copy (the one it keeps, or a new one named
+// after the document); gives the copy's path, or "" when nothing was
+// written. Uses no heap, which the fault may have damaged.
+const char* WriteEditorRecovery();
 
 }  // namespace zep

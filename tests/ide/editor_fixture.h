@@ -11,6 +11,7 @@
 #include "ide/document.h"
 #include "ide/editor.h"
 #include "ide/editor_system.h"
+#include "ide/recovery.h"
 #include "ide/toolbar.h"
 #include "runtime/events.h"
 #include "tests/doubles/fake_editor_system.h"
@@ -33,6 +34,8 @@ class EditorTest : public RunTest {
     toolbar = Toolbar{};
     file_name[0] = '\0';
     running = 0;
+    recovery_copy = RecoveryCopy{};
+    recovery_interval_ms = kRecoveryIntervalMs;
   }
   void TearDown() override {
     if (run_window != nullptr) OnRunDestroy(run_window);
@@ -70,7 +73,7 @@ class EditorTest : public RunTest {
 
   static constexpr int kYes = 6, kNo = 7, kCancel = 2;
   static inline const WindowRef kEditor = reinterpret_cast<WindowRef>(0x7777);
-  FakeEditorSystem editor_system_{&host_.calls};
+  FakeEditorSystem editor_system_{&host_.calls, &host_.files};
 };
 
 }  // namespace zep
