@@ -10,9 +10,11 @@
 #include "app/run_start.h"
 #include "core/script_text.h"
 #include "ide/editor_window_win32.h"
+#include "ide/recovery.h"
 #include "platform/fault_guard.h"
 #include "platform/script_file.h"
 #include "platform/win_editor.h"
+#include "platform/win_editor_store.h"
 #include "platform/win_host.h"
 #include "runtime/subsystems.h"
 
@@ -64,7 +66,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) 
   // marker it looks for).
   zep::editor_system = zep::Win32Editor();
   zep::InstallSubsystems();
-  zep::TakeCommandLine(zep::TakeTestFaultOption(command_line));
+  zep::TakeCommandLine(zep::TakeTestFaultOption(zep::TakeRecoveryIntervalOption(command_line)));
   zep::RegisterEditorClass(instance);
   if (zep::direct_run) {
     if (!zep::DirectRun(instance)) return 0;
@@ -72,5 +74,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) 
   }
   HWND editor = zep::CreateEditorWindow(instance, show);
   if (editor == nullptr) return 0;
+  zep::OfferRecoveryCopies();  // once the editor shows: the copies an earlier session left
   return zep::MessageLoop(editor, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(110)));
 }

@@ -6,6 +6,8 @@
 #include "controls/registry.h"
 #include "core/host.h"
 #include "ide/editor_system.h"
+#include "ide/recovery.h"
+#include "ide/samples.h"
 #include "ide/toolbar.h"
 #include "runtime/events.h"
 #include "runtime/window_system.h"
@@ -117,6 +119,8 @@ void OnEditorCreate(WindowRef window) {
   for (const ToolbarRow& b : kToolbar) {
     CreateToolbarButton(window, b.x, 4, 22, 22, b.hint, b.command);
   }
+  AddSampleMenu();
+  StartRecoveryTimer();
 }
 
 void OnEditorSize(int32_t width, int32_t height) {
@@ -154,7 +158,7 @@ bool MenuCommand(int id, int code) {
     case kTextControlId:
       if (code == kTextChanged) OnEditorTextChanged();
       return true;
-    default: return OnEditCommand(id) || OnAssistCommand(id);
+    default: return OnEditCommand(id) || OnAssistCommand(id) || OnSampleCommand(id);
   }
 }
 

@@ -12,6 +12,7 @@
 #include "ide/editing_rules.h"
 #include "ide/editor.h"
 #include "ide/editor_system.h"
+#include "ide/recovery.h"
 
 namespace zep {
 
@@ -64,6 +65,7 @@ bool SaveTo(const char* path, const char* name) {
   }
   NameDocument(document, path, name);
   ShowEditorResult(kSavedResult);
+  ForgetRecoveryCopy();
   return true;
 }
 
@@ -85,13 +87,17 @@ bool SaveBeforeDrop() {
 }  // namespace
 
 // Yes saves, and the New, Open or close asked for follows once the text is
-// saved; a save that fails or is cancelled carries out nothing.
+// saved; a save that fails or is cancelled carries out nothing. A text the
+// user lets go has its recovery copy removed with it.
 bool MayDropText(DropAction action) {
-  if (document.clean != 0) return true;
-  DropQuestion q = DropQuestionOf(action);
-  int answer = Ask(q.caption, q.text, kBoxYesNoCancel);
-  if (answer == kYes) return SaveBeforeDrop();
-  return answer == kNo;
+  bool may = true;
+  if (document.clean == 0) {
+    DropQuestion q = DropQuestionOf(action);
+    int answer = Ask(q.caption, q.text, kBoxYesNoCancel);
+    may = answer == kYes ? SaveBeforeDrop() : answer == kNo;
+  }
+  if (may) ForgetRecoveryCopy();
+  return may;
 }
 
 // The text is emptied and counts as saved; the standard program is offered
@@ -131,10 +137,11 @@ void EditorOpen() {
   CopyText(file_name, sizeof file_name, document.file_path);
 }
 
-// A saved text is not written again; a document without a name asks for one.
+// A saved text is not written again; a document without a name asks for
+// one, even unchanged (a copy of an example is written nowhere yet).
 void EditorSave() {
   if (TextEmpty()) return ShowEditorMessage(EditorMessage::kEmpty);
-  if (document.clean != 0) return;
+  if (document.clean != 0 && document.saved_path[0] != '\0') return;
   if (document.saved_path[0] == '\0') {
     EditorSaveAs(false);
     return;

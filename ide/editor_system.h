@@ -2,18 +2,31 @@
 // controls, picture buttons, windows, files and message boxes of the other
 // interfaces): its file dialogs, which also give the chosen file's name, a
 // few things of its text control, the help viewer, its window's end, a run
-// window it owns, and its toolbar's window classes. The Win32 layer
-// implements it; host tests implement it to record calls.
+// window it owns, its toolbar's window classes, the examples built into the
+// program with a popup of them on its menu bar, and the folder of recovery
+// copies. The Win32 layer implements it; host tests implement it to record
+// calls.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "assist/reference_system.h"  // the help viewer's commands
 #include "core/common.h"
 #include "ide/colour_view.h"  // ColourRun
+#include "runtime/menu_system.h"
 
 namespace zep {
+
+// A file found in a folder: its name without the folder, its size in bytes
+// and when it was last written (a count that grows with time).
+struct FolderFile {
+  std::string name;
+  uint64_t size = 0;
+  uint64_t written = 0;
+};
 
 class EditorSystem {
  public:
@@ -73,6 +86,21 @@ class EditorSystem {
   // the script was last saved.
   virtual void OpenCompileDialog(WindowRef owner, const char* text, size_t size,
                                  const char* saved_path) = 0;
+
+  // The examples built into the program, numbered from 0: the file name and
+  // the bytes of the one at index. False past the last.
+  virtual bool LoadSample(int index, std::string* name, std::string* bytes) = 0;
+  // The popup becomes a title of the window's menu bar, before the bar's
+  // last title (the help menu stays last); the bar owns it from then on.
+  virtual void InsertMenuPopup(WindowRef window, MenuRef popup, const char* title) = 0;
+  // The folder of the recovery copies, %APPDATA%\ZEP\recovery, made when
+  // missing; its path goes into path (kMaxPath bytes). False when there is
+  // no such folder and none can be made.
+  virtual bool RecoveryFolder(char* path) = 0;
+  // The files of a folder (not its subfolders), in no particular order.
+  virtual std::vector<FolderFile> ListFolder(const char* folder) = 0;
+  // Removes the file; false when it is still there.
+  virtual bool RemoveFile(const char* path) = 0;
 };
 
 // The editor system in use. Set once at start-up (or by a test).

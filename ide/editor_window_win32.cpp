@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include "ide/editor.h"
+#include "ide/recovery.h"
 
 namespace zep {
 
@@ -19,6 +20,7 @@ BOOL OnCreate(HWND hwnd, LPCREATESTRUCT) {
 void OnSize(HWND, UINT, int width, int height) { OnEditorSize(width, height); }
 void OnSetFocus(HWND, HWND) { OnEditorSetFocus(); }
 void OnClose(HWND) { OnEditorClose(); }
+void OnTimer(HWND, UINT) { OnRecoveryTimer(); }
 void OnDestroy(HWND) { OnEditorDestroy(); }
 
 // A line of one colour from (0, y) far to the right.
@@ -57,6 +59,7 @@ LRESULT CALLBACK EditorWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     HANDLE_MSG(hwnd, WM_SIZE, OnSize);
     HANDLE_MSG(hwnd, WM_SETFOCUS, OnSetFocus);
     HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
+    HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
     HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
     HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
     case WM_NOTIFY: return OnNotify(hwnd, static_cast<int>(wParam), reinterpret_cast<NMHDR*>(lParam));

@@ -1,6 +1,6 @@
 // The Win32 editor system: its common file dialogs, the text control's font,
-// limit and selection, WinHelpA, the run window it owns and its toolbar's
-// classes.
+// limit and selection, WinHelpA, the run window it owns, its toolbar's
+// classes, and (through win_editor_store) its examples and recovery folder.
 #include "platform/win_editor.h"
 
 #include <windows.h>
@@ -8,18 +8,16 @@
 #include <commdlg.h>
 #include <richedit.h>
 #include <richole.h>
-#include <shlobj.h>
 #include <tom.h>
 
-#include <cstring>
 
 #include "assist/assist_dialogs.h"
 #include "assist/reference.h"
 #include "compiler/compile_dialog.h"
-#include "ide/document.h"
 #include "ide/editor.h"
 #include "ide/editor_text_win32.h"
 #include "ide/toolbar_win32.h"
+#include "platform/win_editor_store.h"
 #include "runtime/run_window_win32.h"
 
 namespace zep {
@@ -295,6 +293,22 @@ class Win32EditorSystem : public EditorSystem {
   bool RegisterToolbarClasses(WindowRef editor) override {
     return zep::RegisterToolbarClasses(InstanceOf(editor));
   }
+
+  bool LoadSample(int index, std::string* name, std::string* bytes) override {
+    return LoadSampleResource(GetModuleHandleA(nullptr), index, name, bytes);
+  }
+
+  void InsertMenuPopup(WindowRef window, MenuRef popup, const char* title) override {
+    InsertMenuBarPopup(Hwnd(window), static_cast<HMENU>(popup), title);
+  }
+
+  bool RecoveryFolder(char* path) override { return RecoveryFolderPath(path); }
+
+  std::vector<FolderFile> ListFolder(const char* folder) override { return ListFolderFiles(folder); }
+
+  bool RemoveFile(const char* path) override {
+    return DeleteFileA(path) || GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES;
+  }
 };
 
 }  // namespace
@@ -311,44 +325,5 @@ EditorSystem* Win32Editor() {
   static Win32EditorSystem the_editor;
   return &the_editor;
 }
-
-namespace {
-
-// Where the editor's text goes; kept outside the heap, which a fault may
-// have damaged.
-char recovery_text[65536 + 1];
-char recovery_path[MAX_PATH + 32];
-
-// The folder %APPDATA%\ZEP\recovery, made when missing; false when it can't be.
-bool RecoveryFolder(char* out) {
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, out))) return false;
-  std::strcat(out, "\\ZEP");
-  CreateDirectoryA(out, nullptr);
-  std::strcat(out, "\\recovery");
-  CreateDirectoryA(out, nullptr);
-  return GetFileAttributesA(out) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Writes the editor's text, when the editor is open, to the recovery
-// folder under the document's name; gives the file's path or "".
-const char* SaveEditorText() {
-  if (editor.text == nullptr) return "";
-  int n = GetWindowTextA(static_cast<HWND>(editor.text), recovery_text, sizeof recovery_text);
-  if (!RecoveryFolder(recovery_path)) return "";
-  std::strcat(recovery_path, "\\");
-  std::strcat(recovery_path, document.file_title[0] != '\0' ? document.file_title : "NONAME.ZEP");
-  HANDLE file = CreateFileA(recovery_path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "";
-  DWORD put = 0;
-  bool written = WriteFile(file, recovery_text, static_cast<DWORD>(n), &put, nullptr) &&
-                 put == static_cast<DWORD>(n);
-  written = CloseHandle(file) && written;
-  return written ? recovery_path : "";
-}
-
-}  // namespace
-
-const char* WriteEditorRecovery() { return SaveEditorText(); }
 
 }  // namespace zep

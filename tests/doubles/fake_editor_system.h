@@ -1,12 +1,16 @@
 // The editor's own platform calls for the host tests: the file dialogs
 // answer from the test's settings, the run window's creation runs the run
-// window's opening (as the platform's WM_CREATE does), and every call is
-// recorded into the shared call list.
+// window's opening (as the platform's WM_CREATE does), the examples are the
+// test's, the recovery folder's files are those of the shared file map
+// (when given) under its path, and every call is recorded into the shared
+// call list.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/control_system.h"
@@ -17,7 +21,9 @@ namespace zep {
 
 class FakeEditorSystem : public EditorSystem {
  public:
-  explicit FakeEditorSystem(std::vector<std::string>* calls) : calls_(*calls) {}
+  explicit FakeEditorSystem(std::vector<std::string>* calls,
+                            std::map<std::string, std::string>* files = nullptr)
+      : calls_(*calls), files_(files) {}
 
   // What the next file dialog answers: a path and name, or a cancel.
   bool dialog_cancels = false;
@@ -28,6 +34,14 @@ class FakeEditorSystem : public EditorSystem {
   // The run window's opening, called with its handle when one is made.
   std::function<void(WindowRef)> on_run_window;
   static inline const WindowRef kRunWindow = reinterpret_cast<WindowRef>(0x2222);
+  // The examples the program holds, in its order: file name and bytes.
+  std::vector<std::pair<std::string, std::string>> samples;
+  // The recovery folder, or none ("").
+  std::string recovery_folder = "C:\\AppData\\ZEP\\recovery";
+  // The last-write times of files by path (0 when not given).
+  std::map<std::string, uint64_t> written;
+  // Paths that cannot be removed.
+  std::vector<std::string> stuck;
 
   // Recorded as "ChooseScriptFile open|save TITLE FILTERS start PATH".
   bool ChooseScriptFile(WindowRef, bool save, const char* title, const char* filters,
@@ -95,6 +109,42 @@ class FakeEditorSystem : public EditorSystem {
     Log("RegisterToolbarClasses");
     return !registration_fails;
   }
+  bool LoadSample(int index, std::string* name, std::string* bytes) override {
+    if (index < 0 || index >= static_cast<int>(samples.size())) return false;
+    *name = samples[index].first;
+    *bytes = samples[index].second;
+    return true;
+  }
+  // Recorded as "InsertMenuPopup #N TITLE", the popup as the menu fake names it.
+  void InsertMenuPopup(WindowRef, MenuRef popup, const char* title) override {
+    Log("InsertMenuPopup #" + std::to_string(reinterpret_cast<intptr_t>(popup)) + " " + title);
+  }
+  bool RecoveryFolder(char* path) override {
+    CopyText(path, kMaxPath, recovery_folder.c_str());
+    return !recovery_folder.empty();
+  }
+  // The files of the shared map directly in the folder.
+  std::vector<FolderFile> ListFolder(const char* folder) override {
+    Log(std::string("ListFolder ") + folder);
+    std::vector<FolderFile> found;
+    if (files_ == nullptr) return found;
+    std::string prefix = std::string(folder) + "\\";
+    for (const auto& [path, bytes] : *files_) {
+      if (path.compare(0, prefix.size(), prefix) != 0) continue;
+      if (path.find('\\', prefix.size()) != std::string::npos) continue;
+      found.push_back({path.substr(prefix.size()), bytes.size(), written[path]});
+    }
+    return found;
+  }
+  // Recorded as "RemoveFile PATH".
+  bool RemoveFile(const char* path) override {
+    Log(std::string("RemoveFile ") + path);
+    for (const std::string& s : stuck) {
+      if (s == path) return false;
+    }
+    if (files_ != nullptr) files_->erase(path);
+    return true;
+  }
 
  private:
   static std::string Filters(const char* filters) {
@@ -106,6 +156,7 @@ class FakeEditorSystem : public EditorSystem {
   }
   void Log(const std::string& call) { calls_.push_back(call); }
   std::vector<std::string>& calls_;
+  std::map<std::string, std::string>* files_;
 };
 
 }  // namespace zep

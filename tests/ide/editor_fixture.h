@@ -11,6 +11,7 @@
 #include "ide/document.h"
 #include "ide/editor.h"
 #include "ide/editor_system.h"
+#include "ide/recovery.h"
 #include "ide/toolbar.h"
 #include "runtime/events.h"
 #include "tests/doubles/fake_editor_system.h"
@@ -34,6 +35,8 @@ class EditorTest : public RunTest {
     toolbar = Toolbar{};
     file_name[0] = '\0';
     running = 0;
+    recovery_copy = RecoveryCopy{};
+    recovery_interval_ms = kRecoveryIntervalMs;
   }
   void TearDown() override {
     if (run_window != nullptr) OnRunDestroy(run_window);
@@ -73,7 +76,7 @@ class EditorTest : public RunTest {
   static inline const WindowRef kEditor = reinterpret_cast<WindowRef>(0x7777);
   // The fake control system's window for the status bar (id 202).
   static inline const WindowRef kStatusBar = reinterpret_cast<WindowRef>(0x1000 + 202);
-  FakeEditorSystem editor_system_{&host_.calls};
+  FakeEditorSystem editor_system_{&host_.calls, &host_.files};
 };
 
 }  // namespace zep

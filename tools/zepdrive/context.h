@@ -15,6 +15,7 @@ struct Context {
     PROCESS_INFORMATION proc{};  // the started program
     HWND current = nullptr;      // the window chosen by the last "window"
     HWND dialog = nullptr;       // the file dialog found by the last "dialog"
+    HWND menuPopup = nullptr;    // the popup menu found by the last "menuopen"
     DWORD timeoutMs = 10000;
 };
 

@@ -8,6 +8,7 @@ namespace {
 const DirectiveDef kDirectives[] = {
     // Set-up, read before the program starts.
     {"cmdline", "|r", Needs::Nothing, nullptr},
+    {"setupfile", "ps", Needs::BeforeStart, runSetupFile},
     {"timeout", "f", Needs::Nothing, runTimeout},
     {"sleep", "i", Needs::Nothing, runSleep},
     // Windows and message boxes.
@@ -51,6 +52,7 @@ const DirectiveDef kDirectives[] = {
     {"ctltype", "iis", Needs::LiveWindow, runCtlType},
     {"ctltext", "iis", Needs::LiveWindow, runCtlText},
     {"ctlcontains", "iis", Needs::LiveWindow, runCtlContains},
+    {"ctlfile", "iip", Needs::LiveWindow, runCtlFile},
     {"ctlmove", "ii|ii", Needs::LiveWindow, runCtlMove},
     {"ctldown", "ii", Needs::LiveWindow, runCtlDown},
     {"ctlup", "ii|ii", Needs::LiveWindow, runCtlUp},
@@ -74,6 +76,7 @@ const DirectiveDef kDirectives[] = {
     // The menu bar of the current window, through the keyboard.
     {"altkey", "w", Needs::LiveWindow, runAltKey},
     {"realclick", "ii", Needs::LiveWindow, runRealClick},
+    {"menuopen", "", Needs::LiveWindow, runMenuOpen},
     // Editors: commands by id, typed Unicode, selections, items, menus.
     {"command", "i", Needs::LiveWindow, runCommand},
     {"typeunicode", "s", Needs::LiveWindow, runTypeUnicode},
@@ -99,9 +102,11 @@ const DirectiveDef kDirectives[] = {
     {"running", "", Needs::Nothing, runRunning},
     {"file", "ps", Needs::Nothing, runFile},
     {"nofile", "p", Needs::Nothing, runNoFile},
+    {"filegone", "p", Needs::Nothing, runFileGone},
     {"delete", "p", Needs::Nothing, runDelete},
     {"filehex", "ps", Needs::Nothing, runFileHex},
     {"filehas", "ps", Needs::Nothing, runFileHas},
+    {"samefile", "pp", Needs::Nothing, runSameFile},
     {"icon", "piiiii", Needs::Nothing, runIcon},
     // Sound and time.
     {"listen", "", Needs::Nothing, runListen},

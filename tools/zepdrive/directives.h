@@ -14,8 +14,10 @@ using Handler = Outcome (*)(Context&, const Directive&);
 //   s quoted string                 w word             p word or quoted string
 //   b mouse button (left|right|middle)                 f seconds
 //   r the rest of the line, as is
-// What a directive needs of the current window.
-enum class Needs { Nothing, LiveWindow, Window };
+// What a directive needs of the current window; BeforeStart: a set-up,
+// carried out before the program is started (only at the top of a script,
+// after cmdline).
+enum class Needs { Nothing, LiveWindow, Window, BeforeStart };
 
 struct DirectiveDef {
     const char* name;

@@ -47,6 +47,7 @@ Outcome runCtlWheel(Context&, const Directive&);
 Outcome runCtlType(Context&, const Directive&);
 Outcome runCtlText(Context&, const Directive&);
 Outcome runCtlContains(Context&, const Directive&);
+Outcome runCtlFile(Context&, const Directive&);
 
 // handlers_buttons.cpp
 Outcome runCtlMove(Context&, const Directive&);
@@ -82,6 +83,7 @@ Outcome runSetClipboard(Context&, const Directive&);
 // handlers_menus.cpp
 Outcome runAltKey(Context&, const Directive&);
 Outcome runRealClick(Context&, const Directive&);
+Outcome runMenuOpen(Context&, const Directive&);
 bool bringToFront(Context&);
 // Waits until no dialog of the current window exists any more, even hidden:
 // a dialog's modal loop that has been told to end drops the next message it
@@ -117,11 +119,14 @@ Outcome runExit(Context&, const Directive&);
 Outcome runRunning(Context&, const Directive&);
 Outcome runFile(Context&, const Directive&);
 Outcome runNoFile(Context&, const Directive&);
+Outcome runFileGone(Context&, const Directive&);
 Outcome runDelete(Context&, const Directive&);
 
 // handlers_files.cpp
 Outcome runFileHex(Context&, const Directive&);
 Outcome runFileHas(Context&, const Directive&);
+Outcome runSameFile(Context&, const Directive&);
+Outcome runSetupFile(Context&, const Directive&);
 
 // handlers_icon.cpp
 Outcome runIcon(Context&, const Directive&);

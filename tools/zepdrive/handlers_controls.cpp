@@ -85,6 +85,20 @@ Outcome runCtlText(Context& c, const Directive& d) {
     return ok ? pass() : fail(quoted(expected), quoted(seen));
 }
 
+// Polls until the control's text is exactly the bytes of the file.
+Outcome runCtlFile(Context& c, const Directive& d) {
+    POINT p;
+    std::string path = scriptRelative(c, d.args[2].text), expected, seen;
+    if (!readFileBytes(path, expected)) return fail("a file " + path, "none");
+    bool ok = pollFor(c.timeoutMs, [&] {
+        HWND child = childAt(c.current, (int)d.args[0].num, (int)d.args[1].num, &p);
+        if (child == nullptr) return (seen = "no control there", Poll::Wait);
+        seen = controlText(child);
+        return seen == expected ? Poll::Done : Poll::Wait;
+    });
+    return ok ? pass() : fail("the bytes of " + path + " " + quoted(expected), quoted(seen));
+}
+
 // Polls until the control's text holds TEXT somewhere.
 Outcome runCtlContains(Context& c, const Directive& d) {
     POINT p;

@@ -71,3 +71,37 @@ Outcome runFileHas(Context& c, const Directive& d) {
 }
 
 }  // namespace zd
+
+namespace zd {
+
+// samefile A B: polls until both files exist and hold the same bytes.
+Outcome runSameFile(Context& c, const Directive& d) {
+    std::string a = scriptRelative(c, d.args[0].text), b = scriptRelative(c, d.args[1].text);
+    std::string seen = "no such files";
+    bool ok = pollFor(c.timeoutMs, [&] {
+        std::string first, second;
+        if (!readFileBytes(a, first) || !readFileBytes(b, second)) return Poll::Wait;
+        if (first == second) return Poll::Done;
+        seen = std::to_string(first.size()) + " and " + std::to_string(second.size()) +
+               " bytes, not the same";
+        return Poll::Wait;
+    });
+    return ok ? pass() : fail(a + " holding what " + b + " holds", seen);
+}
+
+// setupfile PATH "TEXT", before the program starts: writes the file, with
+// any folders on its path that are missing.
+Outcome runSetupFile(Context& c, const Directive& d) {
+    std::string path = scriptRelative(c, d.args[0].text);
+    for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1)) {
+        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+    }
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) return fail("a file written at " + path, "it cannot be created");
+    const std::string& text = d.args[1].text;
+    bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    written = std::fclose(f) == 0 && written;
+    return written ? pass() : fail("a file written at " + path, "a write that failed");
+}
+
+}  // namespace zd

@@ -56,6 +56,14 @@ Outcome runNoFile(Context& c, const Directive& d) {
     return exists(path) ? fail("no file " + path, "it exists") : pass();
 }
 
+// Polls until the file is absent (the program removes it after a step the
+// driver cannot wait for).
+Outcome runFileGone(Context& c, const Directive& d) {
+    std::string path = scriptRelative(c, d.args[0].text);
+    bool gone = pollFor(c.timeoutMs, [&] { return exists(path) ? Poll::Wait : Poll::Done; });
+    return gone ? pass() : fail("no file " + d.args[0].text, "it is still there");
+}
+
 }  // namespace zd
 
 namespace zd {

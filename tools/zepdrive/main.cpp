@@ -11,8 +11,10 @@
 // The program is started as "<ZEP_EXE>" "<script>" with both as full
 // Windows paths (as Explorer passes a file), in the script's folder.
 // "{script}" in a directive's text stands for that full script path, and
-// "{dir}", "{exedir}" and "{temp}" for the script's, the program's and the
-// temporary folder.
+// "{dir}", "{exedir}", "{temp}" and "{appdata}" for the script's, the
+// program's, the temporary and the application-data folder. Before the
+// program starts, the driver empties the editor's recovery folder and
+// carries out the set-up directives.
 //
 // Messages are printed as UTF-8, since they are read in logs on Linux
 // while the script's strings are Shift-JIS. ZEPDRIVE_TRACE=1 in the
@@ -121,11 +123,43 @@ void finish(Context& c) {
 }
 
 Outcome runOne(Context& c, const Directive& d) {
-    if (!d.def->run) return pass();
+    if (!d.def->run || d.def->needs == Needs::BeforeStart) return pass();
     if (d.def->needs == Needs::LiveWindow && !IsWindow(c.current)) {
         return fail("the current window", "it no longer exists");
     }
     return d.def->run(c, d);
+}
+
+// The editor offers the recovery copies it finds in the user's
+// application-data folder when it starts: each test starts without any, so
+// that a copy one test left (a killed editor's, the fault guard's) never
+// brings up that question in the next. A test that wants one writes it with
+// setupfile.
+void clearRecoveryCopies() {
+    std::string folder = appDataFolder() + "\\ZEP\\recovery";
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            DeleteFileA((folder + "\\" + found.cFileName).c_str());
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+// Carries out the set-up directives, before the program starts.
+bool setUp(Context& c, const std::vector<Directive>& ds, const std::string& name) {
+    for (const Directive& d : ds) {
+        if (d.def->needs != Needs::BeforeStart) continue;
+        Outcome o = d.def->run(c, d);
+        if (!o.ok) {
+            say("FAIL " + name + ":" + std::to_string(d.line) + ": " + d.source + ": " + o.expected +
+                " / " + o.seen);
+            return false;
+        }
+    }
+    return true;
 }
 
 // With ZEPDRIVE_TRACE set, each directive's time goes to stderr.
@@ -175,6 +209,8 @@ int main(int argc, char** argv) {
     c.scriptDir = folderOf(script);
     c.exePath = exe;
     putPaths(ds, script, exe);
+    clearRecoveryCopies();
+    if (!setUp(c, ds, name)) return 1;
     if (!launch(exe, programArgs(ds, script), c)) {
         say("ERROR " + name + ": cannot start " + exe + " (error " + std::to_string(GetLastError()) + ")");
         return 2;

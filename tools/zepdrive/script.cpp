@@ -147,7 +147,16 @@ bool checkOrder(const std::vector<Directive>& ds, std::string& err) {
         const Directive& d = ds[k];
         const char* why = nullptr;
         if (!std::strcmp(d.def->name, "cmdline") && k != 0) why = "cmdline must be the first directive";
-        if (d.def->needs != Needs::Nothing && !haveWindow) why = "no current window yet (use window first)";
+        if (d.def->needs == Needs::BeforeStart) {
+            bool setUpOnly = true;
+            for (size_t j = 0; j < k; ++j) {
+                setUpOnly = setUpOnly && (ds[j].def->needs == Needs::BeforeStart ||
+                                          !std::strcmp(ds[j].def->name, "cmdline"));
+            }
+            if (!setUpOnly) why = "set-up directives come first (after cmdline)";
+        } else if (d.def->needs != Needs::Nothing && !haveWindow) {
+            why = "no current window yet (use window first)";
+        }
         if (why) {
             err = "line " + std::to_string(d.line) + ": " + why;
             return false;

@@ -1,6 +1,8 @@
 // zepdrive self-test: drives selftest_app.exe through the directives it
 // supports. zep.exe reads "//" lines as comments, so this file is also a
 // valid (empty) script.
+//! setupfile selftest_same.txt "A"
+//! setupfile sub/selftest_setup.txt "set\r\nup"
 //! timeout 10
 //! window SELFTEST "テスト窓"
 //! running
@@ -31,6 +33,11 @@
 //! nofile selftest_out.txt
 //! key 65
 //! file selftest_out.txt "A"
+// Files the set-up wrote before the start (with the folder of one), and a
+// file compared with another.
+//! file sub/selftest_setup.txt "set\r\nup"
+//! samefile selftest_out.txt selftest_same.txt
+//! filegone selftest_never.txt
 //! keydown 0x71
 //! title "keydown 113"
 //! keyup 0x71

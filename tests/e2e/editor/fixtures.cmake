@@ -25,6 +25,15 @@ function(zep_editor_file name source size)
 endfunction()
 
 zep_editor_file(hello.zep hello.txt 0)
+# The example the sample menu's test opens, as shipped (already Shift-JIS
+# with CR LF), to compare the editor's copy with.
+set(out ${ZEP_EDITOR_FILE_DIR}/sample_hello.zep)
+add_custom_command(OUTPUT ${out}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${ZEP_EDITOR_FILE_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/examples/hello.zep ${out}
+  DEPENDS ${CMAKE_SOURCE_DIR}/examples/hello.zep
+  VERBATIM)
+list(APPEND ZEP_EDITOR_FILES ${out})
 zep_editor_file(size_65534.zep padded.txt 65534)
 zep_editor_file(size_65535.zep padded.txt 65535)
 

@@ -2,6 +2,10 @@
 // no file yet, the menu bar is resource 109 with every item, id and
 // separator, an etched rule runs along the top, the toolbar shows its three
 // icons on the grey strip. Closing the unchanged text ends the program.
+// (The editor adds its sample menu to the bar when it starts, before ﾍﾙﾌﾟ,
+// from the examples built into the program; the menus of another process
+// cannot be read under Wine, so samples_menu.zep walks the live bar with the
+// keyboard. Here Alt+S opens that menu and Escape closes it again.)
 //! cmdline
 //! window ZEP2 "ZEP - [NONAME.ZEP]"
 //! menubar 109 "ﾌｧｲﾙ(&F)|編集(&E)|アシスト(&A)|ﾍﾙﾌﾟ(&H)"
@@ -14,6 +18,11 @@
 //! pixel 65 15 C0C0C0
 //! pixel 4 4 FFFFFF
 //! pixel 25 25 000000
+//! ctltext 200 200 ""
+//! altkey s
+//! menuopen
+//! key 0x1B
+//! key 0x1B
 //! ctltext 200 200 ""
 //! close
 //! exit 0
