@@ -193,16 +193,20 @@ int TextPixels(int percent) {
   return found;
 }
 
-int NumberMarginWidth(HWND control, int digits) {
+int CharacterWidth(HWND control, int pixels) {
   HDC dc = GetDC(control);
-  HFONT font = EditorFont(TextPixels(editor.zoom));
+  HFONT font = EditorFont(pixels);
   HGDIOBJ old = SelectObject(dc, font);
   SIZE size = {};
   GetTextExtentPoint32A(dc, "0", 1, &size);
   SelectObject(dc, old);
   DeleteObject(font);
   ReleaseDC(control, dc);
-  return (digits + 1) * size.cx + kMarginGap;
+  return size.cx;
+}
+
+int NumberMarginWidth(HWND control, int digits) {
+  return (digits + 1) * CharacterWidth(control, TextPixels(editor.zoom)) + kMarginGap;
 }
 
 void PlaceTextRect(HWND control) {

@@ -19,8 +19,10 @@ int NumberMarginWidth(HWND control, int digits);
 // sizes of a font draw "_").
 int TextPixels(int percent);
 
-// The editor's font at a height in pixels.
+// The editor's font at a height in pixels, and the width of one of its
+// characters (a digit) on control.
 HFONT EditorFont(int pixels);
+int CharacterWidth(HWND control, int pixels);
 
 // The text starts right of the line-number margin.
 void PlaceTextRect(HWND control);

@@ -43,19 +43,12 @@ LONG Twips(int pixels) {
 
 // Tab stops every four characters of the font at pixels, on every line.
 void SetTabStops(HWND control, int pixels) {
-  HDC dc = GetDC(control);
-  HFONT font = EditorFont(pixels);
-  HGDIOBJ old = SelectObject(dc, font);
-  SIZE size = {};
-  GetTextExtentPoint32A(dc, "0", 1, &size);
-  SelectObject(dc, old);
-  DeleteObject(font);
-  ReleaseDC(control, dc);
+  int width = CharacterWidth(control, pixels);
   PARAFORMAT2 pf = {};
   pf.cbSize = sizeof pf;
   pf.dwMask = PFM_TABSTOPS;
   pf.cTabCount = MAX_TAB_STOPS;
-  for (int i = 0; i < MAX_TAB_STOPS; ++i) pf.rgxTabs[i] = Twips(size.cx * 4 * (i + 1));
+  for (int i = 0; i < MAX_TAB_STOPS; ++i) pf.rgxTabs[i] = Twips(width * 4 * (i + 1));
   CHARRANGE kept = {};
   SendMessageW(control, EM_EXGETSEL, 0, (LPARAM)&kept);
   SendMessageW(control, EM_SETSEL, 0, -1);

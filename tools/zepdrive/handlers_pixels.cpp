@@ -1,4 +1,5 @@
 // Directives about what the current window shows on the screen.
+#include <algorithm>
 #include <cstdio>
 
 #include "capture.h"
@@ -66,41 +67,41 @@ Outcome runNotPixel(Context& c, const Directive& d) {
     return waitPixel(c, d, "not " + colourText(rgb), [&](uint32_t px) { return px != rgb; });
 }
 
-Outcome runRect(Context& c, const Directive& d) {
+// Polls the rectangle of arguments 0 to 3 until look(image) says it holds
+// what is expected; look sets seen when it does not.
+template <class Look>
+Outcome waitRect(Context& c, const Directive& d, const std::string& expected, Look look) {
     int x = (int)d.args[0].num, y = (int)d.args[1].num;
     int w = (int)d.args[2].num, h = (int)d.args[3].num;
-    uint32_t rgb = (uint32_t)d.args[4].num;
     std::string seen;
     bool ok = pollFor(c.timeoutMs, [&] {
         Image img;
         if (!grab(c, x, y, w, h, img, seen)) return Poll::Wait;
-        long i = firstDiffering(img, rgb);
-        if (i < 0) return Poll::Done;
-        seen = "first other pixel " + at(x + i % w, y + i / w) + " is " + pixelText(img.px[i]);
-        return Poll::Wait;
+        return look(img, seen) ? Poll::Done : Poll::Wait;
     });
     std::string area = at(x, y) + " size " + std::to_string(w) + "x" + std::to_string(h);
-    return ok ? pass() : fail("all " + colourText(rgb) + " in " + area, seen);
+    return ok ? pass() : fail(expected + " in " + area, seen);
+}
+
+Outcome runRect(Context& c, const Directive& d) {
+    uint32_t rgb = (uint32_t)d.args[4].num;
+    int x = (int)d.args[0].num, y = (int)d.args[1].num, w = (int)d.args[2].num;
+    return waitRect(c, d, "all " + colourText(rgb), [&](const Image& img, std::string& seen) {
+        long i = firstDiffering(img, rgb);
+        if (i >= 0) seen = "first other pixel " + at(x + i % w, y + i / w) + " is " + pixelText(img.px[i]);
+        return i < 0;
+    });
 }
 
 // hascolour: polls until at least one pixel of the rectangle has the colour
 // (a word drawn in it, a mark behind it).
 Outcome runHasColour(Context& c, const Directive& d) {
-    int x = (int)d.args[0].num, y = (int)d.args[1].num;
-    int w = (int)d.args[2].num, h = (int)d.args[3].num;
     uint32_t rgb = (uint32_t)d.args[4].num;
-    std::string seen;
-    bool ok = pollFor(c.timeoutMs, [&] {
-        Image img;
-        if (!grab(c, x, y, w, h, img, seen)) return Poll::Wait;
-        for (uint32_t px : img.px) {
-            if (px == rgb) return Poll::Done;
-        }
-        seen = "none of it; " + at(x, y) + " is " + pixelText(img.px[0]);
-        return Poll::Wait;
+    return waitRect(c, d, colourText(rgb) + " somewhere", [&](const Image& img, std::string& seen) {
+        if (std::find(img.px.begin(), img.px.end(), rgb) != img.px.end()) return true;
+        seen = "none of it; the first pixel is " + pixelText(img.px[0]);
+        return false;
     });
-    std::string area = at(x, y) + " size " + std::to_string(w) + "x" + std::to_string(h);
-    return ok ? pass() : fail(colourText(rgb) + " somewhere in " + area, seen);
 }
 
 // notblank: polls until the client area shows at least two colours.
