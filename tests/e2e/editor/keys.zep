@@ -80,6 +80,11 @@
 //! statustext 2 "見つかりません"
 //! press "ctrl+f"
 //! itemfocus 201
+// Undo in the search box is the box's own: the text stays as it is.
+//! typeunicode "x"
+//! press "ctrl+z"
+//! sleep 300
+//! ctltext 200 200 "PAINT {\r\n\tBox(MOUSE_X, 2, 3, 4, 0, 0) ;\r\n}"
 // The size: one step up is kept, Ctrl+0 goes back.
 //! ctlclick 200 200
 //! press "ctrl+0xBB"
