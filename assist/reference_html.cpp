@@ -2,64 +2,16 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <vector>
 
 #include "assist/catalog.h"
-#include "assist/reference_notes.h"
-#include "core/command_table.h"
+#include "assist/reference_entries.h"
 #include "core/errors.h"
 #include "core/text.h"
 
 namespace zep {
 
 namespace {
-
-// One name of the page with everything said about it.
-struct Item {
-  std::string name;
-  const char* syntax;
-  const char* description;
-  EntryKind kind;
-  std::vector<int> categories;  // where the catalog lists it, in order
-};
-
-// The names in the order the page shows them: the catalog's, then the
-// table's commands that the catalog does not list.
-class Items {
- public:
-  Items() {
-    for (int c = 0; c < kCategoryCount; ++c) {
-      for (int i = 0; i < CategoryAt(c).count; ++i) Add(EntryAt(c, i), c);
-    }
-    for (int i = 0; i < CommandCount(); ++i) AddCommand(CommandAt(i).name);
-  }
-  const std::vector<Item>& all() const { return items_; }
-  const Item& Find(const std::string& name) const { return items_[index_.at(name)]; }
-
- private:
-  void Add(const CatalogEntry* entry, int category) {
-    std::string name = EntryName(entry->text);
-    auto found = index_.find(name);
-    if (found != index_.end()) {
-      items_[found->second].categories.push_back(category);
-      return;
-    }
-    index_[name] = items_.size();
-    items_.push_back({name, entry->text, entry->description, entry->kind, {category}});
-  }
-  void AddCommand(const char* name) {
-    if (index_.count(name) != 0) return;
-    const ReferenceNote* note = FindReferenceNote(name);
-    index_[name] = items_.size();
-    items_.push_back({name, note != nullptr && note->syntax != nullptr ? note->syntax : name,
-                      note != nullptr && note->description != nullptr ? note->description : "",
-                      EntryKind::kCommand, {}});
-  }
-
-  std::vector<Item> items_;
-  std::map<std::string, size_t> index_;
-};
 
 std::string Lower(std::string s) {
   for (char& c : s) {
@@ -105,9 +57,9 @@ std::string Contents() {
   return html;
 }
 
-std::string Index(const Items& items) {
+std::string Index() {
   std::vector<std::string> names;
-  for (const Item& item : items.all()) names.push_back(item.name);
+  for (const ReferenceEntry& item : ReferenceEntries()) names.push_back(item.name);
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     std::string la = Lower(a), lb = Lower(b);
     return la != lb ? la < lb : a < b;
@@ -130,31 +82,6 @@ std::string ErrorList() {
     html += "<li><span class=\"code\">" + std::to_string(code) + "</span>" + HtmlText(message) + "</li>\n";
   }
   return html + "</ul>\n";
-}
-
-// Where a name can be used, from the command table and its kind.
-std::string Usage(const Item& item) {
-  switch (item.kind) {
-    case EntryKind::kFunction: return "式の中で使う関数です。";
-    case EntryKind::kStatement: return "制御文です。";
-    case EntryKind::kSection:
-      return item.name == "CREATE" ? "ウィンドウを開く前に１回だけ実行されるサブルーチンです。"
-                                   : "イベントが起きると実行されるサブルーチン（予約サブルーチン）です。";
-    case EntryKind::kVariable:
-      return item.name == "FILE_NAME" ? "文字列の引数に \"FILE_NAME\" と書くと、このファイル名になります。"
-                                      : "式の中で読む予約変数です。";
-    case EntryKind::kCommand: break;
-  }
-  const CommandRow* run = FindCommand(item.name.c_str(), kPhaseRun);
-  const CommandRow* create = FindCommand(item.name.c_str(), kPhaseCreate);
-  if (run == nullptr && create == nullptr) return "";
-  std::string text = run == nullptr      ? "CREATE の中だけで使えます。"
-                     : create == nullptr ? "CREATE 以外のサブルーチンで使えます。"
-                                         : "CREATE でもほかのサブルーチンでも使えます。";
-  if ((run != nullptr && run->returns_value) || (create != nullptr && create->returns_value)) {
-    text += "値を返すので、式の中でも使えます。";
-  }
-  return text;
 }
 
 std::string Arguments(const ReferenceNote& note) {
@@ -187,14 +114,13 @@ std::string Errors(const ReferenceNote& note) {
   return html + "</ul>\n";
 }
 
-std::string Entry(const Item& item) {
+std::string Entry(const ReferenceEntry& item) {
   std::string html = "<section class=\"entry\" id=\"" + item.name + "\">\n<h3>" + item.name + "</h3>\n";
   html += "<pre class=\"syntax\">" + HtmlText(item.syntax) + "</pre>\n";
   if (item.description[0] != '\0') html += "<p>" + HtmlText(item.description) + "</p>\n";
-  std::string usage = Usage(item);
+  std::string usage = ReferenceUsage(item);
   if (!usage.empty()) html += "<p>" + HtmlText(usage.c_str()) + "</p>\n";
-  const ReferenceNote* note = FindReferenceNote(item.name.c_str());
-  if (note != nullptr) html += Arguments(*note) + Errors(*note);
+  if (item.note != nullptr) html += Arguments(*item.note) + Errors(*item.note);
   if (item.categories.size() > 1) {
     html += "<p>分類：";
     for (size_t i = 0; i < item.categories.size(); ++i) {
@@ -207,10 +133,10 @@ std::string Entry(const Item& item) {
   return html + "</section>\n";
 }
 
-std::string Category(const Items& items, int c) {
+std::string Category(int c) {
   std::string html = "<h2 id=\"cat" + std::to_string(c) + "\">" + HtmlText(CategoryAt(c).name) + "</h2>\n";
   for (int i = 0; i < CategoryAt(c).count; ++i) {
-    const Item& item = items.Find(EntryName(EntryAt(c, i)->text));
+    const ReferenceEntry& item = *FindReferenceEntry(EntryName(EntryAt(c, i)->text));
     if (item.categories.front() == c) {
       html += Entry(item);
     } else {
@@ -221,10 +147,10 @@ std::string Category(const Items& items, int c) {
   return html;
 }
 
-std::string Others(const Items& items) {
+std::string Others() {
   std::string html =
       "<h2 id=\"others\">その他のコマンド</h2>\n<p>コマンドアシストには並んでいないコマンドです。</p>\n";
-  for (const Item& item : items.all()) {
+  for (const ReferenceEntry& item : ReferenceEntries()) {
     if (item.categories.empty()) html += Entry(item);
   }
   return html;
@@ -255,12 +181,11 @@ std::string HtmlText(const char* text) {
 }
 
 std::string BuildReferenceHtml() {
-  Items items;
   std::string html = kHead;
   html += Contents();
-  for (int c = 0; c < kCategoryCount; ++c) html += Category(items, c);
-  html += Others(items);
-  html += Index(items);
+  for (int c = 0; c < kCategoryCount; ++c) html += Category(c);
+  html += Others();
+  html += Index();
   html += ErrorList();
   return html + "<p><a href=\"#top\">先頭へ</a></p>\n</body>\n</html>\n";
 }
