@@ -1,5 +1,7 @@
 #include "ide/editing_rules.h"
 
+#include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "core/text.h"
@@ -113,6 +115,37 @@ bool NormaliseLineEnds(std::string* text) {
   }
   if (changed) text->swap(out);
   return changed;
+}
+
+namespace {
+
+// Whether the character starting at at belongs to a name.
+bool NamePart(const std::string& text, size_t at) {
+  unsigned char c = static_cast<unsigned char>(text[at]);
+  return std::isalnum(c) || c == '_' || CharLength(&text[at]) == 2;
+}
+
+// The start of each character of text.
+std::vector<size_t> CharacterStarts(const std::string& text) {
+  std::vector<size_t> starts;
+  for (size_t at = 0; at < text.size(); at += CharLength(&text[at])) starts.push_back(at);
+  return starts;
+}
+
+}  // namespace
+
+std::string WordAt(const std::string& text, size_t pos) {
+  std::vector<size_t> starts = CharacterStarts(text);
+  size_t i = std::lower_bound(starts.begin(), starts.end(), pos) - starts.begin();
+  if (i == starts.size() || !NamePart(text, starts[i])) {
+    if (i == 0 || !NamePart(text, starts[i - 1])) return "";
+    --i;
+  }
+  size_t first = i, last = i;
+  while (first > 0 && NamePart(text, starts[first - 1])) --first;
+  while (last + 1 < starts.size() && NamePart(text, starts[last + 1])) ++last;
+  size_t end = last + 1 < starts.size() ? starts[last + 1] : text.size();
+  return text.substr(starts[first], end - starts[first]);
 }
 
 size_t MatchingBracket(const std::string& text, size_t pos) {

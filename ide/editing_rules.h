@@ -31,6 +31,12 @@ std::string IndentLines(const std::string& lines, bool out);
 // True when anything changed.
 bool NormaliseLineEnds(std::string* text);
 
+// The name at byte offset pos of text, or just before it (the caret stands
+// after a word as often as in it): letters, digits, "_" and double-byte
+// characters, as a command, a variable or a section is named; "" when
+// there is none.
+std::string WordAt(const std::string& text, size_t pos);
+
 // The offset of the bracket that matches the one at pos ("(" ")" "{" "}"),
 // skipping texts in quotes, comments and trail bytes; npos when the byte at
 // pos is no bracket or nothing matches it.

@@ -150,6 +150,7 @@ bool MenuCommand(int id, int code) {
     case kCmdFindButton: EditorFindDown(); return true;
     case kCmdHelpIndex: Help(kHelpIndex); return true;
     case kCmdHelpKeyword: Help(kHelpPartialKey); return true;
+    case kCmdHelpWord: EditorHelpOnWord(); return true;
     case kCmdFind: EditorFocusSearch(); return true;
     case kCmdFindNext: EditorFindNext(); return true;
     case kCmdZoomIn: ZoomEditorText(1); return true;

@@ -27,7 +27,7 @@ enum EditorCommand : int {
   kCmdStyleAssist = 32783, kCmdControlAssist = 32788, kCmdFileNameAssist = 32785,
   kCmdHelpIndex = 32786, kCmdHelpKeyword = 32787, kCmdVersion = 104,
   kCmdRedo = 32791, kCmdFind = 32792, kCmdFindNext = 32793,
-  kCmdZoomIn = 32794, kCmdZoomOut = 32795, kCmdZoomReset = 32796,
+  kCmdZoomIn = 32794, kCmdZoomOut = 32795, kCmdZoomReset = 32796, kCmdHelpWord = 32797,
   kCmdSaveButton = 139, kCmdRunButton = 140, kCmdFindButton = 143,
   kTextControlId = 200, kSearchBoxId = 201, kStatusBarId = 202,
 };
@@ -76,6 +76,9 @@ void EditorFindDown();
 // search box's string (or the selected text) found after the selection,
 // then from the top; the status bar says so, or that nothing was found.
 void EditorFocusSearch();
+// F1: the reference at the selected name, or at the name at the caret; a
+// name it does not know is looked for in it; no name opens its contents.
+void EditorHelpOnWord();
 void EditorFindNext();
 void EditorRun();
 void EditorCompile();

@@ -69,6 +69,8 @@ class EditorSystem {
   virtual void SetStatusParts(WindowRef bar, const int32_t* edges, int count) = 0;
   virtual void SetStatusText(WindowRef bar, int part, const char* text) = 0;
 
+  // The reference at a name's entry (known) or searching for it.
+  virtual void HelpOn(WindowRef owner, const char* name, bool known) = 0;
   // The help viewer on file, owned by owner.
   virtual void Help(WindowRef owner, const char* file, HelpCommand command) = 0;
   // Destroys the window (and the windows it owns).

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "assist/reference_entries.h"
 #include "core/text.h"
 #include "ide/editing_rules.h"
 #include "ide/editor.h"
@@ -164,6 +165,25 @@ bool OnEditorTextTab(bool shift) {
   int32_t from = CharOffsetOf(editor.shown, first);
   control_system->SetSelection(editor.text, from, from + CharOffsetOf(moved, moved.size()));
   return true;
+}
+
+// The selection's first line (blanks around it dropped), else the name at
+// the caret.
+void EditorHelpOnWord() {
+  size_t start = 0, end = 0;
+  ByteSelection(&start, &end);
+  std::string name = WordAt(editor.shown, start);
+  if (end > start) {
+    std::string selected = editor.shown.substr(start, end - start);
+    selected = selected.substr(0, selected.find("\r\n"));
+    size_t from = selected.find_first_not_of(" \t"), to = selected.find_last_not_of(" \t");
+    name = from == std::string::npos ? "" : selected.substr(from, to - from + 1);
+  }
+  if (name.empty()) {
+    OnEditorCommand(kCmdHelpIndex, 0);
+    return;
+  }
+  editor_system->HelpOn(editor.window, name.c_str(), FindReferenceEntry(name) != nullptr);
 }
 
 int32_t NextZoom(int32_t percent, int step) {

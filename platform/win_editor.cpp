@@ -255,6 +255,10 @@ class Win32EditorSystem : public EditorSystem {
     }
   }
 
+  void HelpOn(WindowRef owner, const char* name, bool known) override {
+    OpenReference(owner, known ? ReferencePlace::kKeyword : ReferencePlace::kSearch, name);
+  }
+
   void OpenAssist(WindowRef owner, WindowRef text, int id) override {
     switch (id) {
       case kCmdCommandAssist: ApplyAssistResult(owner, text, ShowCommandAssist(owner)); break;

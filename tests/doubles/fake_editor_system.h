@@ -91,6 +91,9 @@ class FakeEditorSystem : public EditorSystem {
     Log("SelectAll");
     control_system->SetSelection(control, 0, -1);
   }
+  void HelpOn(WindowRef, const char* name, bool known) override {
+    Log(std::string("HelpOn ") + name + (known ? " known" : " unknown"));
+  }
   void Help(WindowRef, const char* file, HelpCommand command) override {
     Log(std::string("Help ") + file + " " + std::to_string(command));
   }

@@ -81,6 +81,20 @@ TEST(EditingRules, LoneLineEndsBecomeWholeOnes) {
   }
 }
 
+TEST(EditingRules, TheWordAtTheCaretIsTheNameThere) {
+  struct Row {
+    const char* text;
+    size_t pos;
+    const char* word;
+  };
+  const Row rows[] = {
+      {"Box(1,2)", 0, "Box"},    {"Box(1,2)", 2, "Box"}, {"Box(1,2)", 3, "Box"},  // just after it
+      {"a = MOUSE_X ;", 6, "MOUSE_X"}, {"x = 得点 + 1", 4, "得点"}, {"x = 得点 + 1", 6, "得点"},
+      {"( )", 1, ""}, {"", 0, ""}, {"TIMER\r\n{", 5, "TIMER"}, {"ボタン", 2, "ボタン"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(WordAt(row.text, row.pos), row.word) << row.text << " " << row.pos;
+}
+
 TEST(EditingRules, TheMatchingBracketSkipsTextsCommentsAndTrailBytes) {
   const std::string text = "A{if(x==\"(\"){B(1);} // }\r\nボ=1;}";
   struct Row {

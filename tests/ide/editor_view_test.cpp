@@ -121,6 +121,31 @@ TEST_F(EditorViewTest, ZoomStepsAreKeptForTheNextStart) {
   EXPECT_EQ(editor_system_.settings["zoom"], 90);
 }
 
+TEST_F(EditorViewTest, F1OpensTheReferenceAtTheNameThere) {
+  struct Row {
+    const char* text;
+    int32_t start, end;
+    const char* call;
+  };
+  const Row rows[] = {
+      {"Box(1,2,3,4,0,0) ;", 1, 1, "HelpOn Box known"},
+      {"a = MOUSE_X ;", 11, 11, "HelpOn MOUSE_X known"},   // just after the name
+      {"TIMER\r\n{", 2, 2, "HelpOn TIMER known"},
+      {"Boxx(1) ;", 0, 0, "HelpOn Boxx unknown"},          // searched for
+      {"x = 1 ;", 0, 5, "HelpOn x = 1 unknown"},           // the selection
+      {"  SetTimer \r\nx", 0, 13, "HelpOn SetTimer known"},
+      {"( )", 1, 1, "Help ZEP2.HLP 3"},                     // no name: the contents
+  };
+  for (const Row& row : rows) {
+    Open();
+    Type(row.text);
+    Select(row.start, row.end);
+    host_.calls.clear();
+    OnEditorCommand(kCmdHelpWord, 0);
+    EXPECT_TRUE(Called(row.call)) << row.text << ": " << ::testing::PrintToString(host_.calls);
+  }
+}
+
 TEST_F(EditorViewTest, FindNextGoesOnFromTheTopAndSaysSo) {
   struct Row {
     const char* wanted;
