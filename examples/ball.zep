@@ -1,6 +1,9 @@
 // 跳ねるボール：TIMER のたびにボールを動かし、壁に当たったら向きを変えます。
-// A bouncing ball: each timer tick moves it by (dx, dy); at a wall the
-// direction turns. The picture is drawn on a back screen, then copied.
+// ボールは TIMER のたびに横へ dx、縦へ dy だけ進みます。壁に当たると、
+// その向きの速さを 0 - dx のように逆にして、はね返ります。
+// 絵は裏画面に描いてからウィンドウに写すので、ちらつきません。
+// クリックすると横の速さが変わります。
+// ためしてみよう：ボールの大きさ r や色、SetTimer の時間を変えてみよう。
 CREATE {
   SetCaption("跳ねるボール") ;
   SetWinSize(320, 240) ;
@@ -15,7 +18,7 @@ INIT {
 TIMER {
   x = x + dx ;
   y = y + dy ;
-  // WIN_X, WIN_Y: the size of the window's inside.
+  // WIN_X、WIN_Y はウィンドウの中の幅と高さ
   if (x < r) { x = r ; dx = 0 - dx ; }
   if (x > WIN_X - r) { x = WIN_X - r ; dx = 0 - dx ; }
   if (y < r) { y = r ; dy = 0 - dy ; }

@@ -1,6 +1,7 @@
 // キャッチゲーム：矢印キー（←→）でかごを動かし、落ちてくる玉を受けます。
-// A catch game: the left and right arrow keys (KEY 37 and 39) move the
-// basket; rand gives each new ball a place. Ten misses end the game.
+// ← は KEY 37、→ は KEY 39 です。新しい玉の落ちる場所は rand で決めます。
+// 玉を 10 回落とすと、おしまいです。
+// ためしてみよう：玉の落ちる速さ（y = y + 6）や、かごの幅を変えてみよう。
 CREATE {
   SetCaption("キャッチゲーム") ;
   SetWinSize(300, 320) ;
@@ -8,12 +9,12 @@ CREATE {
   SetTimer(40) ;
 }
 INIT {
-  bx = 130 ;                 // basket
+  bx = 130 ;                 // かごの左の位置
   score = 0 ; miss = 0 ;
   seed = SEC ;
   call("NEW_BALL") ;
 }
-// rand(x) seeds with x and gives 0..99: a changing seed gives changing numbers.
+// rand(x) は x を種にして 0～99 の数を返す。種を変えるたびにちがう数が出る。
 NEW_BALL {
   seed = seed + 7 ;
   x = 20 + rand(seed) * 2.5 ;

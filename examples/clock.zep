@@ -1,6 +1,7 @@
 // 時計：HOUR、MIN、SEC で今の時刻を読み、針のある時計と数字で見せます。
-// A clock: HOUR, MIN and SEC give the time; a timer redraws it every second
-// on a back screen, which is then copied to the window in one go.
+// TIMER で１秒ごとに裏画面へ描き直し、できた絵をまとめてウィンドウに写します。
+// 針の先の位置は sin と cos で計算します（角度は度、真上から時計回り）。
+// ためしてみよう：針の色や長さを変えたり、文字盤の点を大きくしたりしてみよう。
 CREATE {
   SetCaption("時計") ;
   SetWinSize(260, 300) ;

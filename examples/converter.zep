@@ -1,4 +1,8 @@
 // 単位の換算：数を入れて単位を選び「換算」を押すと、答えが下に出ます。
+// 一行エディット（種類 101）、コンボボックス（種類 33）、ボタン（種類 0）を
+// CreateControl で作ります。GetEditData で数を、GetListPos でえらんだ単位の
+// 番号を読んで計算し、SetEditData で答えを書きます。
+// ためしてみよう：「m → km」のような単位を足してみよう（SetListText と if を一つずつ）。
 CREATE {
   SetCaption("単位の換算") ;
   SetWinStyle(2) ;

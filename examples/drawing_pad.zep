@@ -1,7 +1,7 @@
 // お絵かき帳：左ボタンを押したままマウスを動かすと線が引けます。
 // 右クリックで色が変わり、ダブルクリックで全部消えます。
-// A drawing pad: drag with the left button to draw, right-click for the
-// next colour, double-click to clear. MOUSEMOVE runs on every move.
+// マウスが動くたびに MOUSEMOVE が動くので、前の位置から今の位置まで Line で線を引きます。
+// ためしてみよう：色の数をふやしたり、線のかわりに小さな丸を描いたりしてみよう。
 CREATE {
   SetCaption("お絵かき帳") ;
   SetWinSize(360, 280) ;

@@ -1,5 +1,7 @@
 // はじめてのZEP：クリックした所に丸を描き、クリックの回数を数えます。
-// A first script: circles where you click, and a click counter.
+// クリックするたびに LBUTTONDOWN が動き、MOUSE_X、MOUSE_Y の所に丸を描きます。
+// 回数は SHOW_COUNT で書き直します。１分たつと TIMER が end で終わらせます。
+// ためしてみよう：丸の大きさや色（2 と 6）を変えてみよう。
 CREATE {
   SetWinStyle(2) ;
   SetWinSize(320, 200) ;

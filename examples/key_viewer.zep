@@ -1,7 +1,8 @@
 // キーコード表示：押したキーのコード（KEY）と文字コード（ASC）を見せます。
 // 矢印キーは ← 37、↑ 38、→ 39、↓ 40、スペースは 32、Enter は 13 です。
-// A key-code viewer: KEYDOWN gives KEY, CHARDOWN gives ASC for keys that
-// type a character.
+// キーを押すと KEYDOWN が動いて KEY が変わり、文字のキーなら CHARDOWN も動いて
+// ASC が変わります。
+// ためしてみよう：Shift を押しながら文字のキーを押すと、ASC がどう変わるか見てみよう。
 CREATE {
   SetCaption("キーコード") ;
   SetWinSize(300, 160) ;

@@ -1,5 +1,8 @@
 // メモ帳：メニューから新規・開く・保存・終了ができ、「設定」の
 // ダイアログで文字の大きさを選べる小さなメモ帳です。
+// Menu と PopupMenuEX でメニューを作り、項目をえらぶとそのＩＤのセクションが動きます。
+// ファイルとエディットの間は ReadFileToEdit と WriteFileFromEdit で読み書きします。
+// ためしてみよう：「編集」メニューを足して、CutEdit や PasteEdit を呼んでみよう。
 CREATE {
   SetCaption("メモ帳") ;
   SetWinSize(360, 240) ;

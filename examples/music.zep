@@ -1,7 +1,8 @@
 // 音の例：波形バッファで作ったメロディーがくり返し流れ、クリックすると効果音が鳴ります。
-// A sound example: a melody synthesised sample by sample into a wave buffer
-// plays in a loop; the sound effect, also synthesised, is saved as a WAV
-// file, registered under ID 1 and played on every click.
+// 波形バッファに値を一つずつ書いて音を作ります（22050 個で１秒）。メロディーは
+// ドレミファソラシドの８つの音、効果音はだんだん低く小さくなる「ピュン」です。
+// 効果音は WAV ファイルに保存してから番号 1 で登録し、クリックのたびに鳴らします。
+// ためしてみよう：周期の数を変えて、ちがうメロディーにしてみよう。
 CREATE {
   SetCaption("メロディー") ;
   SetWinSize(320, 160) ;
@@ -10,7 +11,7 @@ CREATE {
   Data("周期", 1, 8) ;
 }
 INIT {
-  // ドレミファソラシド: samples per wave at 22050 samples per second.
+  // ドレミファソラシドの、波一つ分の値の数（１秒は 22050 個）
   周期(0, 0) = 84 ; 周期(0, 1) = 75 ; 周期(0, 2) = 67 ; 周期(0, 3) = 63 ;
   周期(0, 4) = 56 ; 周期(0, 5) = 50 ; 周期(0, 6) = 45 ; 周期(0, 7) = 42 ;
   call("MAKE_MELODY") ;
@@ -21,7 +22,7 @@ INIT {
   EntryWaveFile(1, "効果音.wav") ;
   PlayWaveBuf("メロディー", 1) ;
 }
-// Eight notes of a quarter second each, every note fading out.
+// ４分の１秒ずつの８つの音。どの音もだんだん小さくなる。
 MAKE_MELODY {
   pos = 0 ;
   note = 0 ;
@@ -39,7 +40,7 @@ MAKE_MELODY {
     note = note + 1 ;
   }
 }
-// A falling "pew": the wave gets longer and quieter.
+// 下がっていく「ピュン」：波がだんだん長く、小さくなる。
 MAKE_EFFECT {
   i = 0 ;
   loop (4410) {
