@@ -318,11 +318,11 @@ INPUT keyInput(UINT vk, bool up) {
 Outcome runPress(Context& c, const Directive& d) {
     std::vector<UINT> held;
     UINT key = 0;
-    std::string spec = d.args[0].text;
+    std::string keys = d.args[0].text;
     size_t from = 0;
     for (;;) {
-        size_t plus = spec.find('+', from + 1);
-        std::string token = spec.substr(from, plus == std::string::npos ? std::string::npos : plus - from);
+        size_t plus = keys.find('+', from + 1);
+        std::string token = keys.substr(from, plus == std::string::npos ? std::string::npos : plus - from);
         if (token == "ctrl") held.push_back(VK_CONTROL);
         else if (token == "shift") held.push_back(VK_SHIFT);
         else if (token == "alt") held.push_back(VK_MENU);
@@ -330,7 +330,7 @@ Outcome runPress(Context& c, const Directive& d) {
         if (plus == std::string::npos) break;
         from = plus + 1;
     }
-    if (key == 0) return fail("a key after the modifiers", quoted(spec));
+    if (key == 0) return fail("a key after the modifiers", quoted(keys));
     if (!bringToFront(c)) return fail("the window in front", "another window");
     std::vector<INPUT> inputs;
     for (UINT vk : held) inputs.push_back(keyInput(vk, false));
