@@ -170,12 +170,6 @@ class RecoveryTest : public EditorTest {
   void Tick() { OnRecoveryTimer(); }
 };
 
-TEST_F(RecoveryTest, CreationStartsTheTimer) {
-  recovery_interval_ms = 500;
-  OnEditorCreate(kEditor);
-  EXPECT_TRUE(Called("StartTimer 500"));
-}
-
 TEST_F(RecoveryTest, AChangedTextIsWrittenWhenItDiffersFromTheCopy) {
   Open();
   Tick();
@@ -192,17 +186,6 @@ TEST_F(RecoveryTest, AChangedTextIsWrittenWhenItDiffersFromTheCopy) {
   EXPECT_TRUE(host_.boxes.empty());
 }
 
-TEST_F(RecoveryTest, ANamedDocumentsCopyHasItsName) {
-  Open();
-  host_.files["C:\\work\\prog.zep"] = "P{}";
-  OnEditorCommand(kCmdOpen, 0);
-  Type("x");
-  Tick();
-  EXPECT_EQ(host_.files[Copy("prog.zep")], "xP{}");
-  EXPECT_FALSE(Exists(kNoname));
-}
-
-// A file of the copy's name that this editor did not write stays as it is.
 TEST_F(RecoveryTest, ACopyLeftFromBeforeIsNotWrittenOver) {
   host_.files[kNoname] = "older work";
   Open();
@@ -436,18 +419,6 @@ TEST_F(RecoveryTest, ACopyThatCannotBeRemovedIsSaid) {
   ASSERT_EQ(host_.boxes.size(), 2u);
   EXPECT_EQ(host_.boxes[1].text, "次のファイルを削除できません。\n" + kNoname);
   EXPECT_EQ(Text().text, "");
-}
-
-TEST_F(RecoveryTest, NothingToOfferAsksNothing) {
-  host_.files["C:\\AppData\\ZEP\\other\\x.zep"] = "X{}";
-  host_.files[Copy("sub\\y.zep")] = "Y{}";
-  Open();
-  OfferRecoveryCopies();
-  EXPECT_TRUE(host_.boxes.empty());
-  editor_system_.recovery_folder = "";
-  host_.files[kNoname] = "A{}";
-  OfferRecoveryCopies();
-  EXPECT_TRUE(host_.boxes.empty());
 }
 
 }  // namespace

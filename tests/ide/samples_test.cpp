@@ -67,25 +67,6 @@ TEST(SampleMenuText, AmpersandsShowAsThemselves) {
   EXPECT_EQ(SampleMenuText("時計"), "時計");
 }
 
-// Every example shipped with ZEP names itself on its first line, so that
-// the menu never falls back to a file name.
-TEST(ShippedSamples, EachHasATitle) {
-  int count = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(ZEP_SOURCE_DIR "/examples")) {
-    if (entry.path().extension() != ".zep") continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    std::string name = entry.path().filename().string();
-    std::string title = SampleTitle(bytes.str(), name);
-    SCOPED_TRACE(name);
-    EXPECT_NE(title, name.substr(0, name.size() - 4));
-    EXPECT_EQ(bytes.str().rfind("// " + title + "：", 0), 0u);
-    ++count;
-  }
-  EXPECT_GT(count, 0);
-}
-
 // --- the menu and its commands
 
 class SampleTest : public EditorTest {
@@ -174,16 +155,6 @@ TEST_F(SampleTest, TheFirstSaveAsksForAName) {
   host_.calls.clear();
   OnEditorCommand(kCmdSave, 0);  // now named and saved: nothing to write
   for (const std::string& c : host_.calls) EXPECT_EQ(c.rfind("ReplaceWholeFile", 0), std::string::npos);
-}
-
-TEST_F(SampleTest, ACancelledSaveWritesNothing) {
-  Open();
-  OnEditorCommand(kC, 0);
-  editor_system_.dialog_cancels = true;
-  host_.calls.clear();
-  OnEditorCommand(kCmdSave, 0);
-  for (const std::string& c : host_.calls) EXPECT_EQ(c.rfind("ReplaceWholeFile", 0), std::string::npos);
-  EXPECT_EQ(Title(), "ZEP - [NONAME.ZEP]");
 }
 
 // A changed text is offered for saving first, with Open's question.
