@@ -104,6 +104,7 @@ const DirectiveDef kDirectives[] = {
     {"nofile", "p", Needs::Nothing, runNoFile},
     {"filegone", "p", Needs::Nothing, runFileGone},
     {"delete", "p", Needs::Nothing, runDelete},
+    {"start", "p", Needs::Nothing, runStart},
     {"filehex", "ps", Needs::Nothing, runFileHex},
     {"filehas", "ps", Needs::Nothing, runFileHas},
     {"samefile", "pp", Needs::Nothing, runSameFile},

@@ -121,6 +121,7 @@ Outcome runFile(Context&, const Directive&);
 Outcome runNoFile(Context&, const Directive&);
 Outcome runFileGone(Context&, const Directive&);
 Outcome runDelete(Context&, const Directive&);
+Outcome runStart(Context&, const Directive&);
 
 // handlers_files.cpp
 Outcome runFileHex(Context&, const Directive&);

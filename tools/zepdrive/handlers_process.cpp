@@ -1,5 +1,6 @@
 // Directives about the driver's own pace, the program's exit and its files.
 #include <cstdio>
+#include <vector>
 
 #include "handlers.h"
 #include "text.h"
@@ -67,6 +68,34 @@ Outcome runFileGone(Context& c, const Directive& d) {
 }  // namespace zd
 
 namespace zd {
+
+// Starts another program once the one driven so far has ended (a program
+// the script compiled, say): with no arguments, in its own folder, as a
+// double click in Explorer starts it. The directives that follow look at it.
+Outcome runStart(Context& c, const Directive& d) {
+    if (processRunning(c)) return fail("the program ended before start", "it still runs");
+    std::string exe = scriptRelative(c, d.args[0].text);
+    size_t cut = exe.find_last_of('\\');
+    std::string folder = cut == std::string::npos ? c.scriptDir : exe.substr(0, cut);
+    std::string line = "\"" + exe + "\"";
+    std::vector<char> buf(line.begin(), line.end());
+    buf.push_back('\0');
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(exe.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
+                        &started)) {
+        return fail("start " + exe, "error " + std::to_string(GetLastError()));
+    }
+    CloseHandle(c.proc.hThread);
+    CloseHandle(c.proc.hProcess);
+    c.proc = started;
+    c.exePath = exe;
+    c.current = nullptr;
+    c.dialog = nullptr;
+    c.menuPopup = nullptr;
+    return pass();
+}
 
 // Removes a file left by an earlier run, so that a test starts clean.
 Outcome runDelete(Context& c, const Directive& d) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks zepdrive on a small window program of its own, under Wine:
-#   selftest.zep, selftest_cmdline.zep, selftest_noargs.zep  must pass;
+#   selftest.zep, selftest_cmdline.zep, selftest_noargs.zep,
+#   selftest_start.zep  must pass;
 #   selftest_fail*.zep  must fail (exit 1);
 #   selftest_bad*.zep   must be refused (exit 2);
 # each failing or refused one must print exactly its "// expect:" line, and
@@ -77,6 +78,8 @@ check_args "\"no such file.zep\" -x $(winpath selftest_cmdline.zep)"
 
 run selftest_noargs.zep 0 "PASS selftest_noargs.zep"
 check_args ""
+
+run selftest_start.zep 0 "PASS selftest_start.zep"
 
 for f in selftest_fail*.zep; do
     run "$f" 1 "$(expected_line "$f")"
