@@ -1,7 +1,9 @@
 #include "assist/reference_entries.h"
 
 #include <map>
+#include <sstream>
 
+#include "assist/reference_examples.h"
 #include "core/command_table.h"
 #include "core/errors.h"
 #include "core/text.h"
@@ -9,6 +11,15 @@
 namespace zep {
 
 namespace {
+
+// The example and the related names of the entry of name, from its row.
+void AddExample(ReferenceEntry* entry) {
+  const ReferenceExample* row = FindReferenceExample(entry->name.c_str());
+  entry->example = row != nullptr ? row->example : "";
+  if (row == nullptr) return;
+  std::istringstream names(row->related);
+  for (std::string name; names >> name;) entry->related.push_back(name);
+}
 
 // The names in the reference's order, and where each stands.
 class Entries {
@@ -35,7 +46,8 @@ class Entries {
     }
     index_[name] = entries_.size();
     entries_.push_back({name, entry->text, entry->description, entry->kind, {category},
-                        FindReferenceNote(name.c_str())});
+                        FindReferenceNote(name.c_str()), "", {}});
+    AddExample(&entries_.back());
   }
   void AddCommand(const char* name) {
     if (index_.count(name) != 0) return;
@@ -43,7 +55,8 @@ class Entries {
     index_[name] = entries_.size();
     entries_.push_back({name, note != nullptr && note->syntax != nullptr ? note->syntax : name,
                         note != nullptr && note->description != nullptr ? note->description : "",
-                        EntryKind::kCommand, {}, note});
+                        EntryKind::kCommand, {}, note, "", {}});
+    AddExample(&entries_.back());
   }
 
   std::vector<ReferenceEntry> entries_;

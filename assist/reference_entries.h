@@ -1,6 +1,7 @@
 // The one source of what the reference tells of each name: the catalog's
-// syntax line and description, the note's arguments and errors, and where
-// the command table lets it be used. The HTML reference is written from
+// syntax line and description, the note's arguments and errors, where the
+// command table lets it be used, and a short example with the entries to
+// look at next (reference_examples.h). The HTML reference is written from
 // it, and the editor finds entries in it by name or by any part of a name
 // or a description.
 #pragma once
@@ -20,6 +21,8 @@ struct ReferenceEntry {
   EntryKind kind;
   std::vector<int> categories;  // where the catalog lists it, in order
   const ReferenceNote* note;    // its arguments and errors, or nullptr
+  const char* example;          // a short script that uses it; "" when it has none
+  std::vector<std::string> related;  // the names of other entries to look at next
 };
 
 // Every name in the reference's order: the catalog's, then the command

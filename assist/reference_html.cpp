@@ -38,14 +38,15 @@ const char kHead[] =
     "h2 { border-bottom: 2px solid #468; margin-top: 2em; }\n"
     "section.entry { border-left: 4px solid #acd; padding-left: 1em; margin: 1.5em 0; }\n"
     "pre.syntax { background: #eef3f8; padding: 0.4em; }\n"
+    "pre.example { background: #f6f4ea; padding: 0.4em; }\n"
     "dt { font-family: monospace; font-weight: bold; }\n"
     "span.code { display: inline-block; min-width: 2em; font-weight: bold; }\n"
     ".index a { margin-right: 0.8em; }\n"
     "</style>\n</head>\n<body>\n"
     "<h1 id=\"top\">ZEP リファレンス</h1>\n"
     "<p>コマンドアシストに並ぶコマンド、関数、制御文、予約サブルーチン、予約変数と、"
-    "インタプリタが知っている全てのコマンドの説明です。それぞれの書き方、働き、使える所、引数と、"
-    "起こりうるエラーを載せています。</p>\n";
+    "インタプリタが知っている全てのコマンドの説明です。それぞれの書き方、働き、使える所、引数、"
+    "起こりうるエラーと、そのまま動く短い例、次に見るとよい言葉、それを使うサンプルを載せています。</p>\n";
 
 std::string Contents() {
   std::string html = "<h2 id=\"contents\">目次</h2>\n<ul>\n";
@@ -114,13 +115,35 @@ std::string Errors(const ReferenceNote& note) {
   return html + "</ul>\n";
 }
 
-std::string Entry(const ReferenceEntry& item) {
+// The short example, the related entries as links, and the shipped
+// examples that use the entry (no line when none does).
+std::string ExampleAndRelated(const ReferenceEntry& item, const std::vector<ExampleScript>& examples) {
+  std::string html;
+  if (item.example[0] != '\0') {
+    html += "<h4>例</h4>\n<pre class=\"example\">" + HtmlText(item.example) + "</pre>\n";
+  }
+  if (!item.related.empty()) {
+    html += "<p>関連：";
+    for (size_t i = 0; i < item.related.size(); ++i) html += (i > 0 ? "、" : "") + Anchor(item.related[i]);
+    html += "</p>\n";
+  }
+  std::vector<std::string> users = ExamplesUsing(item.name, examples);
+  if (!users.empty()) {
+    html += "<p>この言葉を使うサンプル：";
+    for (size_t i = 0; i < users.size(); ++i) html += (i > 0 ? "、" : "") + HtmlText(users[i].c_str());
+    html += "</p>\n";
+  }
+  return html;
+}
+
+std::string Entry(const ReferenceEntry& item, const std::vector<ExampleScript>& examples) {
   std::string html = "<section class=\"entry\" id=\"" + item.name + "\">\n<h3>" + item.name + "</h3>\n";
   html += "<pre class=\"syntax\">" + HtmlText(item.syntax) + "</pre>\n";
   if (item.description[0] != '\0') html += "<p>" + HtmlText(item.description) + "</p>\n";
   std::string usage = ReferenceUsage(item);
   if (!usage.empty()) html += "<p>" + HtmlText(usage.c_str()) + "</p>\n";
   if (item.note != nullptr) html += Arguments(*item.note) + Errors(*item.note);
+  html += ExampleAndRelated(item, examples);
   if (item.categories.size() > 1) {
     html += "<p>分類：";
     for (size_t i = 0; i < item.categories.size(); ++i) {
@@ -133,12 +156,12 @@ std::string Entry(const ReferenceEntry& item) {
   return html + "</section>\n";
 }
 
-std::string Category(int c) {
+std::string Category(int c, const std::vector<ExampleScript>& examples) {
   std::string html = "<h2 id=\"cat" + std::to_string(c) + "\">" + HtmlText(CategoryAt(c).name) + "</h2>\n";
   for (int i = 0; i < CategoryAt(c).count; ++i) {
     const ReferenceEntry& item = *FindReferenceEntry(EntryName(EntryAt(c, i)->text));
     if (item.categories.front() == c) {
-      html += Entry(item);
+      html += Entry(item, examples);
     } else {
       html += "<p>" + Anchor(item.name) + "：「" + HtmlText(CategoryAt(item.categories.front()).name) +
               "」にあります。</p>\n";
@@ -147,11 +170,11 @@ std::string Category(int c) {
   return html;
 }
 
-std::string Others() {
+std::string Others(const std::vector<ExampleScript>& examples) {
   std::string html =
       "<h2 id=\"others\">その他のコマンド</h2>\n<p>コマンドアシストには並んでいないコマンドです。</p>\n";
   for (const ReferenceEntry& item : ReferenceEntries()) {
-    if (item.categories.empty()) html += Entry(item);
+    if (item.categories.empty()) html += Entry(item, examples);
   }
   return html;
 }
@@ -180,11 +203,11 @@ std::string HtmlText(const char* text) {
   return html;
 }
 
-std::string BuildReferenceHtml() {
+std::string BuildReferenceHtml(const std::vector<ExampleScript>& examples) {
   std::string html = kHead;
   html += Contents();
-  for (int c = 0; c < kCategoryCount; ++c) html += Category(c);
-  html += Others();
+  for (int c = 0; c < kCategoryCount; ++c) html += Category(c, examples);
+  html += Others(examples);
   html += Index();
   html += ErrorList();
   return html + "<p><a href=\"#top\">先頭へ</a></p>\n</body>\n</html>\n";

@@ -13,6 +13,7 @@
 #include "assist/catalog.h"
 #include "assist/command_assist.h"
 #include "assist/reference.h"
+#include "assist/reference_entries.h"
 #include "assist/reference_html.h"
 #include "assist/reference_notes.h"
 #include "core/command_table.h"
@@ -185,9 +186,11 @@ TEST(ReferenceHtml, TextIsEscapedByCharacter) {
 // The page as the build writes it, with every subsystem's commands.
 class ReferencePage : public ::testing::Test {
  protected:
+  // Two made-up examples: one uses Circle, neither uses Box.
   static void SetUpTestSuite() {
     InstallSubsystems();
-    html_ = BuildReferenceHtml();
+    html_ = BuildReferenceHtml({{"moon.zep", "PAINT { Circle(0, 0, 9, 9, 0, 6) ; } // Box"},
+                                {"sun.zep", "PAINT { Circle(0, 0, 5, 5, 0, 6) ; }"}});
   }
   static int Count(const std::string& text) {
     int n = 0;
@@ -281,6 +284,16 @@ TEST_F(ReferencePage, AnEntrySaysWhatWhereArgumentsAndErrors) {
   EXPECT_NE(Section("sin").find("式の中で使う関数です。"), std::string::npos);
   EXPECT_NE(Section("TIMER").find("タイマーの設定時間ごとに実行される"), std::string::npos);
   EXPECT_NE(Section("StopWaveBuf").find("このもの自身はエラーを起こしません。"), std::string::npos);
+}
+
+TEST_F(ReferencePage, AnEntryShowsItsExampleRelatedEntriesAndTheExamplesUsingIt) {
+  const ReferenceEntry& circle = *FindReferenceEntry("Circle");
+  std::string section = Section("Circle");
+  EXPECT_NE(section.find("<pre class=\"example\">" + HtmlText(circle.example) + "</pre>"), std::string::npos);
+  EXPECT_NE(section.find("<p>関連：<a href=\"#" + circle.related[0] + "\">" + circle.related[0] + "</a>、"),
+            std::string::npos);
+  EXPECT_NE(section.find("<p>この言葉を使うサンプル：moon.zep、sun.zep</p>"), std::string::npos);
+  EXPECT_EQ(Section("Box").find("この言葉を使うサンプル"), std::string::npos) << "a comment uses nothing";
 }
 
 TEST_F(ReferencePage, ANameOfTwoCategoriesIsDescribedOnceAndLinkedFromBoth) {

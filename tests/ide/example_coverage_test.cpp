@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "assist/catalog.h"
-#include "core/text.h"
+#include "assist/example_uses.h"
 #include "ide/samples.h"
 
 namespace zep {
@@ -24,11 +24,6 @@ namespace {
 // category's entries (or all of them, in a smaller category).
 constexpr int kSeveral = 3;
 
-struct Example {
-  std::string name;   // e.g. "hello.zep"
-  std::string bytes;  // Shift-JIS, as shipped
-};
-
 std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream bytes;
@@ -36,91 +31,34 @@ std::string ReadFile(const std::filesystem::path& path) {
   return bytes.str();
 }
 
-std::vector<Example> ReadExamples() {
-  std::vector<Example> examples;
+std::vector<ExampleScript> ReadExamples() {
+  std::vector<ExampleScript> examples;
   for (const auto& entry : std::filesystem::directory_iterator(ZEP_SOURCE_DIR "/examples")) {
     if (entry.path().extension() != ".zep") continue;
     examples.push_back({entry.path().filename().string(), ReadFile(entry.path())});
   }
   std::sort(examples.begin(), examples.end(),
-            [](const Example& a, const Example& b) { return a.name < b.name; });
+            [](const ExampleScript& a, const ExampleScript& b) { return a.name < b.name; });
   return examples;
 }
 
-bool IsWordByte(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-// What a script names: the words of its code (letters, digits and
-// underscores between other characters, never a Shift-JIS character's trail
-// byte), and the whole texts of its string literals. Comments name nothing.
-struct Names {
-  std::set<std::string> words;
-  std::set<std::string> strings;
-};
-
-Names NamesIn(const std::string& bytes) {
-  Names names;
-  const char* p = bytes.c_str();
-  std::string word;
-  auto end_word = [&] {
-    if (!word.empty()) names.words.insert(word);
-    word.clear();
-  };
-  while (*p != '\0') {
-    if (p[0] == '/' && p[1] == '/') {
-      end_word();
-      while (*p != '\0' && *p != '\n') p += CharLength(p);
-    } else if (*p == '"') {
-      end_word();
-      const char* start = ++p;
-      while (*p != '\0' && *p != '"') p += CharLength(p);
-      names.strings.insert(std::string(start, p));
-      if (*p == '"') ++p;
-    } else if (IsWordByte(*p)) {
-      word += *p++;
-    } else {
-      end_word();
-      p += CharLength(p);
-    }
-  }
-  end_word();
-  return names;
-}
-
-// The names of the entries of category c that the script names: a quoted
-// entry ("FILE_NAME") as a string literal, the others as words.
-std::set<std::string> EntriesUsed(const Names& names, int c) {
+// The names of the entries of category c that the script names.
+std::set<std::string> EntriesUsed(const std::set<std::string>& names, int c) {
   std::set<std::string> used;
   for (int i = 0; i < CategoryAt(c).count; ++i) {
-    const char* text = EntryAt(c, i)->text;
-    std::string name = EntryName(text);
-    const std::set<std::string>& pool = text[0] == '"' ? names.strings : names.words;
-    if (pool.count(name) != 0) used.insert(name);
+    std::string name = EntryName(EntryAt(c, i)->text);
+    if (names.count(name) != 0) used.insert(name);
   }
   return used;
-}
-
-TEST(ExampleNames, WordsOfCodeAndWholeStringsOnly) {
-  // 0x83 0x7B is one character (ボ) whose trail byte is '{'; 0x88 0x41 one
-  // whose trail byte is 'A'.
-  Names names = NamesIn(
-      "// Box in a comment\r\nCREATE{Circle(1,2);Print(0,\"Line\");\x83\x7B" "x=\x88\x41" "B;}\r\n"
-      "S{Print(\"FILE_NAME\");} // \"Point\"\r\n");
-  std::set<std::string> words = {"CREATE", "Circle", "1", "2", "Print", "0", "x", "B", "S"};
-  std::set<std::string> strings = {"Line", "FILE_NAME"};
-  EXPECT_EQ(names.words, words);
-  EXPECT_EQ(names.strings, strings);
-  EXPECT_EQ(EntriesUsed(names, kReservedVariables), std::set<std::string>{"FILE_NAME"});
 }
 
 // For each category, the example that uses the most of its entries uses
 // several of them. Removing the one example of a category fails here.
 TEST(ShippedExamples, EveryCategoryHasAnExampleUsingSeveralOfItsEntries) {
-  std::vector<Example> examples = ReadExamples();
+  std::vector<ExampleScript> examples = ReadExamples();
   ASSERT_FALSE(examples.empty());
-  std::vector<Names> names;
-  for (const Example& e : examples) names.push_back(NamesIn(e.bytes));
+  std::vector<std::set<std::string>> names;
+  for (const ExampleScript& e : examples) names.push_back(NamesInScript(e.bytes));
   for (int c = 0; c < kCategoryCount; ++c) {
     SCOPED_TRACE(testing::Message() << "category " << c << " " << CategoryAt(c).name);
     size_t best = 0;
@@ -141,7 +79,7 @@ TEST(ShippedExamples, EveryCategoryHasAnExampleUsingSeveralOfItsEntries) {
 // The first line holds the menu's title, "// タイトル：…"; the comment lines
 // that follow it before the code say what to try ("// ためしてみよう：").
 TEST(ShippedExamples, EachHasATitleAndSaysWhatToTry) {
-  for (const Example& e : ReadExamples()) {
+  for (const ExampleScript& e : ReadExamples()) {
     SCOPED_TRACE(e.name);
     std::string title = SampleTitle(e.bytes, e.name);
     EXPECT_NE(title, e.name.substr(0, e.name.size() - 4));
@@ -178,7 +116,7 @@ TEST(ShippedExamples, TheGuideShowsEachWithItsPicture) {
     EXPECT_TRUE(std::filesystem::exists(ZEP_SOURCE_DIR "/docs/pictures/" + stem + ".png")) << stem;
   }
   std::set<std::string> shipped;
-  for (const Example& e : ReadExamples()) shipped.insert(e.name);
+  for (const ExampleScript& e : ReadExamples()) shipped.insert(e.name);
   EXPECT_EQ(rows, shipped);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "core/errors.h"
@@ -63,6 +64,52 @@ class RunTest : public InterpreterTest {
     canvas_.calls.clear();
     RunSection(kWindow, "MAIN");
     return error_code;
+  }
+
+  // Runs a script as a pupil first meets it: its load, its window's opening
+  // and INIT, a paint, timer ticks, a move and a click of the mouse, a key
+  // and a typed character, more ticks, then `more` (the caller's own
+  // events), and its close. After each step there is no error and no box,
+  // or, when own_boxes, no box but the script's own (MessBox); a failure
+  // names the step.
+  void RunAsMet(const std::string& script, bool own_boxes = false, const std::function<void()>& more = nullptr) {
+    auto step = [&](const char* what) {
+      EXPECT_EQ(error_code, 0) << what << ": " << error_name;
+      for (const ShownBox& box : host_.boxes) {
+        bool ours = box.title == "ZEP Error" || box.title == "ZEP Warning";
+        EXPECT_TRUE(own_boxes && !ours) << what << ": " << box.text;
+      }
+    };
+    ASSERT_EQ(Load(script.c_str()), 0) << error_name;
+    OnRunCreate(kWindow);
+    step("INIT");
+    OnRunEvent(kWindow, "PAINT");
+    step("PAINT");
+    for (int i = 0; i < 60; ++i) OnRunTimer(kWindow);
+    step("TIMER");
+    OnRunMouseMove(kWindow, 100, 100);
+    OnRunEvent(kWindow, "LBUTTONDOWN");
+    OnRunEvent(kWindow, "LBUTTONUP");
+    step("a click");
+    OnRunKey(kWindow, true, 39);
+    OnRunChar(kWindow, 'A');
+    OnRunKey(kWindow, false, 39);
+    step("a key");
+    for (int i = 0; i < 30; ++i) OnRunTimer(kWindow);
+    step("TIMER after the click and the key");
+    if (more) {
+      more();
+      step("the events of its own");
+    }
+    // Without a CLOSE section the window closes as it is (the run meets the
+    // quiet code of a missing section); a CLOSE section must end the run.
+    bool closes = OnRunClose(kWindow);
+    if (error_code == kErrNoSection) {
+      error_code = 0;
+    } else {
+      EXPECT_TRUE(closes) << "CLOSE does not end the run";
+    }
+    step("CLOSE");
   }
 
   // The section made exactly the one canvas call given, or none when call is empty.
