@@ -48,19 +48,6 @@ std::string PageFor(const std::string& page, const std::string& anchor) {
   return jump_path;
 }
 
-void ShowPage(WindowRef owner, ReferencePlace place, const char* keyword) {
-  std::string page = reference_system->ProgramFolder() + kReferenceFileName;
-  if (!Exists(page)) {
-    Complain(owner, "リファレンスが見つかりません\n" + page);
-    return;
-  }
-  std::string anchor = place == ReferencePlace::kSearch    ? kIndexAnchor
-                       : place == ReferencePlace::kKeyword ? ReferenceAnchor(keyword)
-                                                           : "";
-  if (!reference_system->OpenDocument(owner, PageFor(page, anchor).c_str())) {
-    Complain(owner, "リファレンスを開けません\n" + page);
-  }
-}
 
 bool IsUrlByte(unsigned char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -74,7 +61,30 @@ void OpenReference(WindowRef owner, ReferencePlace place, const char* keyword) {
   if (Exists(help)) {
     ShowHelp(owner, help, place, keyword);
   } else {
-    ShowPage(owner, place, keyword);
+    reference_system->ShowReferenceWindow(owner, ReferenceTarget(place, keyword));
+  }
+}
+
+std::string ReferenceTarget(ReferencePlace place, const char* keyword) {
+  std::string name = keyword != nullptr ? ReferenceAnchor(keyword) : "";
+  switch (place) {
+    case ReferencePlace::kSearch: return "search:" + name;
+    case ReferencePlace::kKeyword: return name.empty() ? "contents" : "entry:" + name;
+    default: return "contents";
+  }
+}
+
+void OpenReferenceInBrowser(WindowRef owner, ReferencePlace place, const char* keyword) {
+  std::string page = reference_system->ProgramFolder() + kReferenceFileName;
+  if (!Exists(page)) {
+    Complain(owner, "リファレンスが見つかりません\n" + page);
+    return;
+  }
+  std::string anchor = place == ReferencePlace::kSearch    ? kIndexAnchor
+                       : place == ReferencePlace::kKeyword ? ReferenceAnchor(keyword)
+                                                           : "";
+  if (!reference_system->OpenDocument(owner, PageFor(page, anchor).c_str())) {
+    Complain(owner, "リファレンスを開けません\n" + page);
   }
 }
 

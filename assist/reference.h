@@ -1,7 +1,8 @@
 // The reference a beginner can open: the help file "ZEP2.HLP" when one lies
-// beside the program, otherwise the HTML reference that the build writes
-// beside it (reference_html.h), opened in the browser at the anchor of the
-// looked-up name.
+// beside the program, otherwise the reference window (reference_page.h),
+// which needs no browser. The HTML reference that the build writes beside
+// the program (reference_html.h) opens in the browser from that window, at
+// the anchor of a looked-up name.
 #pragma once
 
 #include <string>
@@ -24,9 +25,18 @@ enum class ReferencePlace {
 
 // Opens the reference at a place, owned by owner. With "ZEP2.HLP": its
 // index, its keyword search, or HELP_KEY with the keyword. Otherwise the
-// HTML reference at its top, its index, or the keyword's anchor; a missing
-// reference or one that cannot be opened is said in a "ZEP Error" box.
+// reference window at ReferenceTarget(place, keyword).
 void OpenReference(WindowRef owner, ReferencePlace place, const char* keyword);
+
+// The reference window's page of a place: the contents, the search for the
+// keyword's name ("search:" alone without one), or the entry of the
+// keyword's name (the contents for an empty one).
+std::string ReferenceTarget(ReferencePlace place, const char* keyword);
+
+// The HTML reference in the browser, at its top, its index, or the
+// keyword's anchor; a missing reference or one that cannot be opened is
+// said in a "ZEP Error" box.
+void OpenReferenceInBrowser(WindowRef owner, ReferencePlace place, const char* keyword);
 
 // At the editor's end: closes the help viewer of "ZEP2.HLP" when one is
 // there (HELP_QUIT); the browser is the user's and stays.

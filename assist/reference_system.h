@@ -32,6 +32,9 @@ class ReferenceSystem {
   // Opens a document with the program the user has for it (a web page in
   // the browser). False when nothing could open it.
   virtual bool OpenDocument(WindowRef owner, const char* path) = 0;
+  // Shows the reference window at a page (reference_page.h), opening it
+  // or bringing it to the front.
+  virtual void ShowReferenceWindow(WindowRef owner, const std::string& target) = 0;
   // A path of the platform's code page as UTF-8, as URLs spell paths.
   virtual std::string PathToUtf8(const char* path) = 0;
 };

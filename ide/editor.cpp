@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "assist/reference_system.h"
 #include "controls/button_system.h"
 #include "controls/registry.h"
 #include "core/host.h"
@@ -151,6 +152,7 @@ bool MenuCommand(int id, int code) {
     case kCmdHelpIndex: Help(kHelpIndex); return true;
     case kCmdHelpKeyword: Help(kHelpPartialKey); return true;
     case kCmdHelpWord: EditorHelpOnWord(); return true;
+    case kCmdHelpGuide: reference_system->ShowReferenceWindow(editor.window, "guide:0"); return true;
     case kCmdFind: EditorFocusSearch(); return true;
     case kCmdFindNext: EditorFindNext(); return true;
     case kCmdZoomIn: ZoomEditorText(1); return true;

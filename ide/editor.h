@@ -28,6 +28,7 @@ enum EditorCommand : int {
   kCmdHelpIndex = 32786, kCmdHelpKeyword = 32787, kCmdVersion = 104,
   kCmdRedo = 32791, kCmdFind = 32792, kCmdFindNext = 32793,
   kCmdZoomIn = 32794, kCmdZoomOut = 32795, kCmdZoomReset = 32796, kCmdHelpWord = 32797,
+  kCmdHelpGuide = 32798,
   kCmdSaveButton = 139, kCmdRunButton = 140, kCmdFindButton = 143,
   kTextControlId = 200, kSearchBoxId = 201, kStatusBarId = 202,
 };

@@ -92,6 +92,13 @@ class EditorSystem {
   // The examples built into the program, numbered from 0: the file name and
   // the bytes of the one at index. False past the last.
   virtual bool LoadSample(int index, std::string* name, std::string* bytes) = 0;
+  // The beginner's guide built into the program (Shift-JIS, the Markdown
+  // of guide_pages.h); false when there is none.
+  virtual bool LoadGuide(std::string* bytes) = 0;
+  // A picture the guide names ("pictures/hello.png") as a packed
+  // device-independent bitmap of 32 bits a pixel, bottom row first; "" when
+  // the program holds no such picture or it can't be read.
+  virtual std::string GuidePicture(const std::string& name) = 0;
   // The popup becomes a title of the window's menu bar, before the bar's
   // last title (the help menu stays last); the bar owns it from then on.
   virtual void InsertMenuPopup(WindowRef window, MenuRef popup, const char* title) = 0;

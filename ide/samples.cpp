@@ -67,9 +67,17 @@ bool FitsEditor(const std::string& bytes) {
 // so Save asks for one; unchanged, so closing it untouched asks nothing
 // (the example is still on the menu).
 void OpenSample(const Sample& sample) {
-  if (!MayDropText(DropAction::kOpen)) return;
   std::string name, bytes;
-  if (!editor_system->LoadSample(sample.index, &name, &bytes) || !FitsEditor(bytes)) {
+  // An example that cannot be read is refused as a file that is no text.
+  if (!editor_system->LoadSample(sample.index, &name, &bytes)) bytes.assign(1, '\0');
+  OpenCopy(bytes);
+}
+
+}  // namespace
+
+void OpenCopy(const std::string& bytes) {
+  if (!MayDropText(DropAction::kOpen)) return;
+  if (!FitsEditor(bytes)) {
     ShowEditorError(kFileError);
     return;
   }
@@ -80,7 +88,14 @@ void OpenSample(const Sample& sample) {
   file_name[0] = '\0';
 }
 
-}  // namespace
+bool OpenSampleNamed(const std::string& file_name) {
+  for (const Sample& sample : ListSamples()) {
+    if (sample.file_name != file_name) continue;
+    OpenSample(sample);
+    return true;
+  }
+  return false;
+}
 
 std::string SampleTitle(const std::string& bytes, const std::string& file_name) {
   std::string line = bytes.substr(0, bytes.find_first_of("\r\n"));

@@ -48,4 +48,13 @@ void AddSampleMenu();
 // id that is not the popup's.
 bool OnSampleCommand(int id);
 
+// Opens a copy of a script as OnSampleCommand does: after a changed text was
+// offered for saving, bytes (Shift-JIS, CR LF) become the text, with no
+// name and unchanged. A text the editor cannot hold is refused with the
+// file error box.
+void OpenCopy(const std::string& bytes);
+
+// Opens a copy of the example of that file name; false when there is none.
+bool OpenSampleNamed(const std::string& file_name);
+
 }  // namespace zep

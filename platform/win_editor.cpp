@@ -291,6 +291,12 @@ class Win32EditorSystem : public EditorSystem {
     return zep::RegisterToolbarClasses(InstanceOf(editor));
   }
 
+  bool LoadGuide(std::string* bytes) override { return LoadGuideResource(GetModuleHandleA(nullptr), bytes); }
+
+  std::string GuidePicture(const std::string& name) override {
+    return GuidePictureResource(GetModuleHandleA(nullptr), name);
+  }
+
   bool LoadSample(int index, std::string* name, std::string* bytes) override {
     return LoadSampleResource(GetModuleHandleA(nullptr), index, name, bytes);
   }

@@ -1,6 +1,7 @@
 #include "platform/win_editor_store.h"
 
 #include <shlobj.h>
+#include <wincodec.h>
 
 #include <cstring>
 
@@ -23,7 +24,67 @@ bool ResourceBytes(HINSTANCE instance, int id, const char* type, std::string* ou
   return true;
 }
 
+// Decodes an image file's bytes with the imaging component into a packed
+// bitmap of 32 bits a pixel, bottom row first; "" when it can't.
+std::string DecodeToDib(const std::string& file) {
+  constexpr UINT kMaxSide = 4096;
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // once more is harmless
+  IWICImagingFactory* factory = nullptr;
+  IWICStream* stream = nullptr;
+  IWICBitmapDecoder* decoder = nullptr;
+  IWICBitmapFrameDecode* frame = nullptr;
+  IWICFormatConverter* converter = nullptr;
+  std::string dib;
+  UINT width = 0, height = 0;
+  bool ok =
+      SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                 reinterpret_cast<void**>(&factory))) &&
+      SUCCEEDED(factory->CreateStream(&stream)) &&
+      SUCCEEDED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(file.data())),
+                                             static_cast<DWORD>(file.size()))) &&
+      SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) &&
+      SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
+      width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
+      SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+      SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                      WICBitmapPaletteTypeCustom));
+  if (ok) {
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof header;
+    header.biWidth = static_cast<LONG>(width);
+    header.biHeight = static_cast<LONG>(height);
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    UINT stride = width * 4;
+    std::string pixels(static_cast<size_t>(stride) * height, '\0');
+    ok = SUCCEEDED(converter->CopyPixels(nullptr, stride, static_cast<UINT>(pixels.size()),
+                                         reinterpret_cast<BYTE*>(&pixels[0])));
+    if (ok) {
+      dib.assign(reinterpret_cast<const char*>(&header), sizeof header);
+      for (UINT row = height; row-- > 0;) dib.append(pixels, static_cast<size_t>(row) * stride, stride);
+    }
+  }
+  for (IUnknown* used : std::initializer_list<IUnknown*>{converter, frame, decoder, stream, factory}) {
+    if (used != nullptr) used->Release();
+  }
+  return dib;
+}
+
 }  // namespace
+
+bool LoadGuideResource(HINSTANCE instance, std::string* bytes) {
+  return ResourceBytes(instance, 1, "ZEPGUIDE", bytes);
+}
+
+std::string GuidePictureResource(HINSTANCE instance, const std::string& name) {
+  std::string each, file;
+  for (int id = 1; ResourceBytes(instance, id, "ZEPPICTURENAME", &each); ++id) {
+    if (each != name) continue;
+    return ResourceBytes(instance, id, "ZEPPICTURE", &file) ? DecodeToDib(file) : "";
+  }
+  return "";
+}
 
 bool LoadSampleResource(HINSTANCE instance, int index, std::string* name, std::string* bytes) {
   return ResourceBytes(instance, index + 1, "ZEPSAMPLENAME", name) &&

@@ -16,6 +16,15 @@ namespace zep {
 // bytes, ZEPSAMPLENAME index + 1 its file name. False past the last.
 bool LoadSampleResource(HINSTANCE instance, int index, std::string* name, std::string* bytes);
 
+// The guide: the resource ZEPGUIDE 1. False when there is none.
+bool LoadGuideResource(HINSTANCE instance, std::string* bytes);
+
+// The guide's picture of that name: the resource ZEPPICTURENAME n names it,
+// ZEPPICTURE n holds its PNG file, which the platform's imaging component
+// decodes into a packed bitmap of 32 bits a pixel, bottom row first. ""
+// when there is no such picture or it can't be decoded.
+std::string GuidePictureResource(HINSTANCE instance, const std::string& name);
+
 // Inserts popup into the window's menu bar before its last title.
 void InsertMenuBarPopup(HWND window, HMENU popup, const char* title);
 

@@ -6,6 +6,9 @@
 
 #include <string>
 
+#include "assist/reference.h"
+#include "ide/help_window_win32.h"
+
 namespace zep {
 
 namespace {
@@ -38,6 +41,11 @@ void Win32Reference::ShowHelpFile(WindowRef owner, const char* file, HelpCommand
 bool Win32Reference::OpenDocument(WindowRef owner, const char* path) {
   HINSTANCE result = ShellExecuteA(static_cast<HWND>(owner), "open", path, nullptr, nullptr, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+// Where the window can't be made, the browser's page serves instead.
+void Win32Reference::ShowReferenceWindow(WindowRef owner, const std::string& target) {
+  if (!ShowHelpWindow(owner, target)) OpenReferenceInBrowser(owner, ReferencePlace::kContents, nullptr);
 }
 
 std::string Win32Reference::PathToUtf8(const char* path) {

@@ -12,6 +12,7 @@ class Win32Reference : public ReferenceSystem {
   std::string TempFolder() override;
   void ShowHelpFile(WindowRef owner, const char* file, HelpCommand command, const char* keyword) override;
   bool OpenDocument(WindowRef owner, const char* path) override;
+  void ShowReferenceWindow(WindowRef owner, const std::string& target) override;
   std::string PathToUtf8(const char* path) override;
 };
 

@@ -70,9 +70,36 @@ TEST_F(OpenReferenceTest, AHelpFileBesideTheProgramIsUsedAsItIs) {
   EXPECT_TRUE(host_.boxes.empty());
 }
 
+// Without it, every place opens the window; its pages are the program's own.
+TEST_F(OpenReferenceTest, WithoutItTheWindowOpensAtThePlace) {
+  struct Row {
+    ReferencePlace place;
+    const char* keyword;
+    const char* call;
+  };
+  const Row rows[] = {
+      {ReferencePlace::kKeyword, "CloseFile ;", "ShowReferenceWindow entry:CloseFile"},
+      {ReferencePlace::kKeyword, "\"FILE_NAME\"", "ShowReferenceWindow entry:FILE_NAME"},
+      {ReferencePlace::kKeyword, "", "ShowReferenceWindow contents"},
+      {ReferencePlace::kContents, nullptr, "ShowReferenceWindow contents"},
+      {ReferencePlace::kSearch, nullptr, "ShowReferenceWindow search:"},
+      {ReferencePlace::kSearch, "Prin", "ShowReferenceWindow search:Prin"},
+  };
+  host_.files["C:\\ZEP\\zep-reference.html"] = "page";
+  for (const Row& row : rows) {
+    host_.calls.clear();
+    OpenReference(kOwner, row.place, row.keyword);
+    EXPECT_EQ(Calls(), std::vector<std::string>{row.call}) << row.call;
+  }
+  host_.calls.clear();
+  CloseReference(kOwner);
+  EXPECT_EQ(Calls(), std::vector<std::string>{}) << "the window closes with the editor";
+  EXPECT_TRUE(host_.boxes.empty());
+}
+
 TEST_F(OpenReferenceTest, WithoutItTheHtmlReferenceOpensAtTheKeywordsAnchor) {
   host_.files["C:\\ZEP\\zep-reference.html"] = "page";
-  OpenReference(kOwner, ReferencePlace::kKeyword, "CloseFile ;");
+  OpenReferenceInBrowser(kOwner, ReferencePlace::kKeyword, "CloseFile ;");
   std::vector<std::string> expected = {"ReplaceWholeFile C:\\TEMP\\zep-reference-open.html " +
                                            std::to_string(host_.files["C:\\TEMP\\zep-reference-open.html"].size()),
                                        "OpenDocument C:\\TEMP\\zep-reference-open.html"};
@@ -84,33 +111,30 @@ TEST_F(OpenReferenceTest, WithoutItTheHtmlReferenceOpensAtTheKeywordsAnchor) {
 
 TEST_F(OpenReferenceTest, TheContentsAreThePagesTopAndTheSearchItsIndex) {
   host_.files["C:\\ZEP\\zep-reference.html"] = "page";
-  OpenReference(kOwner, ReferencePlace::kContents, nullptr);
+  OpenReferenceInBrowser(kOwner, ReferencePlace::kContents, nullptr);
   EXPECT_EQ(Calls(), std::vector<std::string>{"OpenDocument C:\\ZEP\\zep-reference.html"});
   host_.calls.clear();
-  OpenReference(kOwner, ReferencePlace::kSearch, nullptr);
+  OpenReferenceInBrowser(kOwner, ReferencePlace::kSearch, nullptr);
   EXPECT_EQ(Calls().back(), "OpenDocument C:\\TEMP\\zep-reference-open.html");
   EXPECT_NE(host_.files["C:\\TEMP\\zep-reference-open.html"].find("zep-reference.html#index\""),
             std::string::npos);
-  host_.calls.clear();
-  CloseReference(kOwner);
-  EXPECT_EQ(Calls(), std::vector<std::string>{}) << "the browser is the user's";
 }
 
 TEST_F(OpenReferenceTest, AJumpPageThatCannotBeWrittenOpensThePageAtItsTop) {
   host_.files["C:\\ZEP\\zep-reference.html"] = "page";
   host_.locked.insert("C:\\TEMP\\zep-reference-open.html");
-  OpenReference(kOwner, ReferencePlace::kKeyword, "Box");
+  OpenReferenceInBrowser(kOwner, ReferencePlace::kKeyword, "Box");
   EXPECT_EQ(Calls().back(), "OpenDocument C:\\ZEP\\zep-reference.html");
 }
 
 TEST_F(OpenReferenceTest, AnEmptyKeywordOpensThePageAtItsTop) {
   host_.files["C:\\ZEP\\zep-reference.html"] = "page";
-  OpenReference(kOwner, ReferencePlace::kKeyword, "");
+  OpenReferenceInBrowser(kOwner, ReferencePlace::kKeyword, "");
   EXPECT_EQ(Calls(), std::vector<std::string>{"OpenDocument C:\\ZEP\\zep-reference.html"});
 }
 
 TEST_F(OpenReferenceTest, AMissingReferenceIsSaid) {
-  OpenReference(kOwner, ReferencePlace::kKeyword, "Box");
+  OpenReferenceInBrowser(kOwner, ReferencePlace::kKeyword, "Box");
   EXPECT_EQ(Calls(), std::vector<std::string>{});
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "リファレンスが見つかりません\nC:\\ZEP\\zep-reference.html");
@@ -121,7 +145,7 @@ TEST_F(OpenReferenceTest, AMissingReferenceIsSaid) {
 TEST_F(OpenReferenceTest, APageNothingCanOpenIsSaid) {
   host_.files["C:\\ZEP\\zep-reference.html"] = "page";
   references_.opens = false;
-  OpenReference(kOwner, ReferencePlace::kContents, nullptr);
+  OpenReferenceInBrowser(kOwner, ReferencePlace::kContents, nullptr);
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "リファレンスを開けません\nC:\\ZEP\\zep-reference.html");
 }

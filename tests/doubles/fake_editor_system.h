@@ -112,11 +112,20 @@ class FakeEditorSystem : public EditorSystem {
     Log("RegisterToolbarClasses");
     return !registration_fails;
   }
+  std::string guide;  // what LoadGuide gives
   bool LoadSample(int index, std::string* name, std::string* bytes) override {
     if (index < 0 || index >= static_cast<int>(samples.size())) return false;
     *name = samples[index].first;
     *bytes = samples[index].second;
     return true;
+  }
+  bool LoadGuide(std::string* bytes) override {
+    *bytes = guide;
+    return !guide.empty();
+  }
+  std::string GuidePicture(const std::string& name) override {
+    Log("GuidePicture " + name);
+    return "";
   }
   // Recorded as "InsertMenuPopup #N TITLE", the popup as the menu fake names it.
   void InsertMenuPopup(WindowRef, MenuRef popup, const char* title) override {

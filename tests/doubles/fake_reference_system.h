@@ -32,6 +32,9 @@ class FakeReferenceSystem : public ReferenceSystem {
     calls_.push_back(std::string("OpenDocument ") + path);
     return opens;
   }
+  void ShowReferenceWindow(WindowRef, const std::string& target) override {
+    calls_.push_back("ShowReferenceWindow " + target);
+  }
   // Paths of the tests are ASCII, the same in UTF-8.
   std::string PathToUtf8(const char* path) override { return path; }
 

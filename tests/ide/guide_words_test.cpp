@@ -1,7 +1,7 @@
 // The beginner's guide quotes the program's own words: every 「...」 in
 // docs/guide.md is a text the program shows (an error box, an editor
 // message or question, the status bar, a menu or dialog of the resource
-// scripts), so that a pupil who reads a word in the guide meets it on the
+// scripts, the reference window), so that a pupil who reads a word in the guide meets it on the
 // screen. Quotes of one character (a symbol of the language) are no words.
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include "core/script_text.h"
 #include "core/text.h"
 #include "ide/editor_texts.h"
+#include "ide/help_window.h"
 #include "tests/run/run_fixture.h"
 
 namespace zep {
@@ -69,6 +70,11 @@ std::string ProgramWords() {
   // The platform's own buttons of a message box.
   words += "はい\nいいえ\nキャンセル\n";
   words += ShiftJisFile("resources/zep.rc") + ShiftJisFile("resources/assist.rc");
+  // The reference window: its caption, its search box and its pages.
+  words += std::string(kHelpWindowTitle) + "\n" + kHelpSearchLabel + "\n";
+  for (const char* target : {"contents", "entry:Box"}) {
+    for (const PageRun& run : ReferencePage(target, nullptr).runs) words += run.text + "\n";
+  }
   return words;
 }
 

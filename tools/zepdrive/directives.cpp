@@ -82,6 +82,7 @@ const DirectiveDef kDirectives[] = {
     {"typeunicode", "s", Needs::LiveWindow, runTypeUnicode},
     {"ctlselected", "iis", Needs::LiveWindow, runCtlSelected},
     {"ctlselect", "iiii", Needs::LiveWindow, runCtlSelect},
+    {"ctllink", "iis", Needs::LiveWindow, runCtlLink},
     {"ctlitems", "iis", Needs::LiveWindow, runCtlItems},
     {"ctlselection", "iiii", Needs::LiveWindow, runCtlSelection},
     {"ctlsettext", "iis", Needs::LiveWindow, runCtlSetText},

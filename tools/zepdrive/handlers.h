@@ -95,6 +95,7 @@ Outcome runCommand(Context&, const Directive&);
 Outcome runTypeUnicode(Context&, const Directive&);
 Outcome runCtlSelected(Context&, const Directive&);
 Outcome runCtlSelect(Context&, const Directive&);
+Outcome runCtlLink(Context&, const Directive&);
 Outcome runCtlItems(Context&, const Directive&);
 Outcome runCtlSelection(Context&, const Directive&);
 Outcome runCtlSetText(Context&, const Directive&);

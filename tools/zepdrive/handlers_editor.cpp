@@ -249,6 +249,31 @@ Outcome runCtlSelection(Context& c, const Directive& d) {
     return ok ? pass() : fail(want, seen);
 }
 
+// Clicks the first place the rich text control shows TEXT, as a user
+// clicks a link: the button goes down and up a little inside its first
+// character.
+Outcome runCtlLink(Context& c, const Directive& d) {
+    std::wstring wanted = toWide(d.args[2].text), text;
+    long at = -1;
+    HWND child = nullptr;
+    bool ok = pollFor(c.timeoutMs, [&] {
+        child = childAt(c.current, d);
+        if (child == nullptr) return Poll::Wait;
+        text = wideText(child);
+        size_t found = text.find(wanted);
+        at = found == std::wstring::npos ? -1 : (long)found;
+        return at >= 0 ? Poll::Done : Poll::Wait;
+    });
+    if (!ok) return fail("a text holding " + quoted(d.args[2].text), child == nullptr ? "no control there" : "not there");
+    DWORD_PTR point = 0;  // the index form: the point comes back packed
+    SendMessageTimeoutA(child, EM_POSFROMCHAR, (WPARAM)controlPosition(child, text, at), 0,
+                        SMTO_ABORTIFHUNG, kSendTimeoutMs, &point);
+    LPARAM where = MAKELPARAM((short)LOWORD(point) + 3, (short)HIWORD(point) + 5);
+    PostMessageA(child, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageA(child, WM_LBUTTONUP, 0, where);
+    return pass();
+}
+
 // Replaces a control's text, as pasting over all of it would.
 Outcome runCtlSetText(Context& c, const Directive& d) {
     HWND child = childAt(c.current, d);
