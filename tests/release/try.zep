@@ -4,7 +4,8 @@
 // menu and runs with F5: its RUN window writes its greeting in blue and
 // draws a yellow circle where it is clicked. Saved here, outside the ZEP
 // folder, it is compiled through the ﾌｧｲﾙ menu, and the program it makes
-// starts from its own folder and does the same.
+// starts from its own folder and does the same. The reference window
+// opens at an entry with F1.
 //! cmdline
 //! window ZEP2 "ZEP - [NONAME.ZEP]"
 // The menu lists the examples in the order of their file names: はじめてのZEP
@@ -52,6 +53,13 @@
 //! itemclick 1
 //! box "ZEP Message" "ファイルを作成しました"
 //! nowindow #32770
+//! window ZEP2 "ZEP - [hello.zep]"
+// F1 on SetWinSize opens the reference window at its entry, which tells
+// what its arguments mean; no browser is needed.
+//! ctlselect 200 200 220 220
+//! press "0x70"
+//! window ZEPHELP "ZEP リファレンス - SetWinSize"
+//! ctlcontains 400 200 "SetWinSize(Wide,Height) ;"
 //! window ZEP2 "ZEP - [hello.zep]"
 //! close
 //! exit 0
