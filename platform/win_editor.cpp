@@ -245,13 +245,14 @@ class Win32EditorSystem : public EditorSystem {
   void SelectAll(WindowRef control) override { SendMessageA(Hwnd(control), EM_SETSEL, 0, -1); }
 
   // The reference: ZEP2.HLP through WinHelpA where one lies beside the
-  // program, otherwise the HTML reference (the file name is the help
+  // program, otherwise the reference window (the file name is the help
   // file's, so it is not needed here).
   void Help(WindowRef owner, const char*, HelpCommand command) override {
     switch (command) {
       case kHelpIndex: OpenReference(owner, ReferencePlace::kContents, nullptr); break;
       case kHelpPartialKey: OpenReference(owner, ReferencePlace::kSearch, nullptr); break;
       case kHelpQuit: CloseReference(owner); break;
+      default: break;  // a keyword comes through HelpOn
     }
   }
 
