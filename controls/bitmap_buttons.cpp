@@ -115,7 +115,6 @@ void FrameLinesOf(int32_t w, int32_t h, bool sunken, FrameLine out[kFrameLines])
 }
 
 void DrawRaisedFrame(int k) { script_buttons.DrawFrame(k, false); }
-void DrawSunkenFrame(int k) { script_buttons.DrawFrame(k, true); }
 
 // The window, then the surface filled with the face colour, then the
 // window shown, so that its first paint finds the surface.
@@ -150,7 +149,6 @@ int ButtonIndexOf(WindowRef w) {
   return -1;
 }
 
-void OnButtonCreate() { script_buttons.OnCreate(); }
 void OnButtonPaint(WindowRef button) { script_buttons.OnPaint(button); }
 void OnButtonMouseMove(WindowRef button, int32_t x, int32_t y) {
   script_buttons.OnMouseMove(button, x, y);

@@ -40,9 +40,9 @@ int GlyphResource(int32_t type);
 // The eight lines of a w by h button's double frame, in drawing order.
 void FrameLinesOf(int32_t w, int32_t h, bool sunken, FrameLine out[kFrameLines]);
 
-// Draw the frame on button k's surface, then show the surface on its window.
+// Draws the raised frame on button k's surface, then shows the surface on its
+// window.
 void DrawRaisedFrame(int k);
-void DrawSunkenFrame(int k);
 
 // Creates the button window and surface of record k on parent.
 void CreateBitmapButton(WindowRef parent, int k);
@@ -51,7 +51,6 @@ void CreateBitmapButton(WindowRef parent, int k);
 int ButtonIndexOf(WindowRef w);
 
 // The button window's messages.
-void OnButtonCreate();
 void OnButtonPaint(WindowRef button);
 void OnButtonMouseMove(WindowRef button, int32_t x, int32_t y);
 void OnButtonDown(WindowRef button);

@@ -265,8 +265,4 @@ int FillEveryStatement() {
 
 int StatementCacheCount() { return cache == nullptr ? 0 : static_cast<int>(cache->entries.size()); }
 
-void DropStatementCache() {
-  Retire();
-}
-
 }  // namespace zep

@@ -120,6 +120,5 @@ int FillEveryStatement();
 // Bytes held by the cache now, and the statements in it.
 size_t StatementCacheBytes();
 int StatementCacheCount();
-void DropStatementCache();
 
 }  // namespace zep
