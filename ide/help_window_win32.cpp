@@ -28,6 +28,8 @@ struct HelpWindow {
   std::vector<HTREEITEM> items;  // the tree's item of each node
   std::vector<PageLink> links;   // of the page shown
   bool quiet = false;            // the search box is being set, not typed in
+  bool searched = false;         // the page shown is a search's
+  WNDPROC search_procedure = nullptr;
 } help;
 
 // The page, its links marked as links, scrolled to its top.
@@ -37,6 +39,7 @@ void ShowPage(const std::string& target) {
   SETTEXTEX how = {ST_DEFAULT, CP_ACP};
   SendMessageA(help.page, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), reinterpret_cast<LPARAM>(rtf.c_str()));
   help.links = PageLinks(page);
+  help.searched = target.compare(0, 7, "search:") == 0;
   CHARFORMAT2A link = {};
   link.cbSize = sizeof link;
   link.dwMask = CFM_LINK;
@@ -96,6 +99,16 @@ void Navigate(const std::string& target) {
   }
 }
 
+// Enter in the search box opens the first entry found. A wide procedure,
+// so that typed characters reach the box as they were typed.
+LRESULT CALLBACK SearchProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CHAR && wParam == '\r') {
+    if (help.searched && !help.links.empty()) Navigate(help.links.front().target);
+    return 0;
+  }
+  return CallWindowProcW(help.search_procedure, hwnd, message, wParam, lParam);
+}
+
 HWND Child(HWND parent, const char* class_name, const char* text, DWORD style, DWORD ex_style, int id) {
   return CreateWindowExA(ex_style, class_name, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
@@ -113,6 +126,8 @@ BOOL OnCreate(HWND hwnd, LPCREATESTRUCT) {
                     WS_EX_CLIENTEDGE, kPageId);
   if (help.search == nullptr || help.tree == nullptr || help.page == nullptr) return FALSE;
   for (HWND child : {help.label, help.search, help.tree}) SendMessageA(child, WM_SETFONT, (WPARAM)font, 0);
+  help.search_procedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(help.search, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SearchProcedure)));
   SendMessageA(help.page, EM_SETEVENTMASK, 0, ENM_LINK);
   SendMessageA(help.page, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(8, 8));
   FillTree();

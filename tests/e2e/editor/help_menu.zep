@@ -1,5 +1,6 @@
 // The help menu opens the reference window: 目次 at its contents,
-// キーワードで検索 at its search box, where typing searches at once, and
+// キーワードで検索 at its search box, where typing searches at once and
+// Enter opens the first entry found, and
 // はじめてのZEP at the guide's first page, whose links lead through its
 // chapters. One window serves them all.
 //! cmdline
@@ -14,6 +15,8 @@
 //! typeunicode "マウス"
 //! window ZEPHELP "ZEP リファレンス - 検索：マウス"
 //! ctlcontains 400 200 "MOUSE_X　"
+//! focuskey 0x0D
+//! window ZEPHELP "ZEP リファレンス - LBUTTONDOWN"
 //! window ZEP2
 //! command 32798
 //! window ZEPHELP "ZEP リファレンス - はじめてのZEP"
