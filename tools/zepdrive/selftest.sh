@@ -54,6 +54,13 @@ run() {
     echo "$1: exit $rc in $(( (end - start) / 1000000 )) ms"
     [ "$rc" = "$2" ] || problem "exit code $rc, wanted $2"
     [ "$out" = "$3" ] || problem "printed [$out], wanted [$3]"
+    # A program the driver ended leaves Wine's process list a moment after
+    # the driver saw it end.
+    local waited=0
+    while pgrep -f 'selftest_app\.exe' >/dev/null && [ $waited -lt 30 ]; do
+        sleep 0.1
+        waited=$((waited + 1))
+    done
     if pgrep -f 'selftest_app\.exe' >/dev/null; then
         problem "selftest_app.exe is still running"
     fi
