@@ -16,6 +16,7 @@
 #include "platform/win_editor.h"
 #include "platform/win_editor_store.h"
 #include "platform/win_host.h"
+#include "resources/resource_ids.h"
 #include "runtime/subsystems.h"
 
 namespace zep {
@@ -75,5 +76,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) 
   HWND editor = zep::CreateEditorWindow(instance, show);
   if (editor == nullptr) return 0;
   zep::OfferRecoveryCopies();  // once the editor shows: the copies an earlier session left
-  return zep::MessageLoop(editor, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(110)));
+  return zep::MessageLoop(editor, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(ZEP_ACCELERATORS_EDITOR)));
 }

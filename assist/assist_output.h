@@ -5,12 +5,14 @@
 
 #include <cstddef>
 
+#include "resources/resource_ids.h"
+
 namespace zep {
 
 // The results of the assist dialogs (their button ids).
-constexpr int kAssistPaste = 1003;   // "貼り付け": into the editor's text
-constexpr int kAssistCopy = 1004;    // "コピー": onto the clipboard
-constexpr int kAssistCancel = 1005;  // "閉じる", "ｷｬﾝｾﾙ", the close box, Escape
+constexpr int kAssistPaste = ZEP_ASSIST_PASTE;    // "貼り付け": into the editor's text
+constexpr int kAssistCopy = ZEP_ASSIST_COPY;      // "コピー": onto the clipboard
+constexpr int kAssistCancel = ZEP_ASSIST_CANCEL;  // "閉じる", "ｷｬﾝｾﾙ", the close box, Escape
 
 // The id of the editor's script text control, the child of the editor
 // window that the command assist pastes into while it stays open.

@@ -8,6 +8,7 @@
 #include "assist/assist_dialogs.h"
 #include "assist/assist_output.h"
 #include "assist/choice_assists.h"
+#include "resources/resource_ids.h"
 
 namespace zep {
 
@@ -20,8 +21,8 @@ struct Choice {
   std::string (*text)(int id);
 };
 
-const Choice kStyle = {131, kFirstStyle, kLastStyle, StyleText};
-const Choice kControl = {145, kFirstControl, kLastControl, ControlText};
+const Choice kStyle = {ZEP_DIALOG_STYLE_ASSIST, kFirstStyle, kLastStyle, StyleText};
+const Choice kControl = {ZEP_DIALOG_CONTROL_ASSIST, kFirstControl, kLastControl, ControlText};
 
 // The open dialog's choice and its selected radio id.
 const Choice* choice = nullptr;

@@ -10,13 +10,15 @@
 #include "assist/catalog.h"
 #include "assist/command_assist.h"
 #include "assist/reference.h"
+#include "resources/resource_ids.h"
 
 namespace zep {
 
 namespace {
 
-constexpr int kDialogId = 129;
-constexpr int kCategoryBox = 1008, kEntryList = 1002, kDescription = 1017, kHelpButton = 1009;
+constexpr int kDialogId = ZEP_DIALOG_COMMAND_ASSIST;
+constexpr int kCategoryBox = ZEP_COMMAND_CATEGORIES, kEntryList = ZEP_COMMAND_ENTRIES;
+constexpr int kDescription = ZEP_COMMAND_DESCRIPTION, kHelpButton = ZEP_COMMAND_HELP;
 
 // The editor window that owns the open dialog; "貼り付け" writes into its
 // text control.

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
+
 namespace zep {
 
 // Style radio buttons 201..204: normal, italic, bold, bold italic.
-constexpr int kFirstFontStyle = 201, kLastFontStyle = 204;
+constexpr int kFirstFontStyle = ZEP_FONT_NORMAL, kLastFontStyle = ZEP_FONT_BOLD_ITALIC;
 
 // The families as the platform enumerates them, in that order, at most 512
 // (enumeration stops when the list is full); duplicates are kept. A face

@@ -9,13 +9,14 @@
 #include "assist/assist_dialogs.h"
 #include "assist/assist_output.h"
 #include "assist/font_assist.h"
+#include "resources/resource_ids.h"
 
 namespace zep {
 
 namespace {
 
-constexpr int kDialogId = 133;
-constexpr int kFaceList = 205, kNameOnly = 1024;
+constexpr int kDialogId = ZEP_DIALOG_FONT_ASSIST;
+constexpr int kFaceList = ZEP_FONT_FACES, kNameOnly = ZEP_FONT_NAME_ONLY;
 
 // The state of one opening.
 FontList fonts;

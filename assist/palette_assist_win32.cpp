@@ -6,13 +6,15 @@
 #include "assist/assist_dialogs.h"
 #include "assist/assist_output.h"
 #include "assist/palette_assist.h"
+#include "resources/resource_ids.h"
 
 namespace zep {
 
 namespace {
 
-constexpr int kDialogId = 132;
-constexpr int kRedBar = 101, kGreenBar = 102, kBlueBar = 103, kDataOnly = 1023;
+constexpr int kDialogId = ZEP_DIALOG_PALETTE_ASSIST;
+constexpr int kRedBar = ZEP_PALETTE_RED, kGreenBar = ZEP_PALETTE_GREEN, kBlueBar = ZEP_PALETTE_BLUE;
+constexpr int kDataOnly = ZEP_PALETTE_DATA_ONLY;
 
 // 0: the whole SetPal command; 1: the colour data alone. Set at each opening.
 int output_mode = 0;

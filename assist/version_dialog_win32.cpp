@@ -2,12 +2,13 @@
 #include <windows.h>
 
 #include "assist/assist_dialogs.h"
+#include "resources/resource_ids.h"
 
 namespace zep {
 
 namespace {
 
-constexpr int kDialogId = 103;
+constexpr int kDialogId = ZEP_DIALOG_VERSION;
 
 INT_PTR CALLBACK VersionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {

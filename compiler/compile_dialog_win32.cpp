@@ -1,4 +1,4 @@
-// The compile dialog (resource 167): the output name field, the icon
+// The compile dialog (ZEP_DIALOG_COMPILE): the output name field, the icon
 // preview at (390, 90) with its two buttons, and "コンパイル".
 #include <windows.h>
 
@@ -7,14 +7,15 @@
 #include "compiler/compile.h"
 #include "compiler/compile_dialog.h"
 #include "core/data_file.h"
+#include "resources/resource_ids.h"
 
 namespace zep {
 
 namespace {
 
-constexpr int kOutputName = 1029, kIconFile = 1028, kStandardIcon = 1030;
+constexpr int kOutputName = ZEP_COMPILE_OUTPUT, kIconFile = ZEP_COMPILE_ICON_FILE;
+constexpr int kStandardIcon = ZEP_COMPILE_STANDARD_ICON;
 constexpr int kIconX = 390, kIconY = 90;
-constexpr int kStandardIconId = 107;
 const char kIconFilters[] = "全ファイル(*.*)\0*.*\0";
 
 struct CompileRequest {
@@ -35,12 +36,12 @@ void Warn(HWND dialog, const char* text) {
 // The program's own icon image, read from its resources.
 bool ReadStandardIcon(IconIndices* out) {
   HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(kStandardIconId), MAKEINTRESOURCEA(14));
+  HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(ZEP_ICON_PROGRAM), RT_GROUP_ICON);
   HGLOBAL group_data = group ? LoadResource(module, group) : nullptr;
   if (group_data == nullptr) return false;
   int id = LookupIconIdFromDirectoryEx(static_cast<PBYTE>(LockResource(group_data)), TRUE, 32, 32,
                                        LR_DEFAULTCOLOR);
-  HRSRC image = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3));
+  HRSRC image = FindResourceA(module, MAKEINTRESOURCEA(id), RT_ICON);
   HGLOBAL image_data = image ? LoadResource(module, image) : nullptr;
   if (image_data == nullptr) return false;
   return ReadIconImage(static_cast<const uint8_t*>(LockResource(image_data)),
@@ -145,7 +146,7 @@ INT_PTR CALLBACK CompileDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 int ShowCompileDialog(WindowRef owner, const char* text, size_t size, const char* saved_path) {
   CompileRequest compile{text, size, saved_path};
-  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(167),
+  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ZEP_DIALOG_COMPILE),
                                    static_cast<HWND>(owner), CompileDialogProc,
                                    reinterpret_cast<LPARAM>(&compile));
   request = nullptr;

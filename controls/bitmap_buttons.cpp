@@ -5,6 +5,7 @@
 #include "controls/types.h"
 #include "core/errors.h"
 #include "graphics/canvas.h"
+#include "resources/resource_ids.h"
 
 namespace zep {
 
@@ -19,8 +20,11 @@ constexpr Rgb kWhite{255, 255, 255}, kLight{224, 224, 224};
 constexpr Rgb kGrey{128, 128, 128}, kBlack{0, 0, 0};
 
 // The icon resources of the standard glyphs 1..20, in glyph order.
-constexpr int kGlyphResources[20] = {161, 149, 139, 154, 155, 156, 157, 158, 160, 140,
-                                     166, 162, 148, 143, 165, 152, 153, 151, 164, 163};
+constexpr int kGlyphResources[20] = {
+    ZEP_GLYPH_PAPER, ZEP_GLYPH_OPEN, ZEP_GLYPH_SAVE, ZEP_GLYPH_CUT, ZEP_GLYPH_COPY,
+    ZEP_GLYPH_PASTE, ZEP_GLYPH_UNDO, ZEP_GLYPH_REDO, ZEP_GLYPH_CROSS, ZEP_GLYPH_EXCLAMATION,
+    ZEP_GLYPH_PRINTER, ZEP_GLYPH_PREVIEW, ZEP_GLYPH_DOCUMENT, ZEP_GLYPH_FIND, ZEP_GLYPH_FIND_AGAIN,
+    ZEP_GLYPH_LEFT, ZEP_GLYPH_RIGHT, ZEP_GLYPH_QUESTION, ZEP_GLYPH_HELP_POINTER, ZEP_GLYPH_GRID};
 
 void ReleaseButtonSurface(int k) {
   ButtonSurface& s = button_surfaces[k];

@@ -14,22 +14,26 @@
 #include "ide/colour_view.h"
 #include "ide/document.h"
 #include "ide/editor_texts.h"
+#include "resources/resource_ids.h"
 
 namespace zep {
 
-// The command ids of the menu, the toolbar and the text control.
+// The command ids of the menu (numbered in resources/resource_ids.h, which
+// the menu and the shortcuts use), of the toolbar buttons (the ids of their
+// icons) and of the editor's child windows.
 enum EditorCommand : int {
-  kCmdNew = 32789, kCmdOpen = 32771, kCmdSave = 32772, kCmdSaveAs = 32773,
-  kCmdRun = 32781, kCmdCompile = 32790, kCmdExit = 105,
-  kCmdUndo = 32777, kCmdCut = 32774, kCmdCopy = 32775, kCmdPaste = 32776,
-  kCmdDelete = 32778, kCmdSelectAll = 32779,
-  kCmdCommandAssist = 32780, kCmdPaletteAssist = 132, kCmdFontAssist = 32784,
-  kCmdStyleAssist = 32783, kCmdControlAssist = 32788, kCmdFileNameAssist = 32785,
-  kCmdHelpIndex = 32786, kCmdHelpKeyword = 32787, kCmdVersion = 104,
-  kCmdRedo = 32791, kCmdFind = 32792, kCmdFindNext = 32793,
-  kCmdZoomIn = 32794, kCmdZoomOut = 32795, kCmdZoomReset = 32796, kCmdHelpWord = 32797,
-  kCmdHelpGuide = 32798,
-  kCmdSaveButton = 139, kCmdRunButton = 140, kCmdFindButton = 143,
+  kCmdNew = ZEP_CMD_NEW, kCmdOpen = ZEP_CMD_OPEN, kCmdSave = ZEP_CMD_SAVE, kCmdSaveAs = ZEP_CMD_SAVE_AS,
+  kCmdRun = ZEP_CMD_RUN, kCmdCompile = ZEP_CMD_COMPILE, kCmdExit = ZEP_CMD_EXIT,
+  kCmdUndo = ZEP_CMD_UNDO, kCmdCut = ZEP_CMD_CUT, kCmdCopy = ZEP_CMD_COPY, kCmdPaste = ZEP_CMD_PASTE,
+  kCmdDelete = ZEP_CMD_DELETE, kCmdSelectAll = ZEP_CMD_SELECT_ALL,
+  kCmdCommandAssist = ZEP_CMD_COMMAND_ASSIST, kCmdPaletteAssist = ZEP_CMD_PALETTE_ASSIST,
+  kCmdFontAssist = ZEP_CMD_FONT_ASSIST, kCmdStyleAssist = ZEP_CMD_STYLE_ASSIST,
+  kCmdControlAssist = ZEP_CMD_CONTROL_ASSIST, kCmdFileNameAssist = ZEP_CMD_FILE_NAME_ASSIST,
+  kCmdHelpIndex = ZEP_CMD_HELP_INDEX, kCmdHelpKeyword = ZEP_CMD_HELP_KEYWORD, kCmdVersion = ZEP_CMD_VERSION,
+  kCmdRedo = ZEP_CMD_REDO, kCmdFind = ZEP_CMD_FIND, kCmdFindNext = ZEP_CMD_FIND_NEXT,
+  kCmdZoomIn = ZEP_CMD_ZOOM_IN, kCmdZoomOut = ZEP_CMD_ZOOM_OUT, kCmdZoomReset = ZEP_CMD_ZOOM_RESET,
+  kCmdHelpWord = ZEP_CMD_HELP_WORD, kCmdHelpGuide = ZEP_CMD_HELP_GUIDE,
+  kCmdSaveButton = ZEP_GLYPH_SAVE, kCmdRunButton = ZEP_GLYPH_EXCLAMATION, kCmdFindButton = ZEP_GLYPH_FIND,
   kTextControlId = 200, kSearchBoxId = 201, kStatusBarId = 202,
 };
 

@@ -5,6 +5,7 @@
 
 #include "ide/editor.h"
 #include "ide/recovery.h"
+#include "resources/resource_ids.h"
 
 namespace zep {
 
@@ -76,11 +77,11 @@ bool RegisterEditorClass(HINSTANCE instance) {
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = EditorWindowProc;
   wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(107));
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ZEP_ICON_PROGRAM));
   wc.hIconSm = wc.hIcon;
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-  wc.lpszMenuName = MAKEINTRESOURCEA(109);
+  wc.lpszMenuName = MAKEINTRESOURCEA(ZEP_MENU_EDITOR);
   wc.lpszClassName = "ZEP2";
   return RegisterClassExA(&wc) != 0;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ide/help_window.h"
+#include "resources/resource_ids.h"
 
 namespace zep {
 
@@ -197,7 +198,7 @@ bool RegisterHelpClass(HINSTANCE instance) {
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = HelpWindowProc;
   wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(107));
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ZEP_ICON_PROGRAM));
   wc.hIconSm = wc.hIcon;
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include "resources/resource_ids.h"
 #include "runtime/dialog.h"
 #include "runtime/run_window_win32.h"
 
@@ -92,7 +93,7 @@ class Win32DialogSystem : public DialogSystem {
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     wc.lpfnWndProc = DlgWindowProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(107));
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ZEP_ICON_PROGRAM));
     wc.hIconSm = wc.hIcon;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = BackgroundBrush(s.background);

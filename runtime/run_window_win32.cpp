@@ -5,6 +5,7 @@
 
 #include "core/run_settings.h"
 #include "media/sounds.h"
+#include "resources/resource_ids.h"
 #include "runtime/events.h"
 
 namespace zep {
@@ -143,7 +144,7 @@ bool RegisterRunClass(HINSTANCE instance) {
   wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
   wc.lpfnWndProc = RunWindowProc;
   wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(107));
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ZEP_ICON_PROGRAM));
   wc.hIconSm = wc.hIcon;
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = BackgroundBrush(settings.background);
