@@ -31,13 +31,6 @@ std::string Trimmed(const std::string& s) {
   return from == std::string::npos ? "" : s.substr(from, to - from + 1);
 }
 
-// Where c stands in text at or after from, read by whole characters.
-size_t FindChar(const std::string& text, char c, size_t from) {
-  for (size_t at = from; at < text.size(); at += CharLength(&text[at])) {
-    if (text[at] == c) return at;
-  }
-  return std::string::npos;
-}
 
 class Writer {
  public:
@@ -51,7 +44,7 @@ class Writer {
       size_t n = CharLength(&text[at]);
       char c = text[at];
       if (n == 1 && c == '`') {
-        size_t end = FindChar(text, '`', at + 1);
+        size_t end = FindInText(text, "`", at + 1);
         if (end != std::string::npos) {
           Flush(&plain, style);
           Add(PageStyle::kCode, text.substr(at + 1, end - at - 1));
@@ -66,9 +59,9 @@ class Writer {
       bool picture = n == 1 && c == '!' && at + 1 < text.size() && text[at + 1] == '[';
       if (n == 1 && (c == '[' || picture)) {
         size_t open = picture ? at + 1 : at;
-        size_t close = FindChar(text, ']', open);
+        size_t close = FindInText(text, "]", open);
         if (close != std::string::npos && close + 1 < text.size() && text[close + 1] == '(') {
-          size_t end = FindChar(text, ')', close + 2);
+          size_t end = FindInText(text, ")", close + 2);
           if (end != std::string::npos) {
             Flush(&plain, style);
             if (picture) {
@@ -107,7 +100,7 @@ std::vector<std::string> Cells(const std::string& line) {
   if (!body.empty() && body.back() == '|') body.pop_back();
   size_t at = 0;
   while (at <= body.size()) {
-    size_t bar = FindChar(body, '|', at);
+    size_t bar = FindInText(body, "|", at);
     if (bar == std::string::npos) bar = body.size();
     cells.push_back(Trimmed(body.substr(at, bar - at)));
     at = bar + 1;

@@ -81,19 +81,12 @@ std::string Folded(const std::string& text) {
   return folded;
 }
 
-// Where wanted begins in text, on a character boundary; npos if nowhere.
-size_t FindWhole(const std::string& text, const std::string& wanted) {
-  for (size_t at = 0; at + wanted.size() <= text.size(); at += CharLength(&text[at])) {
-    if (text.compare(at, wanted.size(), wanted) == 0) return at;
-  }
-  return std::string::npos;
-}
 
 bool RaisesErrorHolding(const ReferenceEntry& entry, const std::string& wanted) {
   if (entry.note == nullptr) return false;
   for (int i = 0; i < kMaxNoteErrors && entry.note->errors[i] != 0; ++i) {
     const char* message = ErrorMessage(entry.note->errors[i]);
-    if (message != nullptr && FindWhole(Folded(message), wanted) != std::string::npos) return true;
+    if (message != nullptr && FindInText(Folded(message), wanted) != std::string::npos) return true;
   }
   return false;
 }
@@ -136,9 +129,9 @@ std::vector<const ReferenceEntry*> SearchReference(const std::string& query) {
   // The four ways an entry may hold the query, best first.
   auto holds = [&](const ReferenceEntry& e, int way) {
     switch (way) {
-      case 0: return FindWhole(Folded(e.name), wanted) == 0;
-      case 1: return FindWhole(Folded(e.name), wanted) != std::string::npos;
-      case 2: return FindWhole(Folded(e.description), wanted) != std::string::npos;
+      case 0: return FindInText(Folded(e.name), wanted) == 0;
+      case 1: return FindInText(Folded(e.name), wanted) != std::string::npos;
+      case 2: return FindInText(Folded(e.description), wanted) != std::string::npos;
       default: return RaisesErrorHolding(e, wanted);
     }
   };

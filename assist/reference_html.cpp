@@ -20,15 +20,6 @@ std::string Lower(std::string s) {
   return s;
 }
 
-// The byte offset of the first full-width colon, read by character.
-size_t FindColon(const std::string& text) {
-  static const char kColon[] = "：";
-  for (size_t i = 0; i < text.size(); i += CharLength(text.c_str() + i)) {
-    if (text.compare(i, 2, kColon) == 0) return i;
-  }
-  return std::string::npos;
-}
-
 std::string Anchor(const std::string& name) { return "<a href=\"#" + name + "\">" + name + "</a>"; }
 
 const char kHead[] =
@@ -91,7 +82,7 @@ std::string Arguments(const ReferenceNote& note) {
   while (*line != '\0') {
     const char* end = std::strchr(line, '\n');
     std::string text(line, end != nullptr ? static_cast<size_t>(end - line) : std::strlen(line));
-    size_t colon = FindColon(text);
+    size_t colon = FindInText(text, "：");
     if (colon == std::string::npos) {
       html += "<dd>" + HtmlText(text.c_str()) + "</dd>\n";
     } else {

@@ -84,13 +84,7 @@ void Arguments(Page* page, const char* lines) {
   while (*lines != '\0') {
     const char* end = std::strchr(lines, '\n');
     std::string line(lines, end != nullptr ? static_cast<size_t>(end - lines) : std::strlen(lines));
-    size_t colon = std::string::npos;
-    for (size_t i = 0; i < line.size(); i += CharLength(&line[i])) {
-      if (line.compare(i, 2, "：") == 0) {
-        colon = i;
-        break;
-      }
-    }
+    size_t colon = FindInText(line, "：");
     if (colon != std::string::npos) {
       Add(page, PageStyle::kCode, "  " + line.substr(0, colon));
       Add(page, PageStyle::kText, "　" + line.substr(colon + 2) + "\n");
@@ -165,13 +159,6 @@ Page Entry(const ReferenceEntry& entry, ExampleFinder examples_using) {
   return page;
 }
 
-bool StartsWith(const std::string& text, const char* prefix, std::string* rest) {
-  size_t n = std::strlen(prefix);
-  if (text.compare(0, n, prefix) != 0) return false;
-  *rest = text.substr(n);
-  return true;
-}
-
 // The characters of a run's text in the text control.
 int32_t RunLength(const PageRun& run) {
   return run.style == PageStyle::kPicture ? 1 : CharOffsetOf(run.text, run.text.size());
@@ -223,15 +210,22 @@ uint32_t Le32(const std::string& bytes, size_t at) {
 
 }  // namespace
 
+bool TargetOfKind(const std::string& target, const char* kind, std::string* rest) {
+  size_t n = std::strlen(kind);
+  if (target.compare(0, n, kind) != 0) return false;
+  *rest = target.substr(n);
+  return true;
+}
+
 Page ReferencePage(const std::string& target, ExampleFinder examples_using) {
   std::string rest;
-  if (StartsWith(target, "entry:", &rest)) {
+  if (TargetOfKind(target, "entry:", &rest)) {
     const ReferenceEntry* entry = FindReferenceEntry(rest);
     if (entry != nullptr) return Entry(*entry, examples_using);
     return Search(rest);
   }
-  if (StartsWith(target, "search:", &rest)) return Search(rest);
-  if (StartsWith(target, "category:", &rest)) {
+  if (TargetOfKind(target, "search:", &rest)) return Search(rest);
+  if (TargetOfKind(target, "category:", &rest)) {
     int c = rest.size() == 1 || rest.size() == 2 ? std::atoi(rest.c_str()) : -1;
     if (c >= 0 && c < kCategoryCount && std::to_string(c) == rest) return Category(c);
   }

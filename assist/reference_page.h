@@ -53,6 +53,10 @@ struct ExampleRef {
 using ExampleFinder = std::vector<ExampleRef> (*)(const std::string& name);
 Page ReferencePage(const std::string& target, ExampleFinder examples_using);
 
+// True when target is of that kind ("entry:", "guide:", ...); *rest then
+// holds what follows it.
+bool TargetOfKind(const std::string& target, const char* kind, std::string* rest);
+
 // Where a link run of a page stands in the text control, in its characters
 // (a double-byte character, a paragraph's end and a picture each count
 // one).

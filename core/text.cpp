@@ -74,4 +74,11 @@ int32_t RichOffsetOf(const std::string& text, int32_t characters) {
 }
 
 
+size_t FindInText(const std::string& text, const std::string& wanted, size_t from) {
+  for (size_t at = from; at + wanted.size() <= text.size(); at += CharLength(&text[at])) {
+    if (text.compare(at, wanted.size(), wanted) == 0) return at;
+  }
+  return std::string::npos;
+}
+
 }  // namespace zep

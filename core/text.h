@@ -54,4 +54,8 @@ int32_t CharOffsetOf(const std::string& text, size_t bytes);
 // between "\r" and "\n" is taken as the line's end).
 int32_t RichOffsetOf(const std::string& text, int32_t characters);
 
+// Where wanted begins in text at or after byte offset from, read by whole
+// characters so that no match starts on a trail byte; npos if nowhere.
+size_t FindInText(const std::string& text, const std::string& wanted, size_t from = 0);
+
 }  // namespace zep

@@ -18,13 +18,6 @@ const char kHelpSearchLabel[] = "検索：";
 
 namespace {
 
-bool StartsWith(const std::string& text, const char* prefix, std::string* rest) {
-  size_t n = std::char_traits<char>::length(prefix);
-  if (text.compare(0, n, prefix) != 0) return false;
-  *rest = text.substr(n);
-  return true;
-}
-
 void AddEntries(std::vector<HelpNode>* tree, int parent, int category) {
   for (const ReferenceEntry& entry : ReferenceEntries()) {
     bool listed = category < 0 ? entry.categories.empty()
@@ -70,7 +63,7 @@ int HelpNodeOf(const std::vector<HelpNode>& tree, const std::string& target) {
 
 Page HelpPage(const std::string& target) {
   std::string rest;
-  if (StartsWith(target, "guide:", &rest)) {
+  if (TargetOfKind(target, "guide:", &rest)) {
     Page page = GuidePage(Guide(), std::atoi(rest.c_str()));
     if (!page.runs.empty()) return page;
   }
@@ -83,11 +76,11 @@ std::string HelpPictureRtf(const std::string& name) {
 
 bool ActOnHelpLink(WindowRef owner, const std::string& target) {
   std::string rest;
-  if (StartsWith(target, "sample:", &rest)) {
+  if (TargetOfKind(target, "sample:", &rest)) {
     OpenSampleNamed(rest);
     return true;
   }
-  if (StartsWith(target, "example:", &rest)) {
+  if (TargetOfKind(target, "example:", &rest)) {
     const ReferenceEntry* entry = FindReferenceEntry(rest);
     if (entry != nullptr && entry->example[0] != '\0') {
       std::string text = entry->example;
@@ -100,7 +93,7 @@ bool ActOnHelpLink(WindowRef owner, const std::string& target) {
     OpenReferenceInBrowser(owner, ReferencePlace::kContents, nullptr);
     return true;
   }
-  if (StartsWith(target, "browser:", &rest)) {
+  if (TargetOfKind(target, "browser:", &rest)) {
     OpenReferenceInBrowser(owner, ReferencePlace::kKeyword, rest.c_str());
     return true;
   }

@@ -1,7 +1,7 @@
 // The reference window: a search box along the top, the tree of the
 // contents at the left and the page at the right, in the platform's rich
 // text control, whose links lead on. One window at a time, owned by the
-// window that first asked for it.
+// top window of the one that first asked for it (the editor).
 #include "ide/help_window_win32.h"
 
 #include <windows.h>
@@ -40,7 +40,8 @@ void ShowPage(const std::string& target) {
   SETTEXTEX how = {ST_DEFAULT, CP_ACP};
   SendMessageA(help.page, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), reinterpret_cast<LPARAM>(rtf.c_str()));
   help.links = PageLinks(page);
-  help.searched = target.compare(0, 7, "search:") == 0;
+  std::string query;
+  help.searched = TargetOfKind(target, "search:", &query);
   CHARFORMAT2A link = {};
   link.cbSize = sizeof link;
   link.dwMask = CFM_LINK;
@@ -79,9 +80,10 @@ void SetSearchText(const std::string& text) {
 // A page of the tree is shown by selecting its node (which shows it); any
 // other page directly.
 void Navigate(const std::string& target) {
-  if (target.compare(0, 7, "search:") == 0) {
-    SetSearchText(target.substr(7));
-    ShowPage(target.size() > 7 ? target : "contents");
+  std::string query;
+  if (TargetOfKind(target, "search:", &query)) {
+    SetSearchText(query);
+    ShowPage(query.empty() ? "contents" : target);
     SetFocus(help.search);
     SendMessageA(help.search, EM_SETSEL, 0, -1);
     return;

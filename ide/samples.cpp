@@ -49,15 +49,6 @@ std::string WithoutExtension(const std::string& file_name) {
   return tail == ".zep" ? file_name.substr(0, n - 4) : file_name;
 }
 
-// Where the first full-width colon of line starts, looking from `from` by
-// whole characters; npos when there is none.
-size_t FindColon(const std::string& line, size_t from) {
-  for (size_t at = from; at < line.size(); at += CharLength(&line[at])) {
-    if (line.compare(at, 2, kFullWidthColon) == 0) return at;
-  }
-  return std::string::npos;
-}
-
 // A text the editor can hold, as Open requires of a file.
 bool FitsEditor(const std::string& bytes) {
   return bytes.size() < kMaxEditorFileBytes && bytes.find('\0') == std::string::npos;
@@ -102,7 +93,7 @@ std::string SampleTitle(const std::string& bytes, const std::string& file_name) 
   size_t at = 0;
   while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
   if (line.compare(at, 2, "//") != 0) return WithoutExtension(file_name);
-  size_t colon = FindColon(line, at + 2);
+  size_t colon = FindInText(line, kFullWidthColon, at + 2);
   if (colon == std::string::npos) return WithoutExtension(file_name);
   std::string title = TrimBlanks(line.substr(at + 2, colon - at - 2));
   if (title.empty() || title.size() > kMaxTitleBytes) return WithoutExtension(file_name);

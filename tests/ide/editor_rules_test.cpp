@@ -128,6 +128,20 @@ TEST(TextOffsets, PlainAndRichCounts) {
   EXPECT_EQ(RichOffsetOf(text, 3), 2);  // between CR and LF: the line's end
 }
 
+// "表" is 0x95 0x5C: its trail byte is a backslash, which no search finds.
+TEST(TextOffsets, FindInTextMatchesWholeCharactersOnly) {
+  struct Row {
+    const char* text;
+    const char* wanted;
+    size_t from, at;
+  };
+  const Row rows[] = {
+      {"表\\", "\\", 0, 2}, {"表", "\\", 0, std::string::npos}, {"a：b：", "：", 2, 4},
+      {"題：", "：", 0, 2},     {"ab", "abc", 0, std::string::npos},  {"", "", 0, 0},
+  };
+  for (const Row& row : rows) EXPECT_EQ(FindInText(row.text, row.wanted, row.from), row.at) << row.text;
+}
+
 TEST(FindDownScan, CharacterBoundariesAndTheStartPosition) {
   // ボ is 0x83 0x7B: its trail byte is "{". 表 is 0x95 0x5C: its trail is "\".
   struct Row {
