@@ -1,5 +1,7 @@
 #include "assist/guide_pages.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace zep {
@@ -30,6 +32,14 @@ std::string Trimmed(const std::string& s) {
   size_t from = s.find_first_not_of(" \t"), to = s.find_last_not_of(" \t");
   return from == std::string::npos ? "" : s.substr(from, to - from + 1);
 }
+
+// The number of "#" before the blank of a heading; 0 for other lines.
+size_t HeadingLevel(const std::string& line) {
+  size_t hashes = line.find_first_not_of('#');
+  return hashes != std::string::npos && hashes > 0 && line[hashes] == ' ' ? hashes : 0;
+}
+
+std::string HeadingText(const std::string& line) { return Trimmed(line.substr(HeadingLevel(line))); }
 
 
 class Writer {
@@ -138,10 +148,9 @@ void WriteChapter(const std::vector<std::string>& lines, size_t from, size_t to,
     std::string text = Trimmed(line);
     if (text.empty()) {
       flush();
-    } else if (StartsWith(line, "#")) {
+    } else if (HeadingLevel(line) > 0) {
       flush();
-      size_t hashes = line.find_first_not_of('#');
-      out.Inline(Trimmed(line.substr(hashes)), hashes <= 1 ? PageStyle::kTitle : PageStyle::kHeading);
+      out.Inline(HeadingText(line), HeadingLevel(line) == 1 ? PageStyle::kTitle : PageStyle::kHeading);
       out.EndLine();
     } else if (text.front() == '|') {
       flush();
@@ -183,10 +192,7 @@ std::vector<size_t> ChapterStarts(const std::vector<std::string>& lines) {
 
 std::vector<std::string> GuideChapters(const std::string& guide) {
   std::vector<std::string> lines = Lines(guide), titles;
-  for (size_t start : ChapterStarts(lines)) {
-    const std::string& line = lines[start];
-    titles.push_back(Trimmed(line.substr(line.find_first_not_of('#'))));
-  }
+  for (size_t start : ChapterStarts(lines)) titles.push_back(HeadingText(lines[start]));
   return titles;
 }
 
@@ -196,13 +202,14 @@ Page GuidePage(const std::string& guide, int n) {
   Page page;
   if (n < 0 || static_cast<size_t>(n) >= starts.size()) return page;
   size_t from = starts[n], to = static_cast<size_t>(n) + 1 < starts.size() ? starts[n + 1] : lines.size();
-  page.title = Trimmed(lines[from].substr(lines[from].find_first_not_of('#')));
+  page.title = HeadingText(lines[from]);
   WriteChapter(lines, from, to, &page);
   // The introduction leads to every chapter, the others to the next one.
-  std::vector<std::string> titles = GuideChapters(guide);
-  for (size_t i = n == 0 ? 1 : n + 1; i < titles.size() && (n == 0 || i == static_cast<size_t>(n) + 1); ++i) {
-    if (i == 1 || n != 0) page.runs.push_back({PageStyle::kHeading, n == 0 ? "もくじ\n" : "つぎへ\n", ""});
-    page.runs.push_back({PageStyle::kLink, titles[i], "guide:" + std::to_string(i)});
+  size_t count = starts.size(), first = n == 0 ? 1 : n + 1;
+  size_t last = n == 0 ? count : std::min(count, first + 1);
+  if (first < last) page.runs.push_back({PageStyle::kHeading, n == 0 ? "もくじ\n" : "つぎへ\n", ""});
+  for (size_t i = first; i < last; ++i) {
+    page.runs.push_back({PageStyle::kLink, HeadingText(lines[starts[i]]), "guide:" + std::to_string(i)});
     page.runs.push_back({PageStyle::kText, "\n", ""});
   }
   return page;

@@ -158,7 +158,9 @@ const char kGuide[] =
     "| F5 | 実行 |\n"
     "## 2. 色\n"
     "### 番号\n"
-    "0 は黒\n";
+    "0 は黒\n"
+    "#\n"
+    "#タグ\n";
 
 TEST(GuidePagesTest, ChaptersAreTheHeadingsOutsideCode) {
   EXPECT_EQ(GuideChapters(kGuide), (std::vector<std::string>{"はじめてのZEP", "1. 動かす", "2. 色"}));
@@ -171,7 +173,8 @@ TEST(GuidePagesTest, EachChapterReadsAsTheGuideShowsIt) {
   EXPECT_EQ(Shown(GuidePage(kGuide, 1)),
             "1. 動かす\n・zep.exe をダブルクリックします。\n<editor.png>\nガイド を読む\n"
             "# これはコードです\nCREATE {\nキー　すること\nF5　実行\nつぎへ\n[2. 色]\n");
-  EXPECT_EQ(Shown(GuidePage(kGuide, 2)), "2. 色\n番号\n0 は黒\n");
+  // "#" without a blank after it is no heading.
+  EXPECT_EQ(Shown(GuidePage(kGuide, 2)), "2. 色\n番号\n0 は黒# #タグ\n");
   EXPECT_TRUE(GuidePage(kGuide, 3).runs.empty());
   EXPECT_TRUE(GuidePage(kGuide, -1).runs.empty());
   std::vector<PageLink> links = PageLinks(GuidePage(kGuide, 0));
