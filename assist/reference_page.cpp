@@ -106,6 +106,18 @@ void Errors(Page* page, const uint8_t* codes) {
   }
 }
 
+// A heading and its links on one line, apart by full-width spaces; nothing
+// for no links.
+void LinkLine(Page* page, const char* heading, const std::vector<PageRun>& links) {
+  if (links.empty()) return;
+  Heading(page, heading);
+  for (size_t i = 0; i < links.size(); ++i) {
+    if (i > 0) Add(page, PageStyle::kText, "　");
+    page->runs.push_back(links[i]);
+  }
+  Add(page, PageStyle::kText, "\n");
+}
+
 Page Entry(const ReferenceEntry& entry, ExampleFinder examples_using) {
   Page page{entry.name, {}};
   Add(&page, PageStyle::kTitle, entry.name + "\n");
@@ -128,14 +140,9 @@ Page Entry(const ReferenceEntry& entry, ExampleFinder examples_using) {
     Add(&page, PageStyle::kLink, "この例を新しい文書で開く", "example:" + entry.name);
     Add(&page, PageStyle::kText, "\n");
   }
-  if (!entry.related.empty()) {
-    Heading(&page, "関連");
-    for (size_t i = 0; i < entry.related.size(); ++i) {
-      if (i > 0) Add(&page, PageStyle::kText, "　");
-      EntryLink(&page, entry.related[i]);
-    }
-    Add(&page, PageStyle::kText, "\n");
-  }
+  std::vector<PageRun> related, categories;
+  for (const std::string& name : entry.related) related.push_back({PageStyle::kLink, name, "entry:" + name});
+  LinkLine(&page, "関連", related);
   std::vector<ExampleRef> examples = examples_using != nullptr ? examples_using(entry.name)
                                                                : std::vector<ExampleRef>{};
   if (!examples.empty()) {
@@ -145,15 +152,10 @@ Page Entry(const ReferenceEntry& entry, ExampleFinder examples_using) {
       Add(&page, PageStyle::kText, "（" + example.file_name + "）\n");
     }
   }
-  if (!entry.categories.empty()) {
-    Heading(&page, "分類");
-    for (size_t i = 0; i < entry.categories.size(); ++i) {
-      int c = entry.categories[i];
-      if (i > 0) Add(&page, PageStyle::kText, "　");
-      Add(&page, PageStyle::kLink, CategoryAt(c).name, "category:" + std::to_string(c));
-    }
-    Add(&page, PageStyle::kText, "\n");
+  for (int c : entry.categories) {
+    categories.push_back({PageStyle::kLink, CategoryAt(c).name, "category:" + std::to_string(c)});
   }
+  LinkLine(&page, "分類", categories);
   Add(&page, PageStyle::kLink, "ブラウザで開く", "browser:" + entry.name);
   Add(&page, PageStyle::kText, "\n");
   return page;
