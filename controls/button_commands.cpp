@@ -18,7 +18,7 @@ namespace {
 
 // The argument count, the ID and the lookup: the button's index, or -1 with
 // the code set.
-int ButtonArg(const char* args, int count) {
+int ButtonArg(const ArgList& args, int count) {
   char id[kMaxStatement];
   if (!CheckArgCount(args, count) || !GetStrArg(args, 0, id)) return -1;
   return LookUpControlOf(id, TypeRange::kBitmapButton);
@@ -37,7 +37,7 @@ void DrawOnButton(int k, const Figure& f, int32_t outline, int32_t inside) {
 }
 
 // "ID", then four coordinates, an outline and an inside colour.
-void BoundedCommand(WindowRef window, const char* args, Shape shape) {
+void BoundedCommand(WindowRef window, const ArgList& args, Shape shape) {
   int k = ButtonArg(args, 7);
   int32_t a[7];
   if (k < 0 || !GetIntArgs(window, args, 1, 6, a)) return;
@@ -51,18 +51,18 @@ constexpr int32_t kLineInside = 1;
 
 // BmpBtBox("ID",XL,YT,XR,YB,OC,IC): a rectangle on the face. Code 1 for
 // OC outside -15..15 or IC above 15.
-void CmdBmpBtBox(WindowRef window, const char* args, int) {
+void CmdBmpBtBox(WindowRef window, const ArgList& args, int) {
   BoundedCommand(window, args, Shape::kRectangle);
 }
 
 // BmpBtCircle("ID",XL,YT,XR,YB,OC,IC): the ellipse inscribed in the rectangle.
-void CmdBmpBtCircle(WindowRef window, const char* args, int) {
+void CmdBmpBtCircle(WindowRef window, const ArgList& args, int) {
   BoundedCommand(window, args, Shape::kEllipse);
 }
 
 // BmpBtLine("ID",X1,Y1,X2,Y2,C): a line in outline colour C (code 1 outside
 // -15..15; negative: dotted).
-void CmdBmpBtLine(WindowRef window, const char* args, int) {
+void CmdBmpBtLine(WindowRef window, const ArgList& args, int) {
   int k = ButtonArg(args, 6);
   int32_t a[6];
   if (k < 0 || !GetIntArgs(window, args, 1, 5, a)) return;
@@ -70,7 +70,7 @@ void CmdBmpBtLine(WindowRef window, const char* args, int) {
 }
 
 // BmpBtPoint("ID",X,Y,C): one pixel in plain colour C (code 1 outside 0..15).
-void CmdBmpBtPoint(WindowRef window, const char* args, int) {
+void CmdBmpBtPoint(WindowRef window, const ArgList& args, int) {
   int k = ButtonArg(args, 4);
   int32_t a[4];
   if (k < 0 || !GetIntArgs(window, args, 1, 3, a)) return;
@@ -83,7 +83,7 @@ void CmdBmpBtPoint(WindowRef window, const char* args, int) {
 // SetButtonGrpFile("ID","FileName"): draws a picture file at (0, 0) of the
 // face, sized by the surface's resolution. The name is taken as written;
 // code 15 when the file cannot be opened.
-void CmdSetButtonGrpFile(WindowRef, const char* args, int) {
+void CmdSetButtonGrpFile(WindowRef, const ArgList& args, int) {
   int k = ButtonArg(args, 2);
   char name[kMaxStatement];
   if (k < 0 || !GetStrArg(args, 1, name) || SurfaceOf(k) == nullptr) return;
@@ -96,7 +96,7 @@ void CmdSetButtonGrpFile(WindowRef, const char* args, int) {
 
 // SetButtonGrp("ID",type): standard glyph 1..20 at (0, 0) of the face;
 // any other number draws nothing and is no error.
-void CmdSetButtonGrp(WindowRef window, const char* args, int) {
+void CmdSetButtonGrp(WindowRef window, const ArgList& args, int) {
   int k = ButtonArg(args, 2);
   int32_t a[2];
   if (k < 0 || !GetIntArgs(window, args, 1, 1, a)) return;

@@ -15,7 +15,7 @@ namespace zep {
 
 namespace {
 
-bool Begin(const char* args, int count, char* id) {
+bool Begin(const ArgList& args, int count, char* id) {
   return CheckArgCount(args, count) && GetStrArg(args, 0, id);
 }
 
@@ -29,7 +29,7 @@ bool IsCombo(const ControlRecord& r) { return TypeInRange(r.type, TypeRange::kCo
 
 // The list or combo box of argument 0 and the one-line edit field of
 // argument 1, for the commands that copy an item's text into the field.
-bool ListAndEdit(const char* args, TypeRange range, ControlRecord** list, ControlRecord** edit) {
+bool ListAndEdit(const ArgList& args, TypeRange range, ControlRecord** list, ControlRecord** edit) {
   char id[kMaxStatement], edit_id[kMaxStatement];
   if (!Begin(args, 2, id) || !GetStrArg(args, 1, edit_id)) return false;
   int a, b;
@@ -43,7 +43,7 @@ bool ListAndEdit(const char* args, TypeRange range, ControlRecord** list, Contro
 
 // SetListText("ID","text"): adds the resolved text as an item; sorted boxes
 // put it in order.
-void CmdSetListText(WindowRef, const char* args, int) {
+void CmdSetListText(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement], text[kMaxStatement];
   if (!Begin(args, 2, id) || !GetStrArg(args, 1, text)) return;
   ResolveStrArg(text, sizeof text);
@@ -53,7 +53,7 @@ void CmdSetListText(WindowRef, const char* args, int) {
 }
 
 // GetListPos("ID"): the selected item's index, -1 when none.
-void CmdGetListPos(WindowRef, const char* args, int) {
+void CmdGetListPos(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!Begin(args, 1, id)) return;
   if (ControlRecord* r = Record(id, TypeRange::kList)) {
@@ -62,7 +62,7 @@ void CmdGetListPos(WindowRef, const char* args, int) {
 }
 
 // SetListPos("ID",n): selects item n; -1 removes the selection.
-void CmdSetListPos(WindowRef window, const char* args, int) {
+void CmdSetListPos(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
   if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
@@ -73,7 +73,7 @@ void CmdSetListPos(WindowRef window, const char* args, int) {
 
 // GetListText("ID_list","ID_edit"): inserts the selected item's text (255
 // bytes at most) at the edit field's caret; nothing when none is selected.
-void CmdGetListText(WindowRef, const char* args, int) {
+void CmdGetListText(WindowRef, const ArgList& args, int) {
   ControlRecord *list, *edit;
   if (!ListAndEdit(args, TypeRange::kList, &list, &edit)) return;
   int32_t item = control_system->SelectedItem(list->window, IsCombo(*list));
@@ -83,7 +83,7 @@ void CmdGetListText(WindowRef, const char* args, int) {
 }
 
 // ClearList("ID"): removes every item.
-void CmdClearList(WindowRef, const char* args, int) {
+void CmdClearList(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!Begin(args, 1, id)) return;
   if (ControlRecord* r = Record(id, TypeRange::kList)) {
@@ -92,7 +92,7 @@ void CmdClearList(WindowRef, const char* args, int) {
 }
 
 // GetComboText("ID_combo","ID_edit"): inserts the combo box's own text.
-void CmdGetComboText(WindowRef, const char* args, int) {
+void CmdGetComboText(WindowRef, const ArgList& args, int) {
   ControlRecord *combo, *edit;
   if (!ListAndEdit(args, TypeRange::kCombo, &combo, &edit)) return;
   control_system->ReplaceSelection(edit->window, control_system->GetText(combo->window).c_str());
@@ -100,7 +100,7 @@ void CmdGetComboText(WindowRef, const char* args, int) {
 
 // SetButtonText("ID","text"): the button's label; for a bitmap button, its
 // hint text, with nothing redrawn.
-void CmdSetButtonText(WindowRef, const char* args, int) {
+void CmdSetButtonText(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement], text[kMaxStatement];
   if (!Begin(args, 2, id) || !GetStrArg(args, 1, text)) return;
   ResolveStrArg(text, sizeof text);
@@ -114,7 +114,7 @@ void CmdSetButtonText(WindowRef, const char* args, int) {
 }
 
 // SetButtonCheck("ID",sw): 1 sets the mark, 0 clears it, others do nothing.
-void CmdSetButtonCheck(WindowRef window, const char* args, int) {
+void CmdSetButtonCheck(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
   if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
@@ -123,7 +123,7 @@ void CmdSetButtonCheck(WindowRef window, const char* args, int) {
 }
 
 // GetButtonCheck("ID"): 1 when the mark is set, else 0.
-void CmdGetButtonCheck(WindowRef, const char* args, int) {
+void CmdGetButtonCheck(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!Begin(args, 1, id)) return;
   if (ControlRecord* r = Record(id, TypeRange::kCheck)) {
@@ -133,7 +133,7 @@ void CmdGetButtonCheck(WindowRef, const char* args, int) {
 
 // SetScrollRange("ID",renge): the range 0..renge; a position above it moves
 // down to it.
-void CmdSetScrollRange(WindowRef window, const char* args, int) {
+void CmdSetScrollRange(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
   if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
@@ -146,7 +146,7 @@ void CmdSetScrollRange(WindowRef window, const char* args, int) {
 }
 
 // SetScrollPos("ID",pos): the position, as given.
-void CmdSetScrollPos(WindowRef window, const char* args, int) {
+void CmdSetScrollPos(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
   if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
@@ -157,7 +157,7 @@ void CmdSetScrollPos(WindowRef window, const char* args, int) {
 }
 
 // GetScrollPos("ID"): the control's current position.
-void CmdGetScrollPos(WindowRef, const char* args, int) {
+void CmdGetScrollPos(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!Begin(args, 1, id)) return;
   if (ControlRecord* r = Record(id, TypeRange::kScroll)) {

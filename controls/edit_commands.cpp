@@ -22,7 +22,7 @@ namespace zep {
 namespace {
 
 // CheckArgCount(count), then the control ID of argument 0.
-bool Begin(const char* args, int count, char* id) {
+bool Begin(const ArgList& args, int count, char* id) {
   return CheckArgCount(args, count) && GetStrArg(args, 0, id);
 }
 
@@ -43,7 +43,7 @@ uint16_t Length16(const std::string& text) { return static_cast<uint16_t>(text.s
 }  // namespace
 
 // SetEditText("ID","text"): inserts the resolved text at the caret.
-void CmdSetEditText(WindowRef, const char* args, int) {
+void CmdSetEditText(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement], text[kMaxStatement];
   if (!Begin(args, 2, id) || !GetStrArg(args, 1, text)) return;
   ResolveStrArg(text, sizeof text);
@@ -51,7 +51,7 @@ void CmdSetEditText(WindowRef, const char* args, int) {
 }
 
 // SetEditCode("ID",data): inserts the one byte of data's low 8 bits.
-void CmdSetEditCode(WindowRef window, const char* args, int) {
+void CmdSetEditCode(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
   if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
@@ -60,13 +60,13 @@ void CmdSetEditCode(WindowRef window, const char* args, int) {
 }
 
 // SetEditCodeRet("ID"): inserts a line break.
-void CmdSetEditCodeRet(WindowRef, const char* args, int) {
+void CmdSetEditCodeRet(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (Begin(args, 1, id)) InsertInto(id, "\r\n");
 }
 
 // SetEditData("ID",data,n): inserts data with n decimals, as PrintData writes it.
-void CmdSetEditData(WindowRef window, const char* args, int) {
+void CmdSetEditData(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[3];
   if (!Begin(args, 3, id)) return;
@@ -79,7 +79,7 @@ void CmdSetEditData(WindowRef window, const char* args, int) {
 
 // SetEditData16("ID",data): inserts data in lower-case hexadecimal, a
 // negative value as its 32-bit two's complement.
-void CmdSetEditData16(WindowRef window, const char* args, int) {
+void CmdSetEditData16(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
   if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
@@ -96,7 +96,7 @@ int32_t ControlPosition(const std::string& text, int32_t bytes) {
 
 // SetEditCursol("ID",st,sp): selects bytes st..sp of the text, as every
 // edit command counts; a negative st first selects all.
-void CmdSetEditCursol(WindowRef window, const char* args, int) {
+void CmdSetEditCursol(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[3];
   if (!Begin(args, 3, id) || !GetIntArgs(window, args, 1, 2, a)) return;
@@ -108,21 +108,21 @@ void CmdSetEditCursol(WindowRef window, const char* args, int) {
 }
 
 // SetEditNoChange("ID"): clears the field's modified flag.
-void CmdSetEditNoChange(WindowRef, const char* args, int) {
+void CmdSetEditNoChange(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!Begin(args, 1, id)) return;
   if (WindowRef edit = Control(id)) control_system->ClearModified(edit);
 }
 
 // GetEditChange("ID"): 1 when the field was modified, else 0.
-void CmdGetEditChange(WindowRef, const char* args, int) {
+void CmdGetEditChange(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!Begin(args, 1, id)) return;
   if (WindowRef edit = Control(id)) function_result = control_system->IsModified(edit) ? 1 : 0;
 }
 
 // GetEditLength("ID"): the text length in bytes.
-void CmdGetEditLength(WindowRef, const char* args, int) {
+void CmdGetEditLength(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!Begin(args, 1, id)) return;
   if (WindowRef edit = Control(id)) {
@@ -132,7 +132,7 @@ void CmdGetEditLength(WindowRef, const char* args, int) {
 
 // GetEditCursolStart/End("ID"): the start (extra 0) or end of the
 // selection, as a byte offset of the text.
-void CmdGetEditCursol(WindowRef, const char* args, int which) {
+void CmdGetEditCursol(WindowRef, const ArgList& args, int which) {
   char id[kMaxStatement];
   if (!Begin(args, 1, id)) return;
   WindowRef edit = Control(id);
@@ -145,7 +145,7 @@ void CmdGetEditCursol(WindowRef, const char* args, int which) {
 
 // GetEditCode("ID",n): the byte at n as a signed 8-bit number; code 16
 // outside the text.
-void CmdGetEditCode(WindowRef window, const char* args, int) {
+void CmdGetEditCode(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
   if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
@@ -158,7 +158,7 @@ void CmdGetEditCode(WindowRef window, const char* args, int) {
 
 // GetEditData("ID"): the one-line field's text (511 bytes at most) read as a
 // decimal number; 0 when it does not start with one.
-void CmdGetEditData(WindowRef, const char* args, int) {
+void CmdGetEditData(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!Begin(args, 1, id)) return;
   WindowRef edit = Control(id, TypeRange::kSingleLine);
@@ -169,7 +169,7 @@ void CmdGetEditData(WindowRef, const char* args, int) {
 
 // GetEditText("ID_A",st,sp,"ID_B"): inserts bytes st..sp of A's text at B's
 // caret; sp beyond the text is its last byte; code 16 for sp < st or st < 0.
-void CmdGetEditText(WindowRef window, const char* args, int) {
+void CmdGetEditText(WindowRef window, const ArgList& args, int) {
   char id_a[kMaxStatement], id_b[kMaxStatement];
   int32_t a[3];
   if (!Begin(args, 4, id_a) || !GetStrArg(args, 3, id_b) || !GetIntArgs(window, args, 1, 2, a)) {
@@ -193,7 +193,7 @@ namespace {
 
 // The text of edit field id, the start n and the resolved str of
 // CompEditText and SearchEditText; false on an error.
-bool TextQuery(WindowRef window, const char* args, std::string* text, int32_t* n, char* str) {
+bool TextQuery(WindowRef window, const ArgList& args, std::string* text, int32_t* n, char* str) {
   char id[kMaxStatement];
   int32_t a[2];
   if (!Begin(args, 3, id) || !GetStrArg(args, 2, str) || !GetIntArgs(window, args, 1, 1, a)) {
@@ -211,7 +211,7 @@ bool TextQuery(WindowRef window, const char* args, std::string* text, int32_t* n
 }  // namespace
 
 // CompEditText("ID",n,"str"): 1 when the text at n starts with str.
-void CmdCompEditText(WindowRef window, const char* args, int) {
+void CmdCompEditText(WindowRef window, const ArgList& args, int) {
   std::string text;
   int32_t n;
   char str[kMaxStatement];
@@ -220,7 +220,7 @@ void CmdCompEditText(WindowRef window, const char* args, int) {
 }
 
 // SearchEditText("ID",n,"str"): the offset of str at or after n, else -1.
-void CmdSearchEditText(WindowRef window, const char* args, int) {
+void CmdSearchEditText(WindowRef window, const ArgList& args, int) {
   std::string text;
   int32_t n;
   char str[kMaxStatement];
@@ -231,7 +231,7 @@ void CmdSearchEditText(WindowRef window, const char* args, int) {
 // ClipEdit, CutEdit, PasteEdit, ClearEdit, UndoEdit, AllSelectEdit,
 // AllClipEdit, AllClearEdit("ID"): nothing, and no error, on a control that
 // is not an edit field.
-void CmdEditAction(WindowRef, const char* args, int action) {
+void CmdEditAction(WindowRef, const ArgList& args, int action) {
   char id[kMaxStatement];
   if (!Begin(args, 1, id)) return;
   int index = LookUpControl(id);

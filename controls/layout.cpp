@@ -10,7 +10,7 @@ namespace zep {
 
 // SetControlSize("ID",x,y,w,h): moves and sizes the control's window, on top
 // and shown; the record keeps the declared place.
-void CmdSetControlSize(WindowRef window, const char* args, int) {
+void CmdSetControlSize(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[5];
   if (!CheckArgCount(args, 5) || !GetStrArg(args, 0, id) || !GetIntArgs(window, args, 1, 4, a)) {
@@ -31,7 +31,7 @@ ControlFont ScriptFont(const char* face, int32_t w, int32_t h, int32_t sw) {
 }
 
 // SetControlFont("ID","font_name",w,h,sw): replaces the control's font.
-void CmdSetControlFont(WindowRef window, const char* args, int) {
+void CmdSetControlFont(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement], face[kMaxStatement];
   int32_t a[5];
   if (!CheckArgCount(args, 5) || !GetStrArg(args, 0, id) || !GetStrArg(args, 1, face) ||
@@ -50,7 +50,7 @@ void CmdSetControlFont(WindowRef window, const char* args, int) {
 }
 
 // SetControlFocus("ID"): the control takes the keyboard focus.
-void CmdSetControlFocus(WindowRef, const char* args, int) {
+void CmdSetControlFocus(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, id)) return;
   int index = LookUpControl(id);
@@ -59,7 +59,7 @@ void CmdSetControlFocus(WindowRef, const char* args, int) {
 }
 
 // KillControlFocus: the window whose section runs takes the focus back.
-void CmdKillControlFocus(WindowRef window, const char* args, int) {
+void CmdKillControlFocus(WindowRef window, const ArgList& args, int) {
   if (!CheckArgCount(args, 0)) return;
   control_system->SetFocusTo(window);
 }

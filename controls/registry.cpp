@@ -64,7 +64,7 @@ void DeleteControlFonts(int first) {
   }
 }
 
-void CmdCreateControl(WindowRef window, const char* args, int) {
+void CmdCreateControl(WindowRef window, const ArgList& args, int) {
   if (control_table.control_count == kMaxControls) return SetError(kErrControlCreate);
   char text[kMaxStatement], id[kMaxStatement];
   int32_t a[7];

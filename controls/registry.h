@@ -5,6 +5,7 @@
 
 #include "controls/control_system.h"
 #include "controls/types.h"
+#include "core/args.h"
 #include "core/control_table.h"
 #include "core/run_parts.h"
 
@@ -17,7 +18,7 @@ extern const RunPart controls_part;
 ControlFont DefaultFont();
 
 // CreateControl(type,"str","ID_control",x,y,w,h): appends a record.
-void CmdCreateControl(WindowRef window, const char* args, int extra);
+void CmdCreateControl(WindowRef window, const ArgList& args, int extra);
 
 // Which window the controls are made on: type 1 is a bitmap button only in
 // the run window; in a dialog it is a push button labelled with its text.

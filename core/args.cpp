@@ -5,7 +5,7 @@
 #include "core/control_table.h"
 #include "core/errors.h"
 #include "core/eval.h"
-#include "core/statement_cache.h"
+#include "core/exec.h"
 
 namespace zep {
 
@@ -45,17 +45,25 @@ int CountArgs(const char* args) {
   return count;
 }
 
-bool CheckArgCount(const char* args, int n) {
+namespace {
+
+bool CheckCount(const char* args, int count, int n) {
   if (args[0] == '\0') {
     if (n == 0) return true;
     SetError(kErrArgCount);
     return false;
   }
-  CachedArgs* cached = ActiveArgsFor(args);
-  int count = cached != nullptr ? cached->count : CountArgs(args);
   if (count == n) return true;
   SetError(count > n ? kErrArgCount : kErrFewArgs);
   return false;
+}
+
+}  // namespace
+
+bool CheckArgCount(const char* args, int n) { return CheckCount(args, CountArgs(args), n); }
+
+bool CheckArgCount(const ArgList& args, int n) {
+  return CheckCount(args.text.c_str(), args.count, n);
 }
 
 int FindArg(const char* args, int k, const char** start, size_t* length) {
@@ -82,13 +90,8 @@ bool LocateArg(const char* args, int k, const char** start, size_t* length) {
 
 namespace {
 
-// Evaluates argument i into a float; false on any error.
-bool EvalArg(WindowRef window, const char* args, int i, float* value) {
-  CachedArgs* cached = ActiveArgsFor(args);
-  if (cached != nullptr && i < cached->count && cached->pieces[static_cast<size_t>(i)] != nullptr) {
-    *value = EvalCached(window, *cached->pieces[static_cast<size_t>(i)]);
-    return error_code == 0;
-  }
+// Evaluates argument i of a text into a float; false on any error.
+bool EvalArgText(WindowRef window, const char* args, int i, float* value) {
   const char* start;
   size_t length;
   if (!LocateArg(args, i, &start, &length)) return false;
@@ -100,10 +103,19 @@ bool EvalArg(WindowRef window, const char* args, int i, float* value) {
   return error_code == 0;
 }
 
+// The same for a list: its compiled piece when it has one.
+bool EvalArg(WindowRef window, const ArgList& args, int i, float* value) {
+  if (static_cast<size_t>(i) < args.pieces.size() && args.pieces[static_cast<size_t>(i)]) {
+    *value = EvalCached(window, *args.pieces[static_cast<size_t>(i)]);
+    return error_code == 0;
+  }
+  return EvalArgText(window, args.text.c_str(), i, value);
+}
+
 }  // namespace
 
-bool GetIntArgs(WindowRef window, const char* args, int first, int last, int32_t* out) {
-  if (args[0] == ',') return SetError(kErrFewArgs), false;
+bool GetIntArgs(WindowRef window, const ArgList& args, int first, int last, int32_t* out) {
+  if (args.text[0] == ',') return SetError(kErrFewArgs), false;
   for (int k = first; k <= last; ++k) {
     float value;
     if (!EvalArg(window, args, k, &value)) return false;
@@ -112,21 +124,27 @@ bool GetIntArgs(WindowRef window, const char* args, int first, int last, int32_t
   return true;
 }
 
-bool GetAllIntArgs(WindowRef window, const char* args, int n, int32_t* out) {
+bool GetAllIntArgs(WindowRef window, const ArgList& args, int n, int32_t* out) {
   return CheckArgCount(args, n) && GetIntArgs(window, args, 0, n - 1, out);
 }
 
-float GetNumArg(WindowRef window, const char* args, int i) {
+float GetNumArg(WindowRef window, const ArgList& args, int i) {
   float value = 0;
   if (!EvalArg(window, args, i, &value)) return 0;
   return value;
 }
 
-bool GetStrArg(const char* args, int i, char* out) {
+float GetNumArg(WindowRef window, const char* args, int i) {
+  float value = 0;
+  if (!EvalArgText(window, args, i, &value)) return 0;
+  return value;
+}
+
+bool GetStrArg(const ArgList& args, int i, char* out) {
   const char* start;
   size_t length;
   uint8_t saved = error_code;
-  if (!LocateArg(args, i, &start, &length)) {
+  if (!LocateArg(args.text.c_str(), i, &start, &length)) {
     error_code = saved;
     return SetError(kErrNoString), false;
   }
@@ -142,10 +160,27 @@ bool GetStrArg(const char* args, int i, char* out) {
   return true;
 }
 
-bool GetResolvedStrArg(const char* args, int i, char* out) {
+bool GetResolvedStrArg(const ArgList& args, int i, char* out) {
   if (!GetStrArg(args, i, out)) return false;
   ResolveStrArg(out, kMaxStatement);
   return true;
+}
+
+void MakeArgList(const char* text, bool compile, bool condition, ArgList* out) {
+  out->text = text;
+  out->count = CountArgs(text);
+  for (int k = 0; compile && k < out->count; ++k) {
+    const char* start;
+    size_t length;
+    bool located = FindArg(text, k, &start, &length) == 0 && length <= kMaxStatement;
+    out->pieces.push_back(located ? CompileExpr(start, length) : nullptr);
+  }
+  const char* right = nullptr;
+  size_t left_length = 0;
+  if (compile && condition && (out->comparison = ConditionParts(text, &left_length, &right)) >= 0) {
+    out->sides[0] = CompileExpr(text, left_length);
+    out->sides[1] = CompileExpr(right, std::strlen(right));
+  }
 }
 
 bool SetFileName(const char* name) {

@@ -1,16 +1,41 @@
-// Argument helpers: every command handler fetches its arguments through these.
+// A statement's argument list and the helpers every command handler
+// fetches its arguments through.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "core/common.h"
+#include "core/compiled_expr.h"
 
 namespace zep {
+
+// The text between a statement's parentheses, cut into its arguments once.
+// A list made for the statement cache has each argument compiled; a plain
+// list (the CREATE pre-pass, a command called inside an expression, a run
+// without the cache) keeps the text alone and the helpers evaluate it with
+// EvalExpr. Either way the helpers give the same values and codes.
+struct ArgList {
+  std::string text;
+  int count = 0;  // CountArgs(text)
+  std::vector<std::unique_ptr<CompiledExpr>> pieces;  // compiled lists; null: not located
+  // The text of an if( ) in a compiled list: its comparison (-1: left to
+  // EvalCondition) and sides.
+  int comparison = -1;
+  std::unique_ptr<CompiledExpr> sides[2];
+};
+
+// Cuts text into an argument list, compiling each argument (and, for an
+// if( ), the condition's sides) when compile is set.
+void MakeArgList(const char* text, bool compile, bool condition, ArgList* out);
 
 // Exactly n arguments: count = 1 + the commas outside literals at depth 0.
 // Too few sets code 8; too many, or an empty text when n > 0, code 23.
 bool CheckArgCount(const char* args, int n);
+bool CheckArgCount(const ArgList& args, int n);
 
 // Number of arguments in the text (0 for an empty text).
 int CountArgs(const char* args);
@@ -23,18 +48,20 @@ int FindArg(const char* args, int k, const char** start, size_t* length);
 
 // Evaluates arguments first..last and stores each, truncated toward zero,
 // in out[k] where k is the argument's own index.
-bool GetIntArgs(WindowRef window, const char* args, int first, int last, int32_t* out);
+bool GetIntArgs(WindowRef window, const ArgList& args, int first, int last, int32_t* out);
 
 // CheckArgCount(args, n), then GetIntArgs for arguments 0..n-1: the start of
 // most handlers.
-bool GetAllIntArgs(WindowRef window, const char* args, int n, int32_t* out);
+bool GetAllIntArgs(WindowRef window, const ArgList& args, int n, int32_t* out);
 
 // Evaluates argument i as a 32-bit float, not truncated.
+float GetNumArg(WindowRef window, const ArgList& args, int i);
+// The same for argument i of a text (an array element in an expression).
 float GetNumArg(WindowRef window, const char* args, int i);
 
 // Copies the literal of argument i (without quotes) into out, which holds
 // kMaxStatement bytes. Code 9 when the argument holds no complete literal.
-bool GetStrArg(const char* args, int i, char* out);
+bool GetStrArg(const ArgList& args, int i, char* out);
 
 // Turns a string argument into what it stands for: the text of a one-line
 // edit control with that ID, or the current file name for "FILE_NAME".
@@ -42,7 +69,7 @@ bool GetStrArg(const char* args, int i, char* out);
 int ResolveStrArg(char* s, size_t cap);
 
 // GetStrArg, then ResolveStrArg; out holds kMaxStatement bytes.
-bool GetResolvedStrArg(const char* args, int i, char* out);
+bool GetResolvedStrArg(const ArgList& args, int i, char* out);
 
 // Makes name what "FILE_NAME" stands for; a name too long for it is refused
 // with code 15 and "FILE_NAME" keeps its old text.

@@ -12,10 +12,12 @@
 
 namespace zep {
 
+struct ArgList;
+
 // A command handler: checks its count, fetches its arguments, does its work,
 // and on failure sets error_code and returns. `extra` is a fixed number that
 // the row gives to handlers shared by a family of commands.
-using Handler = void (*)(WindowRef window, const char* args, int extra);
+using Handler = void (*)(WindowRef window, const ArgList& args, int extra);
 
 enum Phase : uint8_t { kPhaseRun = 1, kPhaseCreate = 2, kPhaseBoth = 3 };
 

@@ -10,7 +10,7 @@ namespace zep {
 namespace {
 
 // Fetches the one string argument, resolved to what it stands for.
-bool GetResolvedString(const char* args, char* text) {
+bool GetResolvedString(const ArgList& args, char* text) {
   if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, text)) return false;
   ResolveStrArg(text, kMaxStatement);
   return true;
@@ -19,7 +19,7 @@ bool GetResolvedString(const char* args, char* text) {
 }  // namespace
 
 // WinExec("command line"): starts a program; a failure only warns.
-void CmdWinExec(WindowRef window, const char* args, int) {
+void CmdWinExec(WindowRef window, const ArgList& args, int) {
   char command[kMaxStatement + 32];
   if (!GetResolvedString(args, command)) return;
   if (host->StartProgram(command) >= 32) return;
@@ -30,7 +30,7 @@ void CmdWinExec(WindowRef window, const char* args, int) {
 }
 
 // WinHelp("file"): opens a help file at its index.
-void CmdWinHelp(WindowRef window, const char* args, int) {
+void CmdWinHelp(WindowRef window, const ArgList& args, int) {
   char file[kMaxStatement];
   if (!GetResolvedString(args, file)) return;
   host->OpenHelpIndex(window, file);

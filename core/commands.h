@@ -2,6 +2,7 @@
 // reach other programs (WinExec, WinHelp).
 #pragma once
 
+#include "core/args.h"
 #include "core/command_table.h"
 #include "core/common.h"
 
@@ -9,7 +10,7 @@ namespace zep {
 
 extern const CommandList core_commands;
 
-void CmdWinExec(WindowRef window, const char* args, int extra);
-void CmdWinHelp(WindowRef window, const char* args, int extra);
+void CmdWinExec(WindowRef window, const ArgList& args, int extra);
+void CmdWinHelp(WindowRef window, const ArgList& args, int extra);
 
 }  // namespace zep

@@ -2,11 +2,8 @@
 
 #include <cstring>
 
-#include "core/args.h"
-#include "core/command_table.h"
 #include "core/errors.h"
-#include "core/exec.h"
-#include "core/program.h"
+#include "core/statement_form.h"
 #include "core/text.h"
 
 namespace zep {
@@ -94,69 +91,6 @@ int ControlStatementKind(const char* name, bool create_pass, int* arg_count) {
     }
   }
   return -1;
-}
-
-namespace {
-
-// A control statement's kind after its count check, or -1 when name is none.
-int ControlKind(const char* name, const char* args, bool create_pass) {
-  int arg_count = 0;
-  int kind = ControlStatementKind(name, create_pass, &arg_count);
-  if (kind < 0) return -1;
-  return CheckArgCount(args, arg_count) ? kind : kStmtDone;
-}
-
-// Cuts the statement at pos; false on an error or an empty name.
-bool SplitStatement(int pos, char* statement, char* name, char* args) {
-  if (!CopyStatement(program_text, pos, statement)) return false;
-  StatementName(statement, name);
-  if (!StatementArgs(statement, args)) return false;
-  if (name[0] == '\0') return false;
-  SetErrorName(name);
-  return true;
-}
-
-}  // namespace
-
-int DispatchStatement(WindowRef window, int pos) {
-  char statement[kMaxStatement + 1], name[kMaxStatement + 1], args[kMaxStatement + 1];
-  if (!SplitStatement(pos, statement, name, args)) return kStmtDone;
-  if (const CommandRow* row = FindCommand(name, kPhaseRun)) {
-    row->handler(window, args, row->extra);
-    return kStmtDone;
-  }
-  if (statement[0] == '}') return kStmtDone;
-  int kind = ControlKind(name, args, false);
-  if (kind >= 0) return kind;
-  if (!ExecAssignment(window, pos) && error_code == 0) SetError(kErrNoCommand);
-  return kStmtDone;
-}
-
-namespace {
-
-// The row of name in a pre-pass's own list.
-const CommandRow* FindIn(const CommandList& list, const char* name) {
-  for (int i = 0; i < list.count; ++i) {
-    if (std::strcmp(list.rows[i].name, name) == 0) return &list.rows[i];
-  }
-  return nullptr;
-}
-
-}  // namespace
-
-int ExecCreateStatement(int pos, const CommandList* only) {
-  char statement[kMaxStatement + 1], name[kMaxStatement + 1], args[kMaxStatement + 1];
-  if (!SplitStatement(pos, statement, name, args)) return kStmtDone;
-  const CommandRow* row = only ? FindIn(*only, name) : FindCommand(name, kPhaseCreate);
-  if (row != nullptr) {
-    row->handler(nullptr, args, row->extra);
-    return kStmtDone;
-  }
-  int kind = ControlKind(name, args, true);
-  if (kind >= 0) return kind;
-  if (ExecAssignment(nullptr, pos) || error_code != 0) return kStmtDone;
-  if (statement[0] != '}') SetError(kErrNoCommand);
-  return kStmtDone;
 }
 
 }  // namespace zep

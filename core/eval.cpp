@@ -274,7 +274,9 @@ void CallFunction(WindowRef window, const char* name, const char* args) {
   }
   const CommandRow* row = FindCommand(name, kPhaseRun);
   if (row != nullptr && row->returns_value) {
-    row->handler(window, args, row->extra);
+    ArgList list;
+    MakeArgList(args, false, false, &list);
+    row->handler(window, list, row->extra);
     return;
   }
   SetError(kErrNoValue, name);

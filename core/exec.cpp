@@ -16,6 +16,7 @@
 #include "core/run_settings.h"
 #include "core/section_runs.h"
 #include "core/statement_cache.h"
+#include "core/statement_form.h"
 #include "core/text.h"
 #include "core/variables.h"
 
@@ -143,8 +144,8 @@ int Compare(int op, float a, float b) {
   }
 }
 
-// The condition of a cached if( ), its sides compiled.
-int EvalCachedCondition(WindowRef window, CachedArgs* c) {
+// The condition of a compiled if( ), its sides compiled.
+int EvalCompiledCondition(WindowRef window, const ArgList* c) {
   float a = EvalCached(window, *c->sides[0]);
   if (error_code != 0) return 0;
   float b = EvalCached(window, *c->sides[1]);
@@ -155,8 +156,6 @@ int EvalCachedCondition(WindowRef window, CachedArgs* c) {
 }  // namespace
 
 int EvalCondition(WindowRef window, const char* text) {
-  CachedArgs* cached = ActiveArgsFor(text);
-  if (cached != nullptr && cached->comparison >= 0) return EvalCachedCondition(window, cached);
   size_t at = 0;
   int op = FindComparison(text, &at);
   const char* right = op < 0 ? nullptr : text + at + std::strlen(kComparisons[op]);
@@ -231,25 +230,6 @@ int CopyAssignment(int pos, char* out, size_t* equals) {
   return found ? 1 : 0;
 }
 
-// Stores value into name(indices) of an existing array or variable.
-bool AssignElement(WindowRef window, char* target, float value) {
-  char* open = std::strchr(target, '(');
-  *open = '\0';
-  char* close = std::strrchr(open + 1, ')');
-  if (close != nullptr) *close = '\0';
-  int v = FindVariable(target, std::strlen(target));
-  if (v < 0) return SetError(kErrNoArray, target), false;
-  uint16_t row = TruncToIndex(GetNumArg(window, open + 1, 0));
-  if (error_code != 0) return false;
-  uint16_t col = TruncToIndex(GetNumArg(window, open + 1, 1));
-  if (error_code != 0) return false;
-  if (row >= store.rows[v] || col >= store.cols[v]) {
-    return SetError(kErrArrayRange, target), false;
-  }
-  VariableCells(v)[row * store.cols[v] + col] = value;
-  return true;
-}
-
 }  // namespace
 
 int CutAssignment(int pos, char* text, size_t* equals) {
@@ -268,28 +248,6 @@ int CutAssignment(int pos, char* text, size_t* equals) {
   }
   text[*equals] = '=';
   return found;
-}
-
-bool ExecAssignment(WindowRef window, int pos) {
-  char text[kMaxAssignment + 1];
-  size_t equals = 0;
-  if (CutAssignment(pos, text, &equals) <= 0) return false;
-  text[equals] = '\0';
-  char* target = text;
-  const char* expression = text + equals + 1;
-  float value = EvalExpr(window, expression);
-  if (error_code != 0) return false;
-  if (std::strchr(target, '(') != nullptr) return AssignElement(window, target, value);
-  int v = FindVariable(target, std::strlen(target));
-  if (v >= 0) {
-    VariableCells(v)[0] = value;
-    return true;
-  }
-  if (!CreatePlainVariable(target, value)) {
-    SetErrorName(target);
-    return false;
-  }
-  return true;
 }
 
 namespace {
@@ -353,53 +311,44 @@ class BlockWalker {
   // own code, when it set one first).
   int Statement() {
     try {
-      return create_pass_ ? ExecCreateStatement(pos_, only_) : RunStatement();
+      at_ = Form();
+      return RunForm(window_, at_);
     } catch (const std::bad_alloc&) {
       if (error_code == 0) SetError(kErrMemory);
       return kStmtDone;
     }
   }
 
-  // The statement at pos_ in the run phase, through the cache when it is on.
-  int RunStatement() {
-    at_ = CachedStatementAt(pos_);
-    if (at_ == nullptr) return DispatchStatement(window_, pos_);
-    return RunCachedStatement(window_, at_);
+  // The form of the statement at pos_: the cache's, kept for the run, or
+  // the walk's own, cut afresh (the CREATE pre-pass, a run without the cache).
+  StatementForm* Form() {
+    if (!create_pass_) {
+      if (StatementForm* cached = CachedStatementAt(pos_)) return cached;
+    }
+    scratch_ = StatementForm();
+    FillForm(&scratch_, pos_, FormPhase{create_pass_, only_, false});
+    return &scratch_;
   }
 
   // Where the statement after the one at pos_ starts.
   int NextPos() {
-    if (at_ != nullptr && at_->next >= 0) return at_->next;
+    if (at_->next >= 0) return at_->next;
     int next = SkipStatement(pos_);
-    if (at_ != nullptr && error_code == 0) at_->next = next;
+    if (error_code == 0) at_->next = next;
     return next;
   }
 
   // The `{` of the block that follows the statement at pos_, and its `}`.
   bool BlockAt(int* open, int* close) {
-    if (at_ != nullptr && at_->block_close >= 0) {
-      *open = at_->block_open;
-      *close = at_->block_close;
-      return true;
+    if (at_->block_close < 0) {
+      at_->block_open = FindBlockOpen(pos_);
+      if (error_code != 0) return false;
+      at_->block_close = MatchBrace(at_->block_open);
+      if (error_code != 0) return at_->block_close = -1, false;
     }
-    *open = FindBlockOpen(pos_);
-    if (error_code != 0) return false;
-    *close = MatchBrace(*open);
-    if (error_code != 0) return false;
-    if (at_ != nullptr) at_->block_open = *open, at_->block_close = *close;
+    *open = at_->block_open;
+    *close = at_->block_close;
     return true;
-  }
-
-  // The cached arguments of the control statement at pos_, or nullptr.
-  CachedArgs* CachedArgsHere() {
-    return at_ != nullptr && at_->kind == CachedStatement::kControl ? &at_->args : nullptr;
-  }
-
-  // The argument text of the statement at pos_: the cache's own, or a copy
-  // in buffer (kMaxStatement + 1 bytes); nullptr on a fault.
-  const char* ArgText(char* buffer) {
-    if (CachedArgs* cached = CachedArgsHere()) return cached->text.c_str();
-    return Arguments(buffer) ? buffer : nullptr;
   }
 
   bool NextStatement() {
@@ -437,31 +386,18 @@ class BlockWalker {
     return true;
   }
 
-  // Copies the statement at pos_ and gives its argument text.
-  bool Arguments(char* args) {
-    char statement[kMaxStatement + 1];
-    return CopyStatement(program_text, pos_, statement) && StatementArgs(statement, args);
-  }
-
   bool EnterLoop() {
     if (!Push()) return false;
-    char buffer[kMaxStatement + 1];
-    const char* args = ArgText(buffer);
-    ActiveArgs active(CachedArgsHere());
     int32_t count[1];
-    if (args == nullptr || !GetIntArgs(window_, args, 0, 0, count)) return false;
+    if (!GetIntArgs(window_, at_->args, 0, 0, count)) return false;
     return EnterBlock(count[0]);
   }
 
   // The condition of the if at pos_: 1 or 0.
   int Condition() {
-    CachedArgs* cached = CachedArgsHere();
-    if (cached != nullptr && cached->comparison >= 0) return EvalCachedCondition(window_, cached);
-    char buffer[kMaxStatement + 1];
-    const char* args = ArgText(buffer);
-    if (args == nullptr) return 0;
-    ActiveArgs active(cached);
-    return EvalCondition(window_, args);
+    const ArgList& args = at_->args;
+    if (args.comparison >= 0) return EvalCompiledCondition(window_, &args);
+    return EvalCondition(window_, args.text.c_str());
   }
 
   bool EnterIf() {
@@ -476,19 +412,16 @@ class BlockWalker {
 
   // The `{` and `}` of the section that the call at pos_ names.
   bool SectionAt(int* open, int* close) {
-    if (at_ != nullptr && at_->section_close >= 0) {
-      *open = at_->section_open;
-      *close = at_->section_close;
-      return true;
+    if (at_->section_close < 0) {
+      char name[kMaxStatement];
+      if (!GetStrArg(at_->args, 0, name)) return false;
+      at_->section_open = FindSection(name);
+      if (error_code != 0) return false;
+      at_->section_close = MatchBrace(at_->section_open);
+      if (error_code != 0) return at_->section_close = -1, false;
     }
-    char buffer[kMaxStatement + 1], name[kMaxStatement];
-    const char* args = ArgText(buffer);
-    if (args == nullptr || !GetStrArg(args, 0, name)) return false;
-    *open = FindSection(name);
-    if (error_code != 0) return false;
-    *close = MatchBrace(*open);
-    if (error_code != 0) return false;
-    if (at_ != nullptr) at_->section_open = *open, at_->section_close = *close;
+    *open = at_->section_open;
+    *close = at_->section_close;
     return true;
   }
 
@@ -534,7 +467,8 @@ class BlockWalker {
   int call_depth_ = 0;
   int level_ = 0;
   int pos_ = 0;
-  CachedStatement* at_ = nullptr;  // the cache's entry for pos_, when it has one
+  StatementForm* at_ = nullptr;  // the form of the statement at pos_
+  StatementForm scratch_;
 };
 
 }  // namespace

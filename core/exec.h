@@ -40,8 +40,4 @@ int ConditionParts(const char* text, size_t* left_length, const char** right);
 // target may be assigned, 0 when it is no assignment, -1 with a code set.
 int CutAssignment(int pos, char* text, size_t* equals);
 
-// Executes the statement at pos as an assignment if it is one: true when it
-// was one and was done; false when it is none, or on failure (code set).
-bool ExecAssignment(WindowRef window, int pos);
-
 }  // namespace zep

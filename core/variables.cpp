@@ -129,7 +129,7 @@ bool CreateArray(const char* name, uint16_t rows, uint16_t cols) {
 }
 
 // Data("name",SizeY,SizeX): declares an array in the CREATE section.
-void CmdData(WindowRef window, const char* args, int) {
+void CmdData(WindowRef window, const ArgList& args, int) {
   if (store.variable_count >= kMaxVariables) return SetError(kErrTooManyVars);
   if (!CheckArgCount(args, 3)) return;
   int32_t size[3];
@@ -147,7 +147,7 @@ void CmdData(WindowRef window, const char* args, int) {
 }
 
 // DataInit("name",data): sets every cell of an array.
-void CmdDataInit(WindowRef window, const char* args, int) {
+void CmdDataInit(WindowRef window, const ArgList& args, int) {
   if (!CheckArgCount(args, 2)) return;
   char name[kMaxStatement];
   if (!GetStrArg(args, 0, name)) return;

@@ -8,6 +8,8 @@
 
 namespace zep {
 
+struct ArgList;
+
 // Six tables indexed by variable number. Cells and names are only appended;
 // nothing is removed while a run lasts.
 struct VariableStore {
@@ -51,7 +53,7 @@ bool CreatePlainVariable(const char* name, double value);
 bool CreateArray(const char* name, uint16_t rows, uint16_t cols);
 
 // Data("name",SizeY,SizeX) and DataInit("name",data).
-void CmdData(WindowRef window, const char* args, int extra);
-void CmdDataInit(WindowRef window, const char* args, int extra);
+void CmdData(WindowRef window, const ArgList& args, int extra);
+void CmdDataInit(WindowRef window, const ArgList& args, int extra);
 
 }  // namespace zep

@@ -104,14 +104,14 @@ Figure ArcFigure(Shape shape, const int32_t* rect, int32_t start, int32_t stop) 
 }
 
 // Box(XL,YT,XR,YB,OC,IC)
-void CmdBox(WindowRef window, const char* args, int) {
+void CmdBox(WindowRef window, const ArgList& args, int) {
   int32_t a[6];
   if (!GetAllIntArgs(window, args, 6, a)) return;
   DrawChecked(window, BoundedFigure(Shape::kRectangle, a[0], a[1], a[2], a[3]), a[4], a[5]);
 }
 
 // RBox(XL,YT,XR,YB,RX,RY,OC,IC)
-void CmdRBox(WindowRef window, const char* args, int) {
+void CmdRBox(WindowRef window, const ArgList& args, int) {
   int32_t a[8];
   if (!GetAllIntArgs(window, args, 8, a)) return;
   Figure f = BoundedFigure(Shape::kRoundRect, a[0], a[1], a[2], a[3]);
@@ -121,21 +121,21 @@ void CmdRBox(WindowRef window, const char* args, int) {
 }
 
 // FBox(X1,Y1,X2,Y2,X3,Y3,X4,Y4,OC,IC)
-void CmdFBox(WindowRef window, const char* args, int) {
+void CmdFBox(WindowRef window, const ArgList& args, int) {
   int32_t a[10];
   if (!GetAllIntArgs(window, args, 10, a)) return;
   DrawChecked(window, PolygonFigure(a, 4), a[8], a[9]);
 }
 
 // Triangle(X1,Y1,X2,Y2,X3,Y3,OC,IC)
-void CmdTriangle(WindowRef window, const char* args, int) {
+void CmdTriangle(WindowRef window, const ArgList& args, int) {
   int32_t a[8];
   if (!GetAllIntArgs(window, args, 8, a)) return;
   DrawChecked(window, PolygonFigure(a, 3), a[6], a[7]);
 }
 
 // FullPaint(C): Box(0,0,WIN_X,WIN_Y,C,C) over the last reported client size.
-void CmdFullPaint(WindowRef window, const char* args, int) {
+void CmdFullPaint(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetAllIntArgs(window, args, 1, a)) return;
   Figure f = BoundedFigure(Shape::kRectangle, 0, 0, settings.win_x, settings.win_y);
@@ -143,21 +143,21 @@ void CmdFullPaint(WindowRef window, const char* args, int) {
 }
 
 // Circle(XL,YT,XR,YB,OC,IC): the inscribed ellipse.
-void CmdCircle(WindowRef window, const char* args, int) {
+void CmdCircle(WindowRef window, const ArgList& args, int) {
   int32_t a[6];
   if (!GetAllIntArgs(window, args, 6, a)) return;
   DrawChecked(window, BoundedFigure(Shape::kEllipse, a[0], a[1], a[2], a[3]), a[4], a[5]);
 }
 
 // Line(X1,Y1,X2,Y2,C): the second point itself stays unpainted.
-void CmdLine(WindowRef window, const char* args, int) {
+void CmdLine(WindowRef window, const ArgList& args, int) {
   int32_t a[5];
   if (!GetAllIntArgs(window, args, 5, a)) return;
   DrawChecked(window, LineFigure(a[0], a[1], a[2], a[3]), a[4], kUnusedInside);
 }
 
 // Point(X,Y,C): one pixel in a plain colour.
-void CmdPoint(WindowRef window, const char* args, int) {
+void CmdPoint(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
   if (!GetAllIntArgs(window, args, 3, a)) return;
   if (!ValidPlainColour(a[2])) return SetError(kErrColour);
@@ -167,27 +167,27 @@ void CmdPoint(WindowRef window, const char* args, int) {
 }
 
 // Pie(XL,YT,XR,YB,ST,SP,OC,IC) and Chord(...): from ST clockwise to SP.
-void CmdPie(WindowRef window, const char* args, int) {
+void CmdPie(WindowRef window, const ArgList& args, int) {
   int32_t a[8];
   if (!GetAllIntArgs(window, args, 8, a)) return;
   DrawChecked(window, ArcFigure(Shape::kPie, a, a[4], a[5]), a[6], a[7]);
 }
 
-void CmdChord(WindowRef window, const char* args, int) {
+void CmdChord(WindowRef window, const ArgList& args, int) {
   int32_t a[8];
   if (!GetAllIntArgs(window, args, 8, a)) return;
   DrawChecked(window, ArcFigure(Shape::kChord, a, a[4], a[5]), a[6], a[7]);
 }
 
 // Arc(XL,YT,XR,YB,ST,SP,C): the curve alone.
-void CmdArc(WindowRef window, const char* args, int) {
+void CmdArc(WindowRef window, const ArgList& args, int) {
   int32_t a[7];
   if (!GetAllIntArgs(window, args, 7, a)) return;
   DrawChecked(window, ArcFigure(Shape::kArc, a, a[4], a[5]), a[6], kUnusedInside);
 }
 
 // SetPal(n,R,G,B): changes one palette entry for later drawing.
-void CmdSetPal(WindowRef window, const char* args, int) {
+void CmdSetPal(WindowRef window, const ArgList& args, int) {
   int32_t a[4];
   if (!GetAllIntArgs(window, args, 4, a)) return;
   if (a[0] < 0 || a[0] > 15) return SetError(kErrColour);
@@ -200,7 +200,7 @@ void CmdSetPal(WindowRef window, const char* args, int) {
 
 // GetPixelR/G/B(X,Y): channel 1 red, 2 green, 3 blue of one pixel, into
 // function_result and ANSWER. Outside the surface every channel is 255.
-void CmdGetPixel(WindowRef window, const char* args, int channel) {
+void CmdGetPixel(WindowRef window, const ArgList& args, int channel) {
   int32_t a[2];
   if (!GetAllIntArgs(window, args, 2, a)) return;
   Target target = AcquireTarget(window);

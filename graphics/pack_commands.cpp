@@ -15,7 +15,7 @@ namespace zep {
 namespace {
 
 // Fetches n arguments, the first a pack number; the created pack or nullptr.
-Pack3D* PackWithArgs(WindowRef window, const char* args, int n, int32_t* a) {
+Pack3D* PackWithArgs(WindowRef window, const ArgList& args, int n, int32_t* a) {
   if (!GetAllIntArgs(window, args, n, a)) return nullptr;
   return CreatedPack(a[0]);
 }
@@ -27,7 +27,7 @@ bool ValidChannel(int32_t c) { return c >= 0 && c <= 255; }
 // Create3DPack(pack_n,size), CREATE only: a pack for size triangles (1..1024,
 // else code 16). Codes 40 (number outside 0..255), 41 (already created), 43
 // (no memory).
-void CmdCreate3DPack(WindowRef window, const char* args, int) {
+void CmdCreate3DPack(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!GetAllIntArgs(window, args, 2, a)) return;
   if (a[0] < 0 || a[0] >= kPackCount) return SetError(kErrPackNumber);
@@ -37,7 +37,7 @@ void CmdCreate3DPack(WindowRef window, const char* args, int) {
 }
 
 // Set3DCenter(x,y,deep): the vanishing point and the eye's distance.
-void CmdSet3DCenter(WindowRef window, const char* args, int) {
+void CmdSet3DCenter(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
   if (!GetAllIntArgs(window, args, 3, a)) return;
   projection.center_x = a[0];
@@ -47,7 +47,7 @@ void CmdSet3DCenter(WindowRef window, const char* args, int) {
 
 // Add3DPack(pack_n,x1,y1,z1,x2,y2,z2,x3,y3,z3,r,g,b): appends a triangle.
 // Code 42 when the pack is full, 1 for a colour outside 0..255.
-void CmdAdd3DPack(WindowRef window, const char* args, int) {
+void CmdAdd3DPack(WindowRef window, const ArgList& args, int) {
   int32_t a[1 + kTriangleValues];
   Pack3D* pack = PackWithArgs(window, args, 1 + kTriangleValues, a);
   if (pack == nullptr) return;
@@ -61,7 +61,7 @@ void CmdAdd3DPack(WindowRef window, const char* args, int) {
 }
 
 // Clear3DPack(pack_n): no triangles, at rest; the memory stays.
-void CmdClear3DPack(WindowRef window, const char* args, int) {
+void CmdClear3DPack(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   Pack3D* pack = PackWithArgs(window, args, 1, a);
   if (pack == nullptr) return;
@@ -73,7 +73,7 @@ void CmdClear3DPack(WindowRef window, const char* args, int) {
 }
 
 // Reset3DRotate(pack_n) (extra 0) and Reset3DPos(pack_n) (extra 1).
-void CmdReset3D(WindowRef window, const char* args, int position) {
+void CmdReset3D(WindowRef window, const ArgList& args, int position) {
   int32_t a[1];
   Pack3D* pack = PackWithArgs(window, args, 1, a);
   if (pack == nullptr) return;
@@ -86,21 +86,21 @@ void CmdReset3D(WindowRef window, const char* args, int position) {
 
 // Set3DLocalRotateX/Y/Z(pack_n,r): turns the pack by r degrees about its own
 // X, Y or Z axis (extra 0, 1, 2).
-void CmdSet3DLocalRotate(WindowRef window, const char* args, int axis) {
+void CmdSet3DLocalRotate(WindowRef window, const ArgList& args, int axis) {
   int32_t a[2];
   Pack3D* pack = PackWithArgs(window, args, 2, a);
   if (pack != nullptr && pack->count > 0) TurnPackLocal(pack, axis, a[1]);
 }
 
 // Set3DLocalPosX/Y/Z(pack_n,move): moves the pack along its own axis.
-void CmdSet3DLocalPos(WindowRef window, const char* args, int axis) {
+void CmdSet3DLocalPos(WindowRef window, const ArgList& args, int axis) {
   int32_t a[2];
   Pack3D* pack = PackWithArgs(window, args, 2, a);
   if (pack != nullptr && pack->count > 0) MovePackLocal(pack, axis, a[1]);
 }
 
 // Set3DWorldPosX/Y/Z(pack_n,move): moves the pack along the world's axis.
-void CmdSet3DWorldPos(WindowRef window, const char* args, int axis) {
+void CmdSet3DWorldPos(WindowRef window, const ArgList& args, int axis) {
   int32_t a[2];
   Pack3D* pack = PackWithArgs(window, args, 2, a);
   if (pack == nullptr || pack->count == 0) return;
@@ -110,7 +110,7 @@ void CmdSet3DWorldPos(WindowRef window, const char* args, int axis) {
 
 // Draw3DPack(pack_n): paints the faces that face the viewer on the current
 // screen, deepest first, each in its shaded colour.
-void CmdDraw3DPack(WindowRef window, const char* args, int) {
+void CmdDraw3DPack(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   Pack3D* pack = PackWithArgs(window, args, 1, a);
   if (pack != nullptr && pack->count > 0) DrawPack(window, *pack);
@@ -119,7 +119,7 @@ void CmdDraw3DPack(WindowRef window, const char* args, int) {
 // Save3DPack(pack_n): the pack's triangles, 24 bytes each, at the data
 // file's current position. Code 5 when no file is open, 15 when not all can
 // be written.
-void CmdSave3DPack(WindowRef window, const char* args, int) {
+void CmdSave3DPack(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   Pack3D* pack = PackWithArgs(window, args, 1, a);
   if (pack == nullptr) return;
@@ -133,7 +133,7 @@ void CmdSave3DPack(WindowRef window, const char* args, int) {
 // position is left at the file's end, angles and position stay. Codes 5 (no
 // file open), 42 (longer than the pack holds), 15 (a file that cannot be
 // read, as one opened for writing); the pack is unchanged then.
-void CmdLoad3DPack(WindowRef window, const char* args, int) {
+void CmdLoad3DPack(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   Pack3D* pack = PackWithArgs(window, args, 1, a);
   if (pack == nullptr) return;

@@ -142,7 +142,7 @@ bool LoadPictureInto(Surface target, const char* name) {
 // Codes: 17 while a data file is open, 15 when the file is missing,
 // unreadable, not a sound BMP, or not convertible. "FILE_NAME" takes the
 // name once the file was read.
-void CmdLoadBMP(WindowRef window, const char* args, int) {
+void CmdLoadBMP(WindowRef window, const ArgList& args, int) {
   if (!RefuseWhileFileOpen() || !CheckArgCount(args, 3)) return;
   int32_t a[2];
   char name[kMaxStatement];
@@ -154,7 +154,7 @@ void CmdLoadBMP(WindowRef window, const char* args, int) {
 
 // LoadBMPDlg(X,Y): the open dialog, then as LoadBMP with the chosen path.
 // Gives 1 drawn, 0 cancelled, -1 failed (with code 15), also in ANSWER.
-void CmdLoadBMPDlg(WindowRef window, const char* args, int) {
+void CmdLoadBMPDlg(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!RefuseWhileFileOpen() || !GetAllIntArgs(window, args, 2, a)) return;
   SetResultAndAnswer(0);
@@ -177,7 +177,7 @@ void CmdLoadBMPDlg(WindowRef window, const char* args, int) {
 // SaveBMP(X,Y,W,H,"Name.BMP"): saves the W x H rectangle at (X,Y) of the
 // current screen as a BMP file in the screen's depth. Code 15 when it cannot
 // be captured or written; "FILE_NAME" takes the name even then.
-void CmdSaveBMP(WindowRef window, const char* args, int) {
+void CmdSaveBMP(WindowRef window, const ArgList& args, int) {
   if (!RefuseWhileFileOpen() || !CheckArgCount(args, 5)) return;
   int32_t a[4];
   char name[kMaxStatement];
@@ -190,7 +190,7 @@ void CmdSaveBMP(WindowRef window, const char* args, int) {
 // SaveBMPDlg(X,Y,W,H): the save dialog, ".bmp" added to a path without any
 // ".", then as SaveBMP. Gives 1 saved, 0 cancelled, -1 failed (with code
 // 15), also in ANSWER.
-void CmdSaveBMPDlg(WindowRef window, const char* args, int) {
+void CmdSaveBMPDlg(WindowRef window, const ArgList& args, int) {
   int32_t a[4];
   if (!RefuseWhileFileOpen() || !GetAllIntArgs(window, args, 4, a)) return;
   SetResultAndAnswer(0);
@@ -214,7 +214,7 @@ void CmdSaveBMPDlg(WindowRef window, const char* args, int) {
 // resolution. Code 15 when the file is missing; a file that does not decode
 // draws nothing and reports nothing. "FILE_NAME" takes the name of a
 // decoded picture.
-void CmdLoadGrpFile(WindowRef window, const char* args, int) {
+void CmdLoadGrpFile(WindowRef window, const ArgList& args, int) {
   if (!RefuseWhileFileOpen() || !CheckArgCount(args, 3)) return;
   int32_t a[2];
   char name[kMaxStatement];

@@ -57,7 +57,7 @@ void ShiftColourBytes(uint8_t* bytes, size_t count, int32_t percent) {
 }
 
 // SubScreen(wide,height), CREATE only: declares the back screen.
-void CmdSubScreen(WindowRef window, const char* args, int) {
+void CmdSubScreen(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!GetAllIntArgs(window, args, 2, a)) return;
   graphics.back_width = a[0];
@@ -66,7 +66,7 @@ void CmdSubScreen(WindowRef window, const char* args, int) {
 }
 
 // SelectScreen(n): 1 draws on the window, 0 on the back screen.
-void CmdSelectScreen(WindowRef window, const char* args, int) {
+void CmdSelectScreen(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetAllIntArgs(window, args, 1, a)) return;
   if (!graphics.back_screen_exists) return SetError(kErrNoBackScreen);
@@ -76,7 +76,7 @@ void CmdSelectScreen(WindowRef window, const char* args, int) {
 
 // CopyBMP(Scr,X1,Y1,W1,H1,Scr,X2,Y2,W2,H2,mode): one stretching copy between
 // screens; it ignores the current screen.
-void CmdCopyBMP(WindowRef window, const char* args, int) {
+void CmdCopyBMP(WindowRef window, const ArgList& args, int) {
   int32_t a[11];
   if (!GetAllIntArgs(window, args, 11, a)) return;
   if (!ScreenAvailable(a[0]) || !ScreenAvailable(a[5])) return SetError(kErrNoBackScreen);
@@ -91,7 +91,7 @@ void CmdCopyBMP(WindowRef window, const char* args, int) {
 // ShiftBMPColor(Scr,X1,Y1,W,H,Scr,X2,Y2,Percent): copies a rectangle with
 // every colour byte scaled. An empty rectangle copies nothing; a buffer too
 // large to allocate is refused with code 20.
-void CmdShiftBMPColor(WindowRef window, const char* args, int) {
+void CmdShiftBMPColor(WindowRef window, const ArgList& args, int) {
   int32_t a[9];
   if (!GetAllIntArgs(window, args, 9, a)) return;
   if (!ScreenAvailable(a[0]) || !ScreenAvailable(a[5])) return SetError(kErrNoBackScreen);
@@ -111,7 +111,7 @@ void CmdShiftBMPColor(WindowRef window, const char* args, int) {
 }
 
 // ClipBMP(XL,YT,W,H): a rectangle of the current screen onto the clipboard.
-void CmdClipBMP(WindowRef window, const char* args, int) {
+void CmdClipBMP(WindowRef window, const ArgList& args, int) {
   int32_t a[4];
   if (!GetAllIntArgs(window, args, 4, a)) return;
   Target target = AcquireTarget(window);

@@ -36,7 +36,7 @@ namespace {
 
 // Fetches integer arguments 0..last of a text command with n arguments and
 // checks its colour C (argument 5) before anything else is looked at.
-bool TextArgs(WindowRef window, const char* args, int n, int last, int32_t* a) {
+bool TextArgs(WindowRef window, const ArgList& args, int n, int last, int32_t* a) {
   if (!CheckArgCount(args, n) || !GetIntArgs(window, args, 0, last, a)) return false;
   if (!ValidPlainColour(a[5])) return SetError(kErrColour), false;
   return true;
@@ -54,7 +54,7 @@ void WriteAt(WindowRef window, const int32_t* a, const char* text, size_t length
 
 // SetFont("FontName",Switch): face and style of every later text. A name
 // longer than 31 bytes is cut to 31 bytes of whole characters.
-void CmdSetFont(WindowRef window, const char* args, int) {
+void CmdSetFont(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!CheckArgCount(args, 2) || !GetIntArgs(window, args, 1, 1, a)) return;
   if (a[1] < 0 || a[1] > 3) return SetError(kErrBadValue);
@@ -66,7 +66,7 @@ void CmdSetFont(WindowRef window, const char* args, int) {
 }
 
 // Print(X,Y,R,W,H,C,"text")
-void CmdPrint(WindowRef window, const char* args, int) {
+void CmdPrint(WindowRef window, const ArgList& args, int) {
   int32_t a[6];
   if (!TextArgs(window, args, 7, 5, a)) return;
   char text[kMaxStatement];
@@ -77,7 +77,7 @@ void CmdPrint(WindowRef window, const char* args, int) {
 
 // PrintCode(X,Y,R,W,H,C,AsciiCode): one byte, the code's low 8 bits; a zero
 // byte ends the text, so code 0 writes nothing.
-void CmdPrintCode(WindowRef window, const char* args, int) {
+void CmdPrintCode(WindowRef window, const ArgList& args, int) {
   int32_t a[7];
   if (!TextArgs(window, args, 7, 6, a)) return;
   char text[2] = {static_cast<char>(a[6] & 0xFF), '\0'};
@@ -86,7 +86,7 @@ void CmdPrintCode(WindowRef window, const char* args, int) {
 
 // PrintKJCode(X,Y,R,W,H,C,Code1,Code2): the lead and trail byte of one
 // double-byte character.
-void CmdPrintKJCode(WindowRef window, const char* args, int) {
+void CmdPrintKJCode(WindowRef window, const ArgList& args, int) {
   int32_t a[8];
   if (!TextArgs(window, args, 8, 7, a)) return;
   char text[3] = {static_cast<char>(a[6] & 0xFF), static_cast<char>(a[7] & 0xFF), '\0'};
@@ -94,7 +94,7 @@ void CmdPrintKJCode(WindowRef window, const char* args, int) {
 }
 
 // PrintData(X,Y,R,W,H,C,n,data): a number with n decimals.
-void CmdPrintData(WindowRef window, const char* args, int) {
+void CmdPrintData(WindowRef window, const ArgList& args, int) {
   int32_t a[7];
   if (!TextArgs(window, args, 8, 6, a)) return;
   float data = GetNumArg(window, args, 7);

@@ -21,7 +21,7 @@ constexpr size_t kMaxEditFile = 16u * 1024u * 1024u;
 
 // The count, the field's ID and the open data file (code 5 when none, before
 // the field is looked up); then the edit field itself, or -1.
-int EditWithOpenFile(const char* args) {
+int EditWithOpenFile(const ArgList& args) {
   char id[kMaxStatement];
   if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, id)) return -1;
   if (open_file == -1) return SetError(kErrNoFile), -1;
@@ -32,7 +32,7 @@ int EditWithOpenFile(const char* args) {
 
 // ReadFileToEdit("ID"): the whole data file becomes the field's text; the
 // file position is left at its end. A file over 16 MB gives code 20.
-void CmdReadFileToEdit(WindowRef, const char* args, int) {
+void CmdReadFileToEdit(WindowRef, const ArgList& args, int) {
   int index = EditWithOpenFile(args);
   if (index < 0) return;
   std::string text;
@@ -42,7 +42,7 @@ void CmdReadFileToEdit(WindowRef, const char* args, int) {
 
 // WriteFileFromEdit("ID"): the field's text, without a terminator, at the
 // file's current position. Code 15 when not all of it can be written.
-void CmdWriteFileFromEdit(WindowRef, const char* args, int) {
+void CmdWriteFileFromEdit(WindowRef, const ArgList& args, int) {
   int index = EditWithOpenFile(args);
   if (index < 0) return;
   std::string text = control_system->GetText(control_table.records[index].window);
@@ -52,7 +52,7 @@ void CmdWriteFileFromEdit(WindowRef, const char* args, int) {
 // GetFileName("ID_edit","FileName") (extra 0) and GetFilePath (extra 1):
 // inserts the name part, or the folder part with its last backslash, of the
 // resolved path at a one-line field's caret.
-void CmdGetFilePart(WindowRef, const char* args, int folder) {
+void CmdGetFilePart(WindowRef, const ArgList& args, int folder) {
   char id[kMaxStatement], path[kMaxStatement];
   if (!CheckArgCount(args, 2) || !GetStrArg(args, 0, id) || !GetStrArg(args, 1, path)) return;
   ResolveStrArg(path, sizeof path);

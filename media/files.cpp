@@ -59,7 +59,7 @@ bool ChooseFileName(WindowRef window, int way, const char* title, const char* fi
 // replaces the file when it is closed, see core/data_file.h). Codes: 17
 // while a file is open, 15 when it cannot be opened or the name is longer
 // than 259 bytes. "FILE_NAME" takes the name even when the open fails.
-void CmdOpenFile(WindowRef, const char* args, int way) {
+void CmdOpenFile(WindowRef, const ArgList& args, int way) {
   if (!CheckArgCount(args, 1) || !RefuseWhileFileOpen()) return;
   char name[kMaxStatement];
   if (!GetResolvedStrArg(args, 0, name) || !SetFileName(name)) return;
@@ -70,7 +70,7 @@ void CmdOpenFile(WindowRef, const char* args, int way) {
 // dialog with the data-file filters, then opens the chosen file. Gives 1
 // opened, 0 cancelled, -1 failed (also in ANSWER). Codes 17 and 15 as above;
 // 17 also when a section run during the dialog opened a file.
-void CmdOpenFileDlg(WindowRef window, const char* args, int way) {
+void CmdOpenFileDlg(WindowRef window, const ArgList& args, int way) {
   SetResultAndAnswer(-1);
   if (!RefuseWhileFileOpen() || !CheckArgCount(args, 1)) return;
   char title[kMaxStatement];
@@ -83,7 +83,7 @@ void CmdOpenFileDlg(WindowRef window, const char* args, int way) {
 // CloseFile ;: closes the open file; code 5 when none is open. A file
 // opened for writing then replaces the named file: code 15 when it cannot
 // (another program holds the named file), which then keeps its bytes.
-void CmdCloseFile(WindowRef, const char* args, int) {
+void CmdCloseFile(WindowRef, const ArgList& args, int) {
   if (!CheckArgCount(args, 0) || !RequireOpenFile()) return;
   if (!CloseDataFile()) SetError(kErrOpenFile);
 }
@@ -94,7 +94,7 @@ void CmdCloseFile(WindowRef, const char* args, int) {
 // the list is taken as written, with backslashes after each description and
 // pattern. Gives 1 chosen, 0 cancelled, -1 failed (also in ANSWER); code 17
 // while a file is open.
-void CmdFileNameDlg(WindowRef window, const char* args, int way) {
+void CmdFileNameDlg(WindowRef window, const ArgList& args, int way) {
   SetResultAndAnswer(-1);
   if (!RefuseWhileFileOpen() || !CheckArgCount(args, 3)) return;
   char title[kMaxStatement];
@@ -112,7 +112,7 @@ void CmdFileNameDlg(WindowRef window, const char* args, int way) {
 // ReadFile(pos): the byte at offset pos of the open file, 0..255, or -1 at
 // or beyond its end and for a negative pos. Only as a function value; ANSWER
 // is left alone. Code 5 when no file is open.
-void CmdReadFile(WindowRef window, const char* args, int) {
+void CmdReadFile(WindowRef window, const ArgList& args, int) {
   if (!CheckArgCount(args, 1) || !RequireOpenFile()) return;
   int32_t pos[1];
   if (!GetIntArgs(window, args, 0, 0, pos)) return;
@@ -123,7 +123,7 @@ void CmdReadFile(WindowRef window, const char* args, int) {
 // truncated toward zero); a negative pos writes nothing. Code 5 when no file
 // is open, 15 when the byte cannot be written (a full disk, a file opened
 // for reading): the script is told, and the named file is left as it was.
-void CmdWriteFile(WindowRef window, const char* args, int) {
+void CmdWriteFile(WindowRef window, const ArgList& args, int) {
   if (!CheckArgCount(args, 2) || !RequireOpenFile()) return;
   int32_t pos = TruncToInt32(GetNumArg(window, args, 0));
   int32_t data[2];
@@ -135,7 +135,7 @@ void CmdWriteFile(WindowRef window, const char* args, int) {
 // GetFileLength("FileName"): the length in bytes of the named file, or -1
 // without an error when it cannot be opened. Only as a function value; the
 // open data file is neither needed nor touched.
-void CmdGetFileLength(WindowRef, const char* args, int) {
+void CmdGetFileLength(WindowRef, const ArgList& args, int) {
   if (!CheckArgCount(args, 1)) return;
   char name[kMaxStatement];
   if (!GetResolvedStrArg(args, 0, name)) return;

@@ -64,7 +64,7 @@ bool CheckRegisteredId(int32_t id) {
 }
 
 // The first argument of PauseSound and StopSound: one registered ID.
-bool GetRegisteredId(WindowRef window, const char* args, int32_t* id) {
+bool GetRegisteredId(WindowRef window, const ArgList& args, int32_t* id) {
   return GetAllIntArgs(window, args, 1, id) && CheckRegisteredId(*id);
 }
 
@@ -97,7 +97,7 @@ bool BuildOpenCommand(int device, const char* name, int id, char* out, size_t ca
 // cannot be opened. A wave file is read and checked first: one the player
 // cannot play (CheckWave) is refused with 52 and never reaches the media
 // interface, which would accept it and fail only when it plays.
-void CmdEntrySoundFile(WindowRef window, const char* args, int device) {
+void CmdEntrySoundFile(WindowRef window, const ArgList& args, int device) {
   int32_t id;
   char name[kMaxStatement];
   if (!CheckArgCount(args, 2) || !GetIntArgs(window, args, 0, 0, &id)) return;
@@ -115,7 +115,7 @@ void CmdEntrySoundFile(WindowRef window, const char* args, int device) {
 
 // PlaySound(ID,flag): plays from the start; flag -1 waits until the end, 0
 // plays once, 1 loops. A play the media interface refuses changes nothing.
-void CmdPlaySound(WindowRef window, const char* args, int) {
+void CmdPlaySound(WindowRef window, const ArgList& args, int) {
   int32_t v[2];
   if (!GetAllIntArgs(window, args, 2, v) || !CheckRegisteredId(v[0])) return;
   int32_t id = v[0], flag = v[1];
@@ -128,7 +128,7 @@ void CmdPlaySound(WindowRef window, const char* args, int) {
 }
 
 // PauseSound(ID): pauses a playing sound, or resumes a paused one.
-void CmdPauseSound(WindowRef window, const char* args, int) {
+void CmdPauseSound(WindowRef window, const ArgList& args, int) {
   int32_t id;
   if (!GetRegisteredId(window, args, &id)) return;
   if (sound_state[id] == kPlaying) {
@@ -139,14 +139,14 @@ void CmdPauseSound(WindowRef window, const char* args, int) {
 }
 
 // StopSound(ID): stops the sound; a stopped sound no longer loops.
-void CmdStopSound(WindowRef window, const char* args, int) {
+void CmdStopSound(WindowRef window, const ArgList& args, int) {
   int32_t id;
   if (!GetRegisteredId(window, args, &id)) return;
   if (Send("stop sound%d", id, nullptr)) sound_state[id] = kStopped;
 }
 
 // Beep(n): the system sound of type n; never fails.
-void CmdBeep(WindowRef window, const char* args, int) {
+void CmdBeep(WindowRef window, const ArgList& args, int) {
   int32_t n;
   if (GetAllIntArgs(window, args, 1, &n)) sound_system->Beep(n);
 }

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/args.h"
 #include "core/common.h"
 #include "core/run_parts.h"
 
@@ -24,11 +25,11 @@ constexpr int kMidiDevice = 1;
 // commands of its own, and a name too long for out.
 bool BuildOpenCommand(int device, const char* name, int id, char* out, size_t cap);
 
-void CmdEntrySoundFile(WindowRef window, const char* args, int device);
-void CmdPlaySound(WindowRef window, const char* args, int);
-void CmdPauseSound(WindowRef window, const char* args, int);
-void CmdStopSound(WindowRef window, const char* args, int);
-void CmdBeep(WindowRef window, const char* args, int);
+void CmdEntrySoundFile(WindowRef window, const ArgList& args, int device);
+void CmdPlaySound(WindowRef window, const ArgList& args, int);
+void CmdPauseSound(WindowRef window, const ArgList& args, int);
+void CmdStopSound(WindowRef window, const ArgList& args, int);
+void CmdBeep(WindowRef window, const ArgList& args, int);
 
 // The media interface reported the end of a playback to the run window:
 // restarts the last sound started when it was played with flag 1 and ended

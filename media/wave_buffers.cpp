@@ -46,7 +46,7 @@ WaveBuffer* FindWaveBuffer(const char* name) {
 
 // The start of the run-phase buffer commands: exactly n arguments, the
 // resolved name of the first, the numbers of the others in v[1..n-1].
-bool GetNameAndNumbers(WindowRef window, const char* args, int n, char* name, int32_t* v) {
+bool GetNameAndNumbers(WindowRef window, const ArgList& args, int n, char* name, int32_t* v) {
   return CheckArgCount(args, n) && GetResolvedStrArg(args, 0, name) &&
          GetIntArgs(window, args, 1, n - 1, v);
 }
@@ -86,7 +86,7 @@ std::vector<uint8_t> NewWaveImage(int32_t samples) {
 // WaveBuf("buf_name",size): declares a buffer of size samples. Code 54 for
 // a 33rd buffer (before the arguments are looked at), 55 for a size outside
 // 1..65535. The name is taken as written.
-void CmdWaveBuf(WindowRef window, const char* args, int) {
+void CmdWaveBuf(WindowRef window, const ArgList& args, int) {
   if (wave_buffers.size() >= kMaxWaveBuffers) return SetError(kErrTooManyWaveBufs);
   char name[kMaxStatement];
   int32_t v[2];
@@ -99,7 +99,7 @@ void CmdWaveBuf(WindowRef window, const char* args, int) {
 // SetWaveBuf("buf_name",pos,data): sample pos = data (-128..127, stored as
 // its low 8 bits). Codes 16 for a negative pos or data out of range, 56, 57
 // for pos at or beyond the size.
-void CmdSetWaveBuf(WindowRef window, const char* args, int) {
+void CmdSetWaveBuf(WindowRef window, const ArgList& args, int) {
   int32_t v[3];
   char name[kMaxStatement];
   if (!GetNameAndNumbers(window, args, 3, name, v)) return;
@@ -112,7 +112,7 @@ void CmdSetWaveBuf(WindowRef window, const char* args, int) {
 
 // GetWaveBuf("buf_name",pos): sample pos as a signed value, in the function
 // result only. Codes 56, 57; a negative position gives 0.
-void CmdGetWaveBuf(WindowRef window, const char* args, int) {
+void CmdGetWaveBuf(WindowRef window, const ArgList& args, int) {
   int32_t v[2];
   char name[kMaxStatement];
   if (!GetNameAndNumbers(window, args, 2, name, v)) return;
@@ -125,7 +125,7 @@ void CmdGetWaveBuf(WindowRef window, const char* args, int) {
 // PlayWaveBuf("buf_name",flag): plays the buffer, flag -1 to its end, 0 once
 // in the background, 1 looped. Code 16 for another flag; an unknown name
 // plays nothing and is no error.
-void CmdPlayWaveBuf(WindowRef window, const char* args, int) {
+void CmdPlayWaveBuf(WindowRef window, const ArgList& args, int) {
   int32_t v[2];
   char name[kMaxStatement];
   if (!GetNameAndNumbers(window, args, 2, name, v)) return;
@@ -138,13 +138,13 @@ void CmdPlayWaveBuf(WindowRef window, const char* args, int) {
 
 // StopWaveBuf(): stops the sound a PlayWaveBuf started; takes no argument
 // and does not look at what is written between the parentheses.
-void CmdStopWaveBuf(WindowRef, const char*, int) { sound_system->StopImage(); }
+void CmdStopWaveBuf(WindowRef, const ArgList&, int) { sound_system->StopImage(); }
 
 // SaveWaveBuf("buf_name"): writes the buffer's WAV image at the open file's
 // position. Codes 5 without an open file, 56, 15 when not all of it can be
 // written: the file opened for writing then does not replace the named one,
 // so an old file of that name keeps its bytes.
-void CmdSaveWaveBuf(WindowRef, const char* args, int) {
+void CmdSaveWaveBuf(WindowRef, const ArgList& args, int) {
   if (!CheckArgCount(args, 1)) return;
   char name[kMaxStatement];
   if (!GetResolvedStrArg(args, 0, name)) return;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/args.h"
 #include "core/common.h"
 #include "core/run_parts.h"
 
@@ -20,12 +21,12 @@ constexpr int kWaveHeaderSize = 44;
 // 100, 20 of 127).
 std::vector<uint8_t> NewWaveImage(int32_t samples);
 
-void CmdWaveBuf(WindowRef window, const char* args, int);
-void CmdSetWaveBuf(WindowRef window, const char* args, int);
-void CmdGetWaveBuf(WindowRef window, const char* args, int);
-void CmdPlayWaveBuf(WindowRef window, const char* args, int);
-void CmdStopWaveBuf(WindowRef window, const char* args, int);
-void CmdSaveWaveBuf(WindowRef window, const char* args, int);
+void CmdWaveBuf(WindowRef window, const ArgList& args, int);
+void CmdSetWaveBuf(WindowRef window, const ArgList& args, int);
+void CmdGetWaveBuf(WindowRef window, const ArgList& args, int);
+void CmdPlayWaveBuf(WindowRef window, const ArgList& args, int);
+void CmdStopWaveBuf(WindowRef window, const ArgList& args, int);
+void CmdSaveWaveBuf(WindowRef window, const ArgList& args, int);
 
 // No buffers before CREATE; at the window's end or a failed load the sound
 // playing from a buffer is stopped, then the buffers are freed.

@@ -76,7 +76,7 @@ void RunDialogCreate() {
 
 }  // namespace
 
-void CmdDlgBox(WindowRef window, const char* args, int) {
+void CmdDlgBox(WindowRef window, const ArgList& args, int) {
   char name[kMaxStatement];
   if (!CheckArgCount(args, 1) || dialog_open) return;
   if (!GetStrArg(args, 0, name)) return;

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "controls/routing.h"
+#include "core/args.h"
 #include "core/command_table.h"
 #include "core/common.h"
 #include "core/run_parts.h"
@@ -30,7 +31,7 @@ extern uint8_t dialog_ready;      // 0 until the dialog's opening steps are done
 extern WindowRef dialog_window;   // the open dialog, or nullptr
 
 // DlgBox("ID_str"): opens the dialog; nothing while one is open.
-void CmdDlgBox(WindowRef window, const char* args, int extra);
+void CmdDlgBox(WindowRef window, const ArgList& args, int extra);
 
 // The commands of the dialog's set-up section.
 extern const CommandList dialog_create_commands;

@@ -11,7 +11,7 @@ namespace zep {
 namespace {
 
 // SetTimer(t): the dialog's timer; t <= 0 gives code 21.
-void DlgSetTimer(WindowRef window, const char* args, int) {
+void DlgSetTimer(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetAllIntArgs(window, args, 1, a)) return;
   if (a[0] <= 0) return SetError(kErrTimer);
@@ -19,7 +19,7 @@ void DlgSetTimer(WindowRef window, const char* args, int) {
 }
 
 // SetWinColor(c): the background, -1..16 as for the run window.
-void DlgSetWinColor(WindowRef window, const char* args, int) {
+void DlgSetWinColor(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetAllIntArgs(window, args, 1, a)) return;
   if (a[0] < -1 || a[0] > 16) return SetError(kErrColour);
@@ -27,7 +27,7 @@ void DlgSetWinColor(WindowRef window, const char* args, int) {
 }
 
 // SetWinSize(w,h): the outer size for a client area of w by h.
-void DlgSetWinSize(WindowRef window, const char* args, int) {
+void DlgSetWinSize(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!GetAllIntArgs(window, args, 2, a)) return;
   dialog_settings.width = a[0] + 2 * window_system->SystemMetric(Metric::kCxBorder);
@@ -36,7 +36,7 @@ void DlgSetWinSize(WindowRef window, const char* args, int) {
 }
 
 // SetWinPos(x,y,z): the place; z = 1 keeps the dialog above other windows.
-void DlgSetWinPos(WindowRef window, const char* args, int) {
+void DlgSetWinPos(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
   if (!GetAllIntArgs(window, args, 3, a)) return;
   dialog_settings.left = a[0];
@@ -45,7 +45,7 @@ void DlgSetWinPos(WindowRef window, const char* args, int) {
 }
 
 // SetCaption("text"): the title, at most 255 bytes.
-void DlgSetCaption(WindowRef, const char* args, int) {
+void DlgSetCaption(WindowRef, const ArgList& args, int) {
   char text[kMaxStatement];
   if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, text)) return;
   CopyText(dialog_settings.caption, sizeof dialog_settings.caption, text);

@@ -43,7 +43,7 @@ void FreeMenus(WindowRef) {
 
 // The literal of argument i into out (kMaxStatement bytes), refused with
 // code 3 when it is longer than a menu table holds.
-bool GetMenuText(const char* args, int i, char* out) {
+bool GetMenuText(const ArgList& args, int i, char* out) {
   if (!GetStrArg(args, i, out)) return false;
   if (std::strlen(out) >= static_cast<size_t>(kMenuTextBytes)) {
     SetError(kErrTooLong);
@@ -72,7 +72,7 @@ void AddItem(const char* text, const char* section) {
 const RunPart menu_part = {"menus", ResetMenus, BuildMenuBar, nullptr, FreeMenus};
 
 // Menu("title"): a new title of the bar; a 17th title is refused with code 44.
-void CmdMenu(WindowRef, const char* args, int) {
+void CmdMenu(WindowRef, const ArgList& args, int) {
   char text[kMaxStatement];
   if (!CheckArgCount(args, 1) || !GetMenuText(args, 0, text)) return;
   if (m.menu_count == kMaxMenuTitles) return SetError(kErrMenu);
@@ -80,14 +80,14 @@ void CmdMenu(WindowRef, const char* args, int) {
 }
 
 // PopupMenu("text"): an item whose section is its own text; "---" is a separator.
-void CmdPopupMenu(WindowRef, const char* args, int) {
+void CmdPopupMenu(WindowRef, const ArgList& args, int) {
   char text[kMaxStatement];
   if (!CheckArgCount(args, 1) || !GetMenuText(args, 0, text)) return;
   AddItem(text, text);
 }
 
 // PopupMenuEX("text","ID_name"): an item whose section is ID_name.
-void CmdPopupMenuEX(WindowRef, const char* args, int) {
+void CmdPopupMenuEX(WindowRef, const ArgList& args, int) {
   char text[kMaxStatement], name[kMaxStatement];
   if (!CheckArgCount(args, 2) || !GetMenuText(args, 0, text) || !GetMenuText(args, 1, name)) {
     return;
@@ -98,7 +98,7 @@ void CmdPopupMenuEX(WindowRef, const char* args, int) {
 // SetMenuStyle("name",check,color): check 1 sets the mark, color 1 greys the
 // item; anything else clears them. Only IDs below 16 per title are searched,
 // so the item must be among them, or code 44.
-void CmdSetMenuStyle(WindowRef window, const char* args, int) {
+void CmdSetMenuStyle(WindowRef window, const ArgList& args, int) {
   // Menu commands are ignored until the window has finished opening.
   if (window_ready == 0) return;
   char name[kMaxStatement];

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "core/args.h"
 #include "core/command_table.h"
 #include "core/common.h"
 #include "core/run_parts.h"
@@ -37,11 +38,11 @@ extern const CommandList menu_commands;
 extern const RunPart menu_part;
 
 // Menu("title"), PopupMenu("text"), PopupMenuEX("text","ID_name"): CREATE.
-void CmdMenu(WindowRef window, const char* args, int extra);
-void CmdPopupMenu(WindowRef window, const char* args, int extra);
-void CmdPopupMenuEX(WindowRef window, const char* args, int extra);
+void CmdMenu(WindowRef window, const ArgList& args, int extra);
+void CmdPopupMenu(WindowRef window, const ArgList& args, int extra);
+void CmdPopupMenuEX(WindowRef window, const ArgList& args, int extra);
 // SetMenuStyle("name",check,color): run phase.
-void CmdSetMenuStyle(WindowRef window, const char* args, int extra);
+void CmdSetMenuStyle(WindowRef window, const ArgList& args, int extra);
 
 // The run window got WM_COMMAND for menu item id: runs the item's section.
 void OnMenuCommand(WindowRef window, int id);

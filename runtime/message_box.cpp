@@ -28,7 +28,7 @@ int32_t MessBoxValue(int32_t btn, int pressed) {
   }
 }
 
-void CmdMessBox(WindowRef window, const char* args, int) {
+void CmdMessBox(WindowRef window, const ArgList& args, int) {
   char message[kMaxStatement], title[kMaxStatement];
   int32_t a[4];
   if (!CheckArgCount(args, 4) || !GetStrArg(args, 0, message) || !GetStrArg(args, 1, title) ||

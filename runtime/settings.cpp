@@ -53,7 +53,7 @@ void OuterSize(int32_t wide, int32_t height, int32_t* w, int32_t* h) {
 }  // namespace
 
 // SetWinStyle(type): one of five window styles; other types count as 0.
-void CmdSetWinStyle(WindowRef window, const char* args, int) {
+void CmdSetWinStyle(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetAllIntArgs(window, args, 1, a)) return;
   settings.style_type = (a[0] >= 0 && a[0] <= 4) ? a[0] : 0;
@@ -61,7 +61,7 @@ void CmdSetWinStyle(WindowRef window, const char* args, int) {
 }
 
 // SetWinStyleOption(type,w,h): rounded (1) or elliptic (2) window shape.
-void CmdSetWinStyleOption(WindowRef window, const char* args, int) {
+void CmdSetWinStyleOption(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
   if (!GetAllIntArgs(window, args, 3, a)) return;
   settings.region_type = (a[0] == 1 || a[0] == 2) ? a[0] : 0;
@@ -70,7 +70,7 @@ void CmdSetWinStyleOption(WindowRef window, const char* args, int) {
 }
 
 // SetWinColor(c): the background, -1 for none, 0..16 as a stock brush.
-void CmdSetWinColor(WindowRef window, const char* args, int) {
+void CmdSetWinColor(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetAllIntArgs(window, args, 1, a)) return;
   if (a[0] < -1 || a[0] > 16) return SetError(kErrColour);
@@ -78,7 +78,7 @@ void CmdSetWinColor(WindowRef window, const char* args, int) {
 }
 
 // SetScrollBar(h,v): gives the window its own scroll bars.
-void CmdSetScrollBar(WindowRef window, const char* args, int) {
+void CmdSetScrollBar(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!GetAllIntArgs(window, args, 2, a)) return;
   if (a[0] > 0) {
@@ -92,20 +92,20 @@ void CmdSetScrollBar(WindowRef window, const char* args, int) {
 }
 
 // SetTimer(t): timer 1 of the window fires every t milliseconds.
-void CmdSetTimer(WindowRef window, const char* args, int) {
+void CmdSetTimer(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetAllIntArgs(window, args, 1, a)) return;
   if (a[0] <= 0) return SetError(kErrTimer);
   settings.timer_ms = a[0];
 }
 
-void CmdSetWinSizeCreate(WindowRef window, const char* args, int) {
+void CmdSetWinSizeCreate(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!GetAllIntArgs(window, args, 2, a)) return;
   OuterSize(a[0], a[1], &settings.win_x, &settings.win_y);
 }
 
-void CmdSetWinPosCreate(WindowRef window, const char* args, int) {
+void CmdSetWinPosCreate(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
   if (!GetAllIntArgs(window, args, 3, a)) return;
   settings.win_l = a[0];
@@ -113,7 +113,7 @@ void CmdSetWinPosCreate(WindowRef window, const char* args, int) {
   settings.topmost = a[2] == 1 ? 1 : 0;
 }
 
-void CmdSetCaptionCreate(WindowRef, const char* args, int) {
+void CmdSetCaptionCreate(WindowRef, const ArgList& args, int) {
   char text[kMaxStatement];
   if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, text)) return;
   CopyText(settings.caption, sizeof settings.caption, text);
@@ -122,7 +122,7 @@ void CmdSetCaptionCreate(WindowRef, const char* args, int) {
 // The run-phase SetWinSize resizes the window whose section runs (the run
 // window or the dialog); no scroll-bar allowance. The menu and style
 // corrections are the run window's, from a dialog's section too.
-void CmdSetWinSizeRun(WindowRef window, const char* args, int) {
+void CmdSetWinSizeRun(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!GetAllIntArgs(window, args, 2, a)) return;
   int32_t w, h;
@@ -137,13 +137,13 @@ void CmdSetWinSizeRun(WindowRef window, const char* args, int) {
   window_system->ResizeWindow(window, w, h);
 }
 
-void CmdSetWinPosRun(WindowRef window, const char* args, int) {
+void CmdSetWinPosRun(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
   if (!GetAllIntArgs(window, args, 3, a)) return;
   window_system->MoveWindowTo(window, a[0], a[1], a[2] == 1);
 }
 
-void CmdSetCaptionRun(WindowRef window, const char* args, int) {
+void CmdSetCaptionRun(WindowRef window, const ArgList& args, int) {
   char text[kMaxStatement];
   if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, text)) return;
   ResolveStrArg(text, sizeof text);

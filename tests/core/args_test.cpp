@@ -14,6 +14,13 @@ namespace {
 
 class ArgsTest : public InterpreterTest {};
 
+// The list of a text: plain (evaluated from the text) or compiled.
+ArgList List(const char* text, bool compile) {
+  ArgList list;
+  MakeArgList(text, compile, false, &list);
+  return list;
+}
+
 TEST_F(ArgsTest, CheckArgCount) {
   struct Row {
     const char* args;
@@ -30,31 +37,40 @@ TEST_F(ArgsTest, CheckArgCount) {
     error_code = 0;
     CheckArgCount(row.args, row.n);
     EXPECT_EQ(error_code, row.code) << row.args << " n=" << row.n;
+    for (bool compile : {false, true}) {
+      error_code = 0;
+      CheckArgCount(List(row.args, compile), row.n);
+      EXPECT_EQ(error_code, row.code) << row.args << " n=" << row.n << " compiled " << compile;
+    }
   }
 }
 
 TEST_F(ArgsTest, GetIntArgsTruncatesAndStopsAtFirstError) {
-  int32_t out[4] = {-9, -9, -9, -9};
-  EXPECT_TRUE(GetIntArgs(nullptr, "2.9,-2.9,1e3,fix(7.5)", 0, 3, out));
-  EXPECT_EQ(out[0], 2);
-  EXPECT_EQ(out[1], -2);
-  EXPECT_EQ(out[2], 1000);
-  EXPECT_EQ(out[3], 7);
-  int32_t part[3] = {-9, -9, -9};
-  EXPECT_TRUE(GetIntArgs(nullptr, "1,2,3", 2, 2, part));
-  EXPECT_EQ(part[2], 3);
-  EXPECT_EQ(part[0], -9);
-  int32_t bad[3] = {-9, -9, -9};
-  EXPECT_FALSE(GetIntArgs(nullptr, "1,q,3", 0, 2, bad));
-  EXPECT_EQ(error_code, kErrUndefined);
-  EXPECT_EQ(bad[0], 1);
-  EXPECT_EQ(bad[2], -9);
-  error_code = 0;
-  EXPECT_FALSE(GetIntArgs(nullptr, ",1", 0, 1, bad));
-  EXPECT_EQ(error_code, kErrFewArgs);
-  error_code = 0;
-  EXPECT_FALSE(GetIntArgs(nullptr, "(1,2", 0, 0, bad));
-  EXPECT_EQ(error_code, kErrParen);
+  for (bool compile : {false, true}) {
+    SCOPED_TRACE(compile ? "compiled" : "plain");
+    error_code = 0;
+    int32_t out[4] = {-9, -9, -9, -9};
+    EXPECT_TRUE(GetIntArgs(nullptr, List("2.9,-2.9,1e3,fix(7.5)", compile), 0, 3, out));
+    EXPECT_EQ(out[0], 2);
+    EXPECT_EQ(out[1], -2);
+    EXPECT_EQ(out[2], 1000);
+    EXPECT_EQ(out[3], 7);
+    int32_t part[3] = {-9, -9, -9};
+    EXPECT_TRUE(GetIntArgs(nullptr, List("1,2,3", compile), 2, 2, part));
+    EXPECT_EQ(part[2], 3);
+    EXPECT_EQ(part[0], -9);
+    int32_t bad[3] = {-9, -9, -9};
+    EXPECT_FALSE(GetIntArgs(nullptr, List("1,q,3", compile), 0, 2, bad));
+    EXPECT_EQ(error_code, kErrUndefined);
+    EXPECT_EQ(bad[0], 1);
+    EXPECT_EQ(bad[2], -9);
+    error_code = 0;
+    EXPECT_FALSE(GetIntArgs(nullptr, List(",1", compile), 0, 1, bad));
+    EXPECT_EQ(error_code, kErrFewArgs);
+    error_code = 0;
+    EXPECT_FALSE(GetIntArgs(nullptr, List("(1,2", compile), 0, 0, bad));
+    EXPECT_EQ(error_code, kErrParen);
+  }
 }
 
 TEST_F(ArgsTest, GetStrArg) {
@@ -71,7 +87,7 @@ TEST_F(ArgsTest, GetStrArg) {
   for (const Row& row : rows) {
     error_code = 0;
     char out[kMaxStatement];
-    bool ok = GetStrArg(row.args, row.i, out);
+    bool ok = GetStrArg(List(row.args, true), row.i, out);
     if (row.out == nullptr) {
       EXPECT_FALSE(ok) << row.args;
       EXPECT_EQ(error_code, kErrNoString) << row.args;

@@ -9,7 +9,9 @@
 //
 // ZEP_DIFF_SCRIPTS=N runs N scripts of each kind (default 1500 + 1500),
 // ZEP_DIFF_SEED=S another sequence; ZEP_DIFF_SHOW=CODE prints the scripts
-// that stop with that error code (to see what the generator makes).
+// that stop with that error code (to see what the generator makes), and
+// ZEP_DIFF_DUMP=FILE appends every script with both outcomes to FILE (two
+// builds' files compare a change of the interpreter with the code before it).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -107,6 +109,12 @@ class StatementCacheTest : public RunTest {
       std::string script = make();
       Outcome old_path = RunScript(script, false);
       Outcome cached = RunScript(script, true);
+      if (const char* dump = std::getenv("ZEP_DIFF_DUMP")) {
+        std::ofstream(dump, std::ios::app) << "@@@ " << script << "\n" << old_path.error << "\n"
+                                           << old_path.store << "\n" << old_path.calls
+                                           << "\n%%% " << cached.error << "\n" << cached.store
+                                           << "\n" << cached.calls << "\n";
+      }
       ++codes_[error_code];
       const char* show = std::getenv("ZEP_DIFF_SHOW");
       if (show != nullptr && error_code == std::atoi(show)) {
