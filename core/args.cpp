@@ -1,5 +1,6 @@
 #include "core/args.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "core/control_table.h"
@@ -10,6 +11,8 @@
 namespace zep {
 
 char file_name[kMaxPath] = "";
+int undeclared_reads = 0;
+char first_undeclared_read[96] = "";
 
 namespace {
 
@@ -112,12 +115,28 @@ bool EvalArg(WindowRef window, const ArgList& args, int i, float* value) {
   return EvalArgText(window, args.text.c_str(), i, value);
 }
 
+// Counts a read of argument i as one of kinds that the command's row does
+// not declare.
+void NoteRead(const ArgList& args, int i, const char* kinds, const char* as) {
+  const char* declared = args.row == nullptr ? nullptr : args.row->args;
+  if (declared == nullptr) return;
+  if (*declared == '*') ++declared;
+  if (i < static_cast<int>(std::strlen(declared)) && std::strchr(kinds, declared[i]) != nullptr) {
+    return;
+  }
+  if (undeclared_reads++ == 0) {
+    std::snprintf(first_undeclared_read, sizeof first_undeclared_read,
+                  "%s argument %d read as %s", args.row->name, i, as);
+  }
+}
+
 }  // namespace
 
 bool GetIntArgs(WindowRef window, const ArgList& args, int first, int last, int32_t* out) {
   if (args.text[0] == ',') return SetError(kErrFewArgs), false;
   for (int k = first; k <= last; ++k) {
     float value;
+    NoteRead(args, k, "i", "an integer");
     if (!EvalArg(window, args, k, &value)) return false;
     out[k] = TruncToInt32(value);
   }
@@ -129,6 +148,7 @@ bool GetAllIntArgs(WindowRef window, const ArgList& args, int n, int32_t* out) {
 }
 
 float GetNumArg(WindowRef window, const ArgList& args, int i) {
+  NoteRead(args, i, "n", "a number");
   float value = 0;
   if (!EvalArg(window, args, i, &value)) return 0;
   return value;
@@ -141,6 +161,7 @@ float GetNumArg(WindowRef window, const char* args, int i) {
 }
 
 bool GetStrArg(const ArgList& args, int i, char* out) {
+  NoteRead(args, i, "trcvs", "text");
   const char* start;
   size_t length;
   uint8_t saved = error_code;
@@ -161,6 +182,7 @@ bool GetStrArg(const ArgList& args, int i, char* out) {
 }
 
 bool GetResolvedStrArg(const ArgList& args, int i, char* out) {
+  NoteRead(args, i, "r", "a text that may stand for another");
   if (!GetStrArg(args, i, out)) return false;
   ResolveStrArg(out, kMaxStatement);
   return true;

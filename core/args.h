@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/command_table.h"
 #include "core/common.h"
 #include "core/compiled_expr.h"
 
@@ -26,7 +27,15 @@ struct ArgList {
   // EvalCondition) and sides.
   int comparison = -1;
   std::unique_ptr<CompiledExpr> sides[2];
+  // The command whose arguments these are (nullptr for a control
+  // statement): the helpers count each read its letters do not allow.
+  const CommandRow* row = nullptr;
 };
+
+// Reads of a command's arguments that its row does not declare, and the
+// first of them ("Box argument 3 read as text"); tests see none.
+extern int undeclared_reads;
+extern char first_undeclared_read[96];
 
 // Cuts text into an argument list, compiling each argument (and, for an
 // if( ), the condition's sides) when compile is set.

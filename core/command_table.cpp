@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/args.h"
+
 namespace zep {
 
 namespace {
@@ -50,6 +52,17 @@ const CommandRow* FindCommand(const char* name, Phase phase) {
     if ((row->phase & phase) != 0 && std::strcmp(row->name, name) == 0) return row;
   }
   return nullptr;
+}
+
+int DeclaredArgCount(const CommandRow& row) {
+  if (row.args == nullptr || row.args[0] == '*') return -1;
+  return static_cast<int>(std::strlen(row.args));
+}
+
+void CallHandler(const CommandRow& row, WindowRef window, const ArgList& args) {
+  int count = DeclaredArgCount(row);
+  if (count >= 0 && !CheckArgCount(args, count)) return;
+  row.handler(window, args, row.extra);
 }
 
 int CommandCount() { return index.count; }

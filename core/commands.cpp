@@ -1,5 +1,7 @@
 #include "core/commands.h"
 
+#include <cstring>
+
 #include "core/args.h"
 #include "core/errors.h"
 #include "core/host.h"
@@ -9,14 +11,44 @@ namespace zep {
 
 namespace {
 
+// Data("name",SizeY,SizeX): declares an array in the CREATE section. The
+// variable count is checked before the argument count.
+void CmdData(WindowRef window, const ArgList& args, int) {
+  if (store.variable_count >= kMaxVariables) return SetError(kErrTooManyVars);
+  if (!CheckArgCount(args, 3)) return;
+  int32_t size[3];
+  if (!GetIntArgs(window, args, 1, 2, size)) return;
+  char name[kMaxStatement];
+  if (!GetStrArg(args, 0, name)) return;
+  uint32_t rows = static_cast<uint32_t>(size[1]), cols = static_cast<uint32_t>(size[2]);
+  if (rows == 0 || cols == 0) return SetError(kErrBadValue);
+  if (rows > kMaxCells || cols > kMaxCells || rows * cols > kMaxCells) {
+    return SetError(kErrArrayRange);
+  }
+  if (FindVariable(name, std::strlen(name)) >= 0) return SetError(kErrArrayName);
+  if (std::strlen(name) > static_cast<size_t>(kMaxToken)) return SetError(kErrTooLong);
+  CreateArray(name, static_cast<uint16_t>(rows), static_cast<uint16_t>(cols));
+}
+
+// DataInit("name",data): sets every cell of an array.
+void CmdDataInit(WindowRef window, const ArgList& args, int) {
+  char name[kMaxStatement];
+  if (!GetStrArg(args, 0, name)) return;
+  float data = GetNumArg(window, args, 1);
+  if (error_code != 0) return;
+  int i = FindVariable(name, std::strlen(name));
+  if (i < 0 || (store.rows[i] == 1 && store.cols[i] == 1)) return SetError(kErrNoArray);
+  size_t cells = static_cast<size_t>(store.rows[i]) * store.cols[i];
+  double* cell = VariableCells(i);
+  for (size_t c = 0; c < cells; ++c) cell[c] = data;
+}
+
 // Fetches the one string argument, resolved to what it stands for.
 bool GetResolvedString(const ArgList& args, char* text) {
-  if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, text)) return false;
+  if (!GetStrArg(args, 0, text)) return false;
   ResolveStrArg(text, kMaxStatement);
   return true;
 }
-
-}  // namespace
 
 // WinExec("command line"): starts a program; a failure only warns.
 void CmdWinExec(WindowRef window, const ArgList& args, int) {
@@ -36,15 +68,13 @@ void CmdWinHelp(WindowRef window, const ArgList& args, int) {
   host->OpenHelpIndex(window, file);
 }
 
-namespace {
-
 const CommandRow kRows[] = {
     // Arrays.
-    {"Data", CmdData, 0, kPhaseCreate, false},
-    {"DataInit", CmdDataInit, 0, kPhaseBoth, false},
+    {"Data", CmdData, 0, kPhaseCreate, false, "*vii"},
+    {"DataInit", CmdDataInit, 0, kPhaseBoth, false, "vn"},
     // Programs and help.
-    {"WinExec", CmdWinExec, 0, kPhaseRun, false},
-    {"WinHelp", CmdWinHelp, 0, kPhaseRun, false},
+    {"WinExec", CmdWinExec, 0, kPhaseRun, false, "r"},
+    {"WinHelp", CmdWinHelp, 0, kPhaseRun, false, "r"},
 };
 
 }  // namespace

@@ -2,15 +2,11 @@
 // reach other programs (WinExec, WinHelp).
 #pragma once
 
-#include "core/args.h"
 #include "core/command_table.h"
 #include "core/common.h"
 
 namespace zep {
 
 extern const CommandList core_commands;
-
-void CmdWinExec(WindowRef window, const ArgList& args, int extra);
-void CmdWinHelp(WindowRef window, const ArgList& args, int extra);
 
 }  // namespace zep

@@ -276,7 +276,8 @@ void CallFunction(WindowRef window, const char* name, const char* args) {
   if (row != nullptr && row->returns_value) {
     ArgList list;
     MakeArgList(args, false, false, &list);
-    row->handler(window, list, row->extra);
+    list.row = row;
+    CallHandler(*row, window, list);
     return;
   }
   SetError(kErrNoValue, name);

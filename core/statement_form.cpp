@@ -82,7 +82,9 @@ void FillNamed(StatementForm* form, const char* statement, const char* name, con
                const FormPhase& phase) {
   if ((form->row = RowFor(name, phase)) != nullptr) {
     form->kind = StatementForm::kCommand;
-    return MakeArgList(args, phase.compile, false, &form->args);
+    MakeArgList(args, phase.compile, false, &form->args);
+    form->args.row = form->row;
+    return;
   }
   bool block_end = statement[0] == '}';
   if (block_end && !phase.create_pass) {
@@ -154,7 +156,7 @@ int RunForm(WindowRef window, StatementForm* form) {
   }
   switch (form->kind) {
     case StatementForm::kFault: error_code = form->fault; return kStmtDone;
-    case StatementForm::kCommand: form->row->handler(window, form->args, form->row->extra); return kStmtDone;
+    case StatementForm::kCommand: CallHandler(*form->row, window, form->args); return kStmtDone;
     case StatementForm::kControl: return form->control;
     case StatementForm::kBlockEnd: return kStmtDone;
     default: Assign(window, form); return kStmtDone;

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/args.h"
 #include "core/errors.h"
 
 namespace zep {
@@ -126,38 +125,6 @@ bool CreatePlainVariable(const char* name, double value) {
 
 bool CreateArray(const char* name, uint16_t rows, uint16_t cols) {
   return AppendVariable(name, rows, cols, 0.0);
-}
-
-// Data("name",SizeY,SizeX): declares an array in the CREATE section.
-void CmdData(WindowRef window, const ArgList& args, int) {
-  if (store.variable_count >= kMaxVariables) return SetError(kErrTooManyVars);
-  if (!CheckArgCount(args, 3)) return;
-  int32_t size[3];
-  if (!GetIntArgs(window, args, 1, 2, size)) return;
-  char name[kMaxStatement];
-  if (!GetStrArg(args, 0, name)) return;
-  uint32_t rows = static_cast<uint32_t>(size[1]), cols = static_cast<uint32_t>(size[2]);
-  if (rows == 0 || cols == 0) return SetError(kErrBadValue);
-  if (rows > kMaxCells || cols > kMaxCells || rows * cols > kMaxCells) {
-    return SetError(kErrArrayRange);
-  }
-  if (FindVariable(name, std::strlen(name)) >= 0) return SetError(kErrArrayName);
-  if (std::strlen(name) > static_cast<size_t>(kMaxToken)) return SetError(kErrTooLong);
-  CreateArray(name, static_cast<uint16_t>(rows), static_cast<uint16_t>(cols));
-}
-
-// DataInit("name",data): sets every cell of an array.
-void CmdDataInit(WindowRef window, const ArgList& args, int) {
-  if (!CheckArgCount(args, 2)) return;
-  char name[kMaxStatement];
-  if (!GetStrArg(args, 0, name)) return;
-  float data = GetNumArg(window, args, 1);
-  if (error_code != 0) return;
-  int i = FindVariable(name, std::strlen(name));
-  if (i < 0 || (store.rows[i] == 1 && store.cols[i] == 1)) return SetError(kErrNoArray);
-  size_t cells = static_cast<size_t>(store.rows[i]) * store.cols[i];
-  double* cell = VariableCells(i);
-  for (size_t c = 0; c < cells; ++c) cell[c] = data;
 }
 
 }  // namespace zep

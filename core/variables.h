@@ -8,8 +8,6 @@
 
 namespace zep {
 
-struct ArgList;
-
 // Six tables indexed by variable number. Cells and names are only appended;
 // nothing is removed while a run lasts.
 struct VariableStore {
@@ -51,9 +49,5 @@ bool CreatePlainVariable(const char* name, double value);
 
 // Creates an array of rows x cols zero cells (the checks of Data come first).
 bool CreateArray(const char* name, uint16_t rows, uint16_t cols);
-
-// Data("name",SizeY,SizeX) and DataInit("name",data).
-void CmdData(WindowRef window, const ArgList& args, int extra);
-void CmdDataInit(WindowRef window, const ArgList& args, int extra);
 
 }  // namespace zep

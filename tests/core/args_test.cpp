@@ -5,8 +5,11 @@
 #include <string>
 
 #include "core/args.h"
+#include "core/command_table.h"
 #include "core/dispatch.h"
 #include "core/errors.h"
+#include "core/eval.h"
+#include "core/run_settings.h"
 #include "tests/core/interpreter_fixture.h"
 
 namespace zep {
@@ -136,6 +139,67 @@ TEST_F(ArgsTest, StatementSplitting) {
   char args[kMaxStatement + 1];
   EXPECT_FALSE(StatementArgs("f(\"open", args));
   EXPECT_EQ(error_code, kErrParen);
+}
+
+// Commands whose rows declare their arguments: the count is checked before
+// the handler runs, in a statement and inside an expression alike, and a
+// read the letters do not allow is counted.
+int handler_runs = 0;
+void CountRun(WindowRef window, const ArgList& args, int extra) {
+  ++handler_runs;
+  int32_t v[2];
+  if (extra == 1) GetIntArgs(window, args, 0, 1, v);
+  char text[kMaxStatement];
+  if (extra == 2) GetStrArg(args, 0, text);
+  function_result = 7;
+}
+
+const CommandRow kDeclaredRows[] = {
+    {"Two", CountRun, 1, kPhaseRun, true, "ii"},
+    {"Own", CountRun, 0, kPhaseRun, false, "*ii"},
+    {"Wrong", CountRun, 2, kPhaseRun, false, "i"},
+};
+const CommandList kDeclared = {"test", kDeclaredRows, RowCount(kDeclaredRows)};
+
+class DeclaredArgsTest : public InterpreterTest {
+ protected:
+  void Install() override {
+    static const CommandList* const kLists[] = {&kDeclared};
+    InstallCommandLists(kLists, 1);
+  }
+  void TearDown() override {
+    undeclared_reads = 0;
+    InterpreterTest::TearDown();
+  }
+};
+
+TEST_F(DeclaredArgsTest, TheCountIsCheckedBeforeTheHandlerRuns) {
+  struct Row {
+    const char* script;
+    int code;
+    int runs;
+  };
+  const Row rows[] = {
+      {"MAIN{Two(1,2);}", 0, 1},
+      {"MAIN{Two(1);}", kErrFewArgs, 0},
+      {"MAIN{Two(1,2,3);}", kErrArgCount, 0},
+      {"MAIN{Two();}", kErrArgCount, 0},
+      {"MAIN{a=Two(1);}", kErrFewArgs, 0},
+      {"MAIN{a=Two(1,2)+1;}", 0, 1},
+      {"MAIN{Own(1);}", 0, 1},  // the handler counts for itself
+  };
+  for (const Row& row : rows) {
+    handler_runs = 0;
+    EXPECT_EQ(Run(row.script), row.code) << row.script;
+    EXPECT_EQ(handler_runs, row.runs) << row.script;
+  }
+  EXPECT_EQ(undeclared_reads, 0) << first_undeclared_read;
+}
+
+TEST_F(DeclaredArgsTest, AReadTheLettersDoNotAllowIsCounted) {
+  EXPECT_EQ(Run("MAIN{Wrong(\"a\");}"), 0);
+  EXPECT_EQ(undeclared_reads, 1);
+  EXPECT_STREQ(first_undeclared_read, "Wrong argument 0 read as text");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/args.h"
 #include "core/commands.h"
 #include "core/errors.h"
 #include "core/eval.h"
@@ -27,11 +28,13 @@ void InterpreterTest::SetUp() {
   Install();
   FreeRunParts(nullptr);
   error_name[0] = '\0';
+  undeclared_reads = 0;
   ResetRunParts();
   CreateVariableStore();
 }
 
 void InterpreterTest::TearDown() {
+  EXPECT_EQ(undeclared_reads, 0) << first_undeclared_read;
   FreeRunParts(nullptr);
   host = nullptr;
   file_system = nullptr;
