@@ -10,8 +10,7 @@
 
 namespace zep {
 
-int ResolveVariable(VariableRef* ref, const char* name, size_t n) {
-  if (ref->index >= 0) return ref->index;
+int LookUpVariable(VariableRef* ref, const char* name, size_t n) {
   if (ref->missing_at == store.variable_count) return -1;
   int i = FindVariable(name, n);
   if (i >= 0) {
@@ -136,10 +135,27 @@ class Emitter {
         leaves[static_cast<size_t>(j.left)].kind == Leaf::kCall) {
       return true;
     }
-    if (!Node(leaves, joins, j.right)) return false;
     static const char kOps[] = "+-*/%";
-    Emit({static_cast<ExprOp::Code>(ExprOp::kAdd + (std::strchr(kOps, j.op) - kOps))}, -1);
+    int op = static_cast<int>(std::strchr(kOps, j.op) - kOps);
+    ExprOp::Plain right;
+    if (PlainLeaf(leaves, j.right, &right)) {
+      ExprOp join{static_cast<ExprOp::Code>(ExprOp::kAddPlain + op)};
+      join.row = right;
+      Emit(join, 0);
+      return true;
+    }
+    if (!Node(leaves, joins, j.right)) return false;
+    Emit({static_cast<ExprOp::Code>(ExprOp::kAdd + op)}, -1);
     return true;
+  }
+
+  // A leaf that is a number or a variable, as a plain operand.
+  bool PlainLeaf(const std::vector<Leaf>& leaves, int node, ExprOp::Plain* plain) {
+    if (node >= static_cast<int>(leaves.size())) return false;
+    const Leaf& leaf = leaves[static_cast<size_t>(node)];
+    if (leaf.kind == Leaf::kConstant) return *plain = {false, 0, leaf.value}, true;
+    if (leaf.kind == Leaf::kVariable) return *plain = {true, Name(leaf.name), 0}, true;
+    return false;
   }
 
   static bool IsOne(const std::vector<Leaf>& leaves, int node) {
@@ -252,11 +268,10 @@ class Emitter {
   int depth_ = 0, max_depth_ = 0;
 };
 
-bool Arithmetic(ExprOp::Code code, float* stack, int* sp) {
-  static const char kOps[] = "+-*/%";
-  --*sp;
-  float* a = &stack[*sp - 1];
-  return ApplyOperator(kOps[code - ExprOp::kAdd], *a, stack[*sp], a);
+// A division or remainder on the stack's top value by b.
+bool Divide(ExprOp::Code code, float* top, float b) {
+  return ApplyOperator(code == ExprOp::kDivide || code == ExprOp::kDividePlain ? '/' : '%', *top, b,
+                       top);
 }
 
 // A plain operand's value; false for a variable that does not exist.
@@ -329,11 +344,12 @@ std::unique_ptr<CompiledExpr> CompileExpr(const char* text, size_t n) {
     expr->shape = CompiledExpr::kNumber;
   } else if (expr->code.size() == 1 && expr->code[0].code == ExprOp::kVariable) {
     expr->shape = CompiledExpr::kOneVariable;
-  } else if (expr->code.size() == 3 && AsPlain(expr->code[0], &expr->left) &&
-             AsPlain(expr->code[1], &expr->right) && expr->code[2].code >= ExprOp::kAdd) {
+  } else if (expr->code.size() == 2 && AsPlain(expr->code[0], &expr->left) &&
+             expr->code[1].code >= ExprOp::kAddPlain) {
     static const char kOps[] = "+-*/%";
     expr->shape = CompiledExpr::kPair;
-    expr->op = kOps[expr->code[2].code - ExprOp::kAdd];
+    expr->right = expr->code[1].row;
+    expr->op = kOps[expr->code[1].code - ExprOp::kAddPlain];
   }
   return expr;
 }
@@ -378,9 +394,28 @@ bool EvalCompiled(WindowRef, CompiledExpr& expr, float* value) {
         break;
       case ExprOp::kGiveUp: return false;
       case ExprOp::kJump: pc = op.jump - 1; break;
-      default:
-        if (!Arithmetic(op.code, stack, &sp)) return false;
+      case ExprOp::kAdd: --sp, stack[sp - 1] = stack[sp - 1] + stack[sp]; break;
+      case ExprOp::kSubtract: --sp, stack[sp - 1] = stack[sp - 1] - stack[sp]; break;
+      case ExprOp::kMultiply: --sp, stack[sp - 1] = stack[sp - 1] * stack[sp]; break;
+      case ExprOp::kDivide:
+      case ExprOp::kRemainder:
+        --sp;
+        if (!Divide(op.code, &stack[sp - 1], stack[sp])) return false;
         break;
+      default: {
+        float b;
+        if (!PlainValue(expr, op.row, &b)) return false;
+        float& a = stack[sp - 1];
+        switch (op.code) {
+          case ExprOp::kAddPlain: a = a + b; break;
+          case ExprOp::kSubtractPlain: a = a - b; break;
+          case ExprOp::kMultiplyPlain: a = a * b; break;
+          default:
+            if (!Divide(op.code, &a, b)) return false;
+            break;
+        }
+        break;
+      }
     }
   }
   *value = stack[0];

@@ -35,7 +35,10 @@ struct VariableRef {
 };
 
 // The index of the variable name (n bytes), or -1.
-int ResolveVariable(VariableRef* ref, const char* name, size_t n);
+int LookUpVariable(VariableRef* ref, const char* name, size_t n);
+inline int ResolveVariable(VariableRef* ref, const char* name, size_t n) {
+  return ref->index >= 0 ? ref->index : LookUpVariable(ref, name, n);
+}
 
 // One step of a compiled expression, run on a stack of 32-bit floats.
 struct ExprOp {
@@ -51,6 +54,8 @@ struct ExprOp {
     kGiveUp,       // what EvalExpr would refuse or hand to a command
     kJump,
     kAdd, kSubtract, kMultiply, kDivide, kRemainder,
+    // The same joins with a plain right operand, held in row, taken at once.
+    kAddPlain, kSubtractPlain, kMultiplyPlain, kDividePlain, kRemainderPlain,
   };
   // A plain operand of kQuickElement: a number or a variable.
   struct Plain {

@@ -325,8 +325,7 @@ class BlockWalker {
     if (!create_pass_) {
       if (StatementForm* cached = CachedStatementAt(pos_)) return cached;
     }
-    scratch_ = StatementForm();
-    FillForm(&scratch_, pos_, FormPhase{create_pass_, only_, false});
+    RefillForm(&scratch_, pos_, FormPhase{create_pass_, only_, false});
     return &scratch_;
   }
 

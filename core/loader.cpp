@@ -54,7 +54,7 @@ void LoadProgram(ProgramForm form) {
   ResetRunParts();
   if (form == ProgramForm::kSource) {
     CompactProgramText(program_text);
-    ++program_generation;
+    ++run_generation;
   }
   if (CreateVariableStore()) {
     int open = FindSection("CREATE");

@@ -6,11 +6,11 @@
 namespace zep {
 
 char* program_text = nullptr;
-unsigned program_generation = 0;
+unsigned run_generation = 0;
 
 bool SetProgramText(const char* text, size_t size) {
   FreeProgramText();
-  ++program_generation;
+  ++run_generation;
   program_text = static_cast<char*>(std::malloc(size + 16));
   if (program_text == nullptr) return false;
   std::memcpy(program_text, text, size);
@@ -21,7 +21,7 @@ bool SetProgramText(const char* text, size_t size) {
 void FreeProgramText() {
   std::free(program_text);
   program_text = nullptr;
-  ++program_generation;
+  ++run_generation;
 }
 
 }  // namespace zep

@@ -7,9 +7,11 @@
 namespace zep {
 
 extern char* program_text;
-// Changes whenever the text is replaced, freed or compacted, so that what
-// was worked out from an earlier text is known to be stale.
-extern unsigned program_generation;
+// Changes whenever the text is replaced, freed or compacted, or the
+// variable store is made or freed, so that what was worked out from an
+// earlier text or store (statement forms, variable numbers) is known to be
+// stale.
+extern unsigned run_generation;
 
 // Allocates the buffer (size + 16 bytes) holding a copy of text; false when
 // the allocation fails.

@@ -13,8 +13,7 @@ namespace {
 // One run's statements: an index from text position to entry, and the
 // entries (each on its own, so that it stays put while others are added).
 struct StatementCache {
-  const char* text = nullptr;
-  unsigned program = 0, variables = 0;  // the generations it was made for
+  unsigned generation = 0;  // the run_generation it was made for
   std::vector<int32_t> index;
   std::vector<std::unique_ptr<StatementForm>> entries;
   std::vector<StatementForm*> pointers;  // the same entries, for the inline lookup
@@ -34,9 +33,7 @@ void Retire() {
 
 // Points the inline lookup at the cache's tables (again after they grew).
 void Publish(StatementCache* c) {
-  statement_index.text = c->text;
-  statement_index.program = c->program;
-  statement_index.variables = c->variables;
+  statement_index.generation = c->generation;
   statement_index.slots = c->index.data();
   statement_index.size = c->index.size();
   statement_index.entries = c->pointers.data();
@@ -44,15 +41,12 @@ void Publish(StatementCache* c) {
 
 // The cache for the current program text and store, made afresh when either changed.
 StatementCache* CurrentCache() {
-  if (cache != nullptr && cache->text == program_text && cache->program == program_generation &&
-      cache->variables == store_generation) {
+  if (cache != nullptr && cache->generation == run_generation) {
     return cache.get();
   }
   Retire();
   cache = std::make_unique<StatementCache>();
-  cache->text = program_text;
-  cache->program = program_generation;
-  cache->variables = store_generation;
+  cache->generation = run_generation;
   cache->index.assign(std::strlen(program_text) + 1, -1);
   Publish(cache.get());
   return cache.get();

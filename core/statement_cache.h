@@ -23,8 +23,7 @@ extern bool statement_cache_enabled;
 // The current cache's tables, for the lookup below: which entry (or -1)
 // holds the statement at each position of the text it was made for.
 struct StatementIndex {
-  const char* text = nullptr;
-  unsigned program = 0, variables = 0;
+  unsigned generation = 0;
   const int32_t* slots = nullptr;
   size_t size = 0;
   StatementForm* const* entries = nullptr;
@@ -38,9 +37,8 @@ StatementForm* FillStatementAt(int pos);
 // The statement at pos, filled at its first use; nullptr when the cache is off.
 inline StatementForm* CachedStatementAt(int pos) {
   const StatementIndex& x = statement_index;
-  if (statement_cache_enabled && x.text == program_text && x.program == program_generation &&
-      x.variables == store_generation && static_cast<size_t>(pos) < x.size &&
-      x.slots[pos] >= 0) {
+  if (x.generation == run_generation && statement_cache_enabled &&
+      static_cast<size_t>(pos) < x.size && x.slots[pos] >= 0) {
     return x.entries[x.slots[pos]];
   }
   return FillStatementAt(pos);

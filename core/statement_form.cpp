@@ -108,13 +108,19 @@ void FillNamed(StatementForm* form, const char* statement, const char* name, con
   KeepFault(form, false);
 }
 
+// Index k of an element target: its compiled piece, or the helper.
+float IndexValue(WindowRef window, const ArgList& args, size_t k) {
+  if (k < args.pieces.size() && args.pieces[k] != nullptr) return EvalCached(window, *args.pieces[k]);
+  return GetNumArg(window, args, static_cast<int>(k));
+}
+
 // Stores value in target(row, column), checked as the text is checked.
 void AssignElement(WindowRef window, StatementForm* form, float value) {
   int v = ResolveVariable(&form->target_var, form->target.data(), form->target.size());
   if (v < 0) return SetError(kErrNoArray, form->target.c_str());
-  uint16_t row = TruncToIndex(GetNumArg(window, form->args, 0));
+  uint16_t row = TruncToIndex(IndexValue(window, form->args, 0));
   if (error_code != 0) return;
-  uint16_t col = TruncToIndex(GetNumArg(window, form->args, 1));
+  uint16_t col = TruncToIndex(IndexValue(window, form->args, 1));
   if (error_code != 0) return;
   if (row >= store.rows[v] || col >= store.cols[v]) {
     return SetError(kErrArrayRange, form->target.c_str());
@@ -149,17 +155,33 @@ void FillForm(StatementForm* form, int pos, const FormPhase& phase) {
   FillNamed(form, statement, name, args, phase);
 }
 
-int RunForm(WindowRef window, StatementForm* form) {
-  if (form->kind == StatementForm::kEmpty) return kStmtDone;
-  if (form->kind != StatementForm::kFault || !form->keeps_name) {
-    std::memcpy(error_name, form->error_name, sizeof error_name);
-  }
+void RefillForm(StatementForm* form, int pos, const FormPhase& phase) {
+  *form = StatementForm();
+  FillForm(form, pos, phase);
+}
+
+int RunFormOf(WindowRef window, StatementForm* form) {
   switch (form->kind) {
-    case StatementForm::kFault: error_code = form->fault; return kStmtDone;
-    case StatementForm::kCommand: CallHandler(*form->row, window, form->args); return kStmtDone;
-    case StatementForm::kControl: return form->control;
-    case StatementForm::kBlockEnd: return kStmtDone;
-    default: Assign(window, form); return kStmtDone;
+    case StatementForm::kAssign:
+    case StatementForm::kElementAssign:
+      std::memcpy(error_name, form->error_name, sizeof error_name);
+      Assign(window, form);
+      return kStmtDone;
+    case StatementForm::kCommand:
+      std::memcpy(error_name, form->error_name, sizeof error_name);
+      CallHandler(*form->row, window, form->args);
+      return kStmtDone;
+    case StatementForm::kControl:
+      std::memcpy(error_name, form->error_name, sizeof error_name);
+      return form->control;
+    case StatementForm::kFault:
+      if (!form->keeps_name) std::memcpy(error_name, form->error_name, sizeof error_name);
+      error_code = form->fault;
+      return kStmtDone;
+    case StatementForm::kBlockEnd:
+      std::memcpy(error_name, form->error_name, sizeof error_name);
+      return kStmtDone;
+    default: return kStmtDone;  // kEmpty: the error name stays
   }
 }
 

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,8 @@
 #include "core/command_table.h"
 #include "core/common.h"
 #include "core/compiled_expr.h"
+#include "core/errors.h"
+#include "core/variables.h"
 
 namespace zep {
 
@@ -65,8 +68,22 @@ struct FormPhase {
 // Works out the statement at pos into form (which must be fresh). The error
 // state is left as it was.
 void FillForm(StatementForm* form, int pos, const FormPhase& phase);
+// Makes form fresh and fills it.
+void RefillForm(StatementForm* form, int pos, const FormPhase& phase);
 
 // Runs the statement; gives what the walker is to do next.
-int RunForm(WindowRef window, StatementForm* form);
+int RunFormOf(WindowRef window, StatementForm* form);
+
+// The same, with the most frequent statement, a value stored in a plain
+// variable that exists, taken at once.
+inline int RunForm(WindowRef window, StatementForm* form) {
+  if (form->kind != StatementForm::kAssign || form->target_var.index < 0) {
+    return RunFormOf(window, form);
+  }
+  std::memcpy(error_name, form->error_name, sizeof error_name);
+  float value = EvalCached(window, *form->value);
+  if (error_code == 0) VariableCells(form->target_var.index)[0] = value;
+  return kStmtDone;
+}
 
 }  // namespace zep

@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "core/errors.h"
+#include "core/program.h"
 
 namespace zep {
 
 VariableStore store;
-unsigned store_generation = 0;
 
 namespace {
 
@@ -88,7 +88,7 @@ void FreeVariableStore() {
   std::free(store.cell_offset);
   std::free(store.name_offset);
   store = VariableStore{};
-  ++store_generation;
+  ++run_generation;
 }
 
 bool GrowVariableStore(size_t new_cells, const char* name) {

@@ -25,9 +25,6 @@ struct VariableStore {
 };
 
 extern VariableStore store;
-// Changes whenever the store is made or freed, so that variable numbers
-// remembered from an earlier store are known to be stale.
-extern unsigned store_generation;
 
 // Creates empty tables (code 20 when that fails) and frees them.
 bool CreateVariableStore();
