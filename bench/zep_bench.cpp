@@ -36,8 +36,12 @@
 #include "core/run_parts.h"
 #include "core/statement_cache.h"
 #include "core/variables.h"
-#include "graphics/commands.h"
+#include "graphics/figures.h"
+#include "graphics/packs.h"
+#include "graphics/pictures.h"
 #include "graphics/screen_state.h"
+#include "graphics/screens.h"
+#include "graphics/text_output.h"
 
 namespace {
 
@@ -264,8 +268,10 @@ int main(int argc, char** argv) {
   zep::NullHost null_host;
   zep::host = &null_host;
   zep::canvas = &counting_canvas;
-  const zep::CommandList* const lists[] = {&zep::core_commands, &zep::graphics_commands};
-  zep::InstallCommandLists(lists, 2);
+  const zep::CommandList* const lists[] = {&zep::core_commands,   &zep::figure_commands,
+                                           &zep::screen_commands, &zep::picture_commands,
+                                           &zep::text_commands,   &zep::pack_commands};
+  zep::InstallCommandLists(lists, 6);
   const zep::RunPart* const parts[] = {&zep::core_run_part, &zep::screen_part, &zep::palette_part,
                                        &zep::back_screen_part};
   zep::InstallRunParts(parts, 4);

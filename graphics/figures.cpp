@@ -5,7 +5,6 @@
 #include "core/args.h"
 #include "core/errors.h"
 #include "core/run_settings.h"
-#include "graphics/commands.h"
 #include "graphics/palette.h"
 #include "graphics/screens.h"
 
@@ -103,17 +102,19 @@ Figure ArcFigure(Shape shape, const int32_t* rect, int32_t start, int32_t stop) 
   return f;
 }
 
+namespace {
+
 // Box(XL,YT,XR,YB,OC,IC)
 void CmdBox(WindowRef window, const ArgList& args, int) {
   int32_t a[6];
-  if (!GetAllIntArgs(window, args, 6, a)) return;
+  if (!GetIntArgs(window, args, 0, 5, a)) return;
   DrawChecked(window, BoundedFigure(Shape::kRectangle, a[0], a[1], a[2], a[3]), a[4], a[5]);
 }
 
 // RBox(XL,YT,XR,YB,RX,RY,OC,IC)
 void CmdRBox(WindowRef window, const ArgList& args, int) {
   int32_t a[8];
-  if (!GetAllIntArgs(window, args, 8, a)) return;
+  if (!GetIntArgs(window, args, 0, 7, a)) return;
   Figure f = BoundedFigure(Shape::kRoundRect, a[0], a[1], a[2], a[3]);
   f.corner_w = a[4];
   f.corner_h = a[5];
@@ -123,21 +124,21 @@ void CmdRBox(WindowRef window, const ArgList& args, int) {
 // FBox(X1,Y1,X2,Y2,X3,Y3,X4,Y4,OC,IC)
 void CmdFBox(WindowRef window, const ArgList& args, int) {
   int32_t a[10];
-  if (!GetAllIntArgs(window, args, 10, a)) return;
+  if (!GetIntArgs(window, args, 0, 9, a)) return;
   DrawChecked(window, PolygonFigure(a, 4), a[8], a[9]);
 }
 
 // Triangle(X1,Y1,X2,Y2,X3,Y3,OC,IC)
 void CmdTriangle(WindowRef window, const ArgList& args, int) {
   int32_t a[8];
-  if (!GetAllIntArgs(window, args, 8, a)) return;
+  if (!GetIntArgs(window, args, 0, 7, a)) return;
   DrawChecked(window, PolygonFigure(a, 3), a[6], a[7]);
 }
 
 // FullPaint(C): Box(0,0,WIN_X,WIN_Y,C,C) over the last reported client size.
 void CmdFullPaint(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
-  if (!GetAllIntArgs(window, args, 1, a)) return;
+  if (!GetIntArgs(window, args, 0, 0, a)) return;
   Figure f = BoundedFigure(Shape::kRectangle, 0, 0, settings.win_x, settings.win_y);
   DrawChecked(window, f, a[0], a[0]);
 }
@@ -145,21 +146,21 @@ void CmdFullPaint(WindowRef window, const ArgList& args, int) {
 // Circle(XL,YT,XR,YB,OC,IC): the inscribed ellipse.
 void CmdCircle(WindowRef window, const ArgList& args, int) {
   int32_t a[6];
-  if (!GetAllIntArgs(window, args, 6, a)) return;
+  if (!GetIntArgs(window, args, 0, 5, a)) return;
   DrawChecked(window, BoundedFigure(Shape::kEllipse, a[0], a[1], a[2], a[3]), a[4], a[5]);
 }
 
 // Line(X1,Y1,X2,Y2,C): the second point itself stays unpainted.
 void CmdLine(WindowRef window, const ArgList& args, int) {
   int32_t a[5];
-  if (!GetAllIntArgs(window, args, 5, a)) return;
+  if (!GetIntArgs(window, args, 0, 4, a)) return;
   DrawChecked(window, LineFigure(a[0], a[1], a[2], a[3]), a[4], kUnusedInside);
 }
 
 // Point(X,Y,C): one pixel in a plain colour.
 void CmdPoint(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
-  if (!GetAllIntArgs(window, args, 3, a)) return;
+  if (!GetIntArgs(window, args, 0, 2, a)) return;
   if (!ValidPlainColour(a[2])) return SetError(kErrColour);
   Target target = AcquireTarget(window);
   canvas->SetPixel(target.surface, a[0], a[1], palette[a[2]]);
@@ -169,27 +170,27 @@ void CmdPoint(WindowRef window, const ArgList& args, int) {
 // Pie(XL,YT,XR,YB,ST,SP,OC,IC) and Chord(...): from ST clockwise to SP.
 void CmdPie(WindowRef window, const ArgList& args, int) {
   int32_t a[8];
-  if (!GetAllIntArgs(window, args, 8, a)) return;
+  if (!GetIntArgs(window, args, 0, 7, a)) return;
   DrawChecked(window, ArcFigure(Shape::kPie, a, a[4], a[5]), a[6], a[7]);
 }
 
 void CmdChord(WindowRef window, const ArgList& args, int) {
   int32_t a[8];
-  if (!GetAllIntArgs(window, args, 8, a)) return;
+  if (!GetIntArgs(window, args, 0, 7, a)) return;
   DrawChecked(window, ArcFigure(Shape::kChord, a, a[4], a[5]), a[6], a[7]);
 }
 
 // Arc(XL,YT,XR,YB,ST,SP,C): the curve alone.
 void CmdArc(WindowRef window, const ArgList& args, int) {
   int32_t a[7];
-  if (!GetAllIntArgs(window, args, 7, a)) return;
+  if (!GetIntArgs(window, args, 0, 6, a)) return;
   DrawChecked(window, ArcFigure(Shape::kArc, a, a[4], a[5]), a[6], kUnusedInside);
 }
 
 // SetPal(n,R,G,B): changes one palette entry for later drawing.
 void CmdSetPal(WindowRef window, const ArgList& args, int) {
   int32_t a[4];
-  if (!GetAllIntArgs(window, args, 4, a)) return;
+  if (!GetIntArgs(window, args, 0, 3, a)) return;
   if (a[0] < 0 || a[0] > 15) return SetError(kErrColour);
   for (int i = 1; i <= 3; ++i) {
     if (a[i] < 0 || a[i] > 255) return SetError(kErrColour);
@@ -202,7 +203,7 @@ void CmdSetPal(WindowRef window, const ArgList& args, int) {
 // function_result and ANSWER. Outside the surface every channel is 255.
 void CmdGetPixel(WindowRef window, const ArgList& args, int channel) {
   int32_t a[2];
-  if (!GetAllIntArgs(window, args, 2, a)) return;
+  if (!GetIntArgs(window, args, 0, 1, a)) return;
   Target target = AcquireTarget(window);
   uint32_t colour = canvas->GetPixel(target.surface, a[0], a[1]);
   ReleaseTarget(window, target);
@@ -210,5 +211,27 @@ void CmdGetPixel(WindowRef window, const ArgList& args, int channel) {
   function_result = value;
   answer = value;
 }
+
+const CommandRow kRows[] = {
+    {"Arc", CmdArc, 0, kPhaseRun, false, "iiiiiii"},
+    {"Box", CmdBox, 0, kPhaseRun, false, "iiiiii"},
+    {"Circle", CmdCircle, 0, kPhaseRun, false, "iiiiii"},
+    {"Chord", CmdChord, 0, kPhaseRun, false, "iiiiiiii"},
+    {"FullPaint", CmdFullPaint, 0, kPhaseRun, false, "i"},
+    {"FBox", CmdFBox, 0, kPhaseRun, false, "iiiiiiiiii"},
+    {"GetPixelR", CmdGetPixel, 1, kPhaseRun, true, "ii"},
+    {"GetPixelG", CmdGetPixel, 2, kPhaseRun, true, "ii"},
+    {"GetPixelB", CmdGetPixel, 3, kPhaseRun, true, "ii"},
+    {"Line", CmdLine, 0, kPhaseRun, false, "iiiii"},
+    {"Point", CmdPoint, 0, kPhaseRun, false, "iii"},
+    {"Pie", CmdPie, 0, kPhaseRun, false, "iiiiiiii"},
+    {"RBox", CmdRBox, 0, kPhaseRun, false, "iiiiiiii"},
+    {"SetPal", CmdSetPal, 0, kPhaseRun, false, "iiii"},
+    {"Triangle", CmdTriangle, 0, kPhaseRun, false, "iiiiiiii"},
+};
+
+}  // namespace
+
+const CommandList figure_commands = {"graphics", kRows, RowCount(kRows)};
 
 }  // namespace zep

@@ -4,9 +4,13 @@
 
 #include <cstdint>
 
+#include "core/command_table.h"
 #include "graphics/canvas.h"
 
 namespace zep {
+
+// The rows of the drawing primitives and SetPal.
+extern const CommandList figure_commands;
 
 // A plain colour is 0..15; an outline colour -15..15 (negative = dotted);
 // an inside colour anything up to 15 (negative = no fill).

@@ -6,7 +6,6 @@
 #include "core/args.h"
 #include "core/data_file.h"
 #include "core/errors.h"
-#include "graphics/commands.h"
 #include "graphics/pack_file.h"
 #include "graphics/packs.h"
 
@@ -16,20 +15,18 @@ namespace {
 
 // Fetches n arguments, the first a pack number; the created pack or nullptr.
 Pack3D* PackWithArgs(WindowRef window, const ArgList& args, int n, int32_t* a) {
-  if (!GetAllIntArgs(window, args, n, a)) return nullptr;
+  if (!GetIntArgs(window, args, 0, n - 1, a)) return nullptr;
   return CreatedPack(a[0]);
 }
 
 bool ValidChannel(int32_t c) { return c >= 0 && c <= 255; }
-
-}  // namespace
 
 // Create3DPack(pack_n,size), CREATE only: a pack for size triangles (1..1024,
 // else code 16). Codes 40 (number outside 0..255), 41 (already created), 43
 // (no memory).
 void CmdCreate3DPack(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
-  if (!GetAllIntArgs(window, args, 2, a)) return;
+  if (!GetIntArgs(window, args, 0, 1, a)) return;
   if (a[0] < 0 || a[0] >= kPackCount) return SetError(kErrPackNumber);
   if (packs[a[0]].capacity != 0) return SetError(kErrPackCreated);
   if (a[1] < 1 || a[1] > kMaxPackTriangles) return SetError(kErrBadValue);
@@ -39,7 +36,7 @@ void CmdCreate3DPack(WindowRef window, const ArgList& args, int) {
 // Set3DCenter(x,y,deep): the vanishing point and the eye's distance.
 void CmdSet3DCenter(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
-  if (!GetAllIntArgs(window, args, 3, a)) return;
+  if (!GetIntArgs(window, args, 0, 2, a)) return;
   projection.center_x = a[0];
   projection.center_y = a[1];
   projection.deep = a[2];
@@ -149,5 +146,30 @@ void CmdLoad3DPack(WindowRef window, const ArgList& args, int) {
   if (count < 0) return SetError(kErrPackFull);
   pack->count = count;
 }
+
+const CommandRow kRows[] = {
+    {"Create3DPack", CmdCreate3DPack, 0, kPhaseCreate, false, "ii"},
+    {"Set3DCenter", CmdSet3DCenter, 0, kPhaseBoth, false, "iii"},
+    {"Add3DPack", CmdAdd3DPack, 0, kPhaseBoth, false, "iiiiiiiiiiiii"},
+    {"Clear3DPack", CmdClear3DPack, 0, kPhaseRun, false, "i"},
+    {"Draw3DPack", CmdDraw3DPack, 0, kPhaseRun, false, "i"},
+    {"Set3DLocalRotateX", CmdSet3DLocalRotate, 0, kPhaseBoth, false, "ii"},
+    {"Set3DLocalRotateY", CmdSet3DLocalRotate, 1, kPhaseBoth, false, "ii"},
+    {"Set3DLocalRotateZ", CmdSet3DLocalRotate, 2, kPhaseBoth, false, "ii"},
+    {"Set3DLocalPosX", CmdSet3DLocalPos, 0, kPhaseBoth, false, "ii"},
+    {"Set3DLocalPosY", CmdSet3DLocalPos, 1, kPhaseBoth, false, "ii"},
+    {"Set3DLocalPosZ", CmdSet3DLocalPos, 2, kPhaseBoth, false, "ii"},
+    {"Set3DWorldPosX", CmdSet3DWorldPos, 0, kPhaseBoth, false, "ii"},
+    {"Set3DWorldPosY", CmdSet3DWorldPos, 1, kPhaseBoth, false, "ii"},
+    {"Set3DWorldPosZ", CmdSet3DWorldPos, 2, kPhaseBoth, false, "ii"},
+    {"Reset3DRotate", CmdReset3D, 0, kPhaseRun, false, "i"},
+    {"Reset3DPos", CmdReset3D, 1, kPhaseRun, false, "i"},
+    {"Save3DPack", CmdSave3DPack, 0, kPhaseRun, false, "i"},
+    {"Load3DPack", CmdLoad3DPack, 0, kPhaseRun, false, "i"},
+};
+
+}  // namespace
+
+const CommandList pack_commands = {"graphics", kRows, RowCount(kRows)};
 
 }  // namespace zep

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "core/command_table.h"
 #include "core/common.h"
 #include "core/run_parts.h"
 #include "graphics/pack_maths.h"
@@ -35,6 +36,9 @@ Pack3D* CreatedPack(int32_t pack_n);
 // Paints the pack's faces on the current screen of window, the deepest
 // first, each as a polygon with a pen and a brush of its shaded colour.
 void DrawPack(WindowRef window, const Pack3D& pack);
+
+// The rows of the 3D pack commands (pack_commands.cpp).
+extern const CommandList pack_commands;
 
 // Reset at the load pass, freed at the window's end or a failed load.
 extern const RunPart packs_part;

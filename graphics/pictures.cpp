@@ -15,7 +15,6 @@
 #include "core/run_settings.h"
 #include "core/section_runs.h"
 #include "graphics/bmp_format.h"
-#include "graphics/commands.h"
 #include "graphics/picture_check.h"
 #include "graphics/screens.h"
 
@@ -138,6 +137,8 @@ bool LoadPictureInto(Surface target, const char* name) {
   return loaded.read;
 }
 
+namespace {
+
 // LoadBMP(X,Y,"Name.BMP"): draws a BMP file at (X,Y) of the current screen.
 // Codes: 17 while a data file is open, 15 when the file is missing,
 // unreadable, not a sound BMP, or not convertible. "FILE_NAME" takes the
@@ -226,5 +227,17 @@ void CmdLoadGrpFile(WindowRef window, const ArgList& args, int) {
   RenderLoaded(target.surface, loaded, a[0], a[1]);
   ReleaseTarget(window, target);
 }
+
+const CommandRow kRows[] = {
+    {"LoadBMP", CmdLoadBMP, 0, kPhaseRun, false, "*iir"},
+    {"LoadBMPDlg", CmdLoadBMPDlg, 0, kPhaseRun, true, "*ii"},
+    {"LoadGrpFile", CmdLoadGrpFile, 0, kPhaseRun, false, "*iir"},
+    {"SaveBMP", CmdSaveBMP, 0, kPhaseRun, false, "*iiiir"},
+    {"SaveBMPDlg", CmdSaveBMPDlg, 0, kPhaseRun, true, "*iiii"},
+};
+
+}  // namespace
+
+const CommandList picture_commands = {"graphics", kRows, RowCount(kRows)};
 
 }  // namespace zep

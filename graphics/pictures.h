@@ -4,9 +4,13 @@
 
 #include <cstdint>
 
+#include "core/command_table.h"
 #include "graphics/canvas.h"
 
 namespace zep {
+
+// The rows of the picture file commands.
+extern const CommandList picture_commands;
 
 // A size in hundredths of a millimetre as pixels at dpi dots per inch:
 // himetric * dpi / 2540 rounded to nearest, halves away from zero (the

@@ -4,7 +4,6 @@
 
 #include "core/args.h"
 #include "core/errors.h"
-#include "graphics/commands.h"
 #include "graphics/screen_state.h"
 
 namespace zep {
@@ -56,10 +55,12 @@ void ShiftColourBytes(uint8_t* bytes, size_t count, int32_t percent) {
   for (size_t i = 0; i < count; ++i) bytes[i] = table[bytes[i]];
 }
 
+namespace {
+
 // SubScreen(wide,height), CREATE only: declares the back screen.
 void CmdSubScreen(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
-  if (!GetAllIntArgs(window, args, 2, a)) return;
+  if (!GetIntArgs(window, args, 0, 1, a)) return;
   graphics.back_width = a[0];
   graphics.back_height = a[1];
   graphics.back_screen_exists = 1;
@@ -68,7 +69,7 @@ void CmdSubScreen(WindowRef window, const ArgList& args, int) {
 // SelectScreen(n): 1 draws on the window, 0 on the back screen.
 void CmdSelectScreen(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
-  if (!GetAllIntArgs(window, args, 1, a)) return;
+  if (!GetIntArgs(window, args, 0, 0, a)) return;
   if (!graphics.back_screen_exists) return SetError(kErrNoBackScreen);
   if (a[0] != 0 && a[0] != 1) return SetError(kErrBadValue);
   graphics.current_screen = static_cast<uint8_t>(a[0]);
@@ -78,7 +79,7 @@ void CmdSelectScreen(WindowRef window, const ArgList& args, int) {
 // screens; it ignores the current screen.
 void CmdCopyBMP(WindowRef window, const ArgList& args, int) {
   int32_t a[11];
-  if (!GetAllIntArgs(window, args, 11, a)) return;
+  if (!GetIntArgs(window, args, 0, 10, a)) return;
   if (!ScreenAvailable(a[0]) || !ScreenAvailable(a[5])) return SetError(kErrNoBackScreen);
   Area from{a[1], a[2], a[3], a[4]};
   Area to = MirroredDestination({a[6], a[7], a[8], a[9]});
@@ -93,7 +94,7 @@ void CmdCopyBMP(WindowRef window, const ArgList& args, int) {
 // large to allocate is refused with code 20.
 void CmdShiftBMPColor(WindowRef window, const ArgList& args, int) {
   int32_t a[9];
-  if (!GetAllIntArgs(window, args, 9, a)) return;
+  if (!GetIntArgs(window, args, 0, 8, a)) return;
   if (!ScreenAvailable(a[0]) || !ScreenAvailable(a[5])) return SetError(kErrNoBackScreen);
   int32_t w = a[3], h = a[4];
   if (w <= 0 || h <= 0) return;
@@ -113,10 +114,22 @@ void CmdShiftBMPColor(WindowRef window, const ArgList& args, int) {
 // ClipBMP(XL,YT,W,H): a rectangle of the current screen onto the clipboard.
 void CmdClipBMP(WindowRef window, const ArgList& args, int) {
   int32_t a[4];
-  if (!GetAllIntArgs(window, args, 4, a)) return;
+  if (!GetIntArgs(window, args, 0, 3, a)) return;
   Target target = AcquireTarget(window);
   canvas->CopyToClipboard(window, target.surface, {a[0], a[1], a[2], a[3]});
   ReleaseTarget(window, target);
 }
+
+const CommandRow kRows[] = {
+    {"SubScreen", CmdSubScreen, 0, kPhaseCreate, false, "ii"},
+    {"SelectScreen", CmdSelectScreen, 0, kPhaseRun, false, "i"},
+    {"CopyBMP", CmdCopyBMP, 0, kPhaseRun, false, "iiiiiiiiiii"},
+    {"ClipBMP", CmdClipBMP, 0, kPhaseRun, false, "iiii"},
+    {"ShiftBMPColor", CmdShiftBMPColor, 0, kPhaseRun, false, "iiiiiiiii"},
+};
+
+}  // namespace
+
+const CommandList screen_commands = {"graphics", kRows, RowCount(kRows)};
 
 }  // namespace zep

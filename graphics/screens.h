@@ -5,10 +5,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/command_table.h"
 #include "core/common.h"
 #include "graphics/canvas.h"
 
 namespace zep {
+
+// The rows of the screen and bitmap copy commands.
+extern const CommandList screen_commands;
 
 // A drawing context for one command; `front` tells whether it must be given
 // back to the platform.

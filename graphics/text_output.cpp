@@ -5,7 +5,6 @@
 #include "core/args.h"
 #include "core/errors.h"
 #include "core/number_format.h"
-#include "graphics/commands.h"
 #include "graphics/figures.h"
 #include "graphics/palette.h"
 #include "graphics/screen_state.h"
@@ -34,10 +33,10 @@ FontSpec MakeFont(int32_t r, int32_t w, int32_t h) {
 
 namespace {
 
-// Fetches integer arguments 0..last of a text command with n arguments and
-// checks its colour C (argument 5) before anything else is looked at.
-bool TextArgs(WindowRef window, const ArgList& args, int n, int last, int32_t* a) {
-  if (!CheckArgCount(args, n) || !GetIntArgs(window, args, 0, last, a)) return false;
+// Fetches integer arguments 0..last of a text command and checks its colour
+// C (argument 5) before anything else is looked at.
+bool TextArgs(WindowRef window, const ArgList& args, int last, int32_t* a) {
+  if (!GetIntArgs(window, args, 0, last, a)) return false;
   if (!ValidPlainColour(a[5])) return SetError(kErrColour), false;
   return true;
 }
@@ -50,13 +49,11 @@ void WriteAt(WindowRef window, const int32_t* a, const char* text, size_t length
   ReleaseTarget(window, target);
 }
 
-}  // namespace
-
 // SetFont("FontName",Switch): face and style of every later text. A name
 // longer than 31 bytes is cut to 31 bytes of whole characters.
 void CmdSetFont(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
-  if (!CheckArgCount(args, 2) || !GetIntArgs(window, args, 1, 1, a)) return;
+  if (!GetIntArgs(window, args, 1, 1, a)) return;
   if (a[1] < 0 || a[1] > 3) return SetError(kErrBadValue);
   char name[kMaxStatement];
   if (!GetStrArg(args, 0, name)) return;
@@ -68,7 +65,7 @@ void CmdSetFont(WindowRef window, const ArgList& args, int) {
 // Print(X,Y,R,W,H,C,"text")
 void CmdPrint(WindowRef window, const ArgList& args, int) {
   int32_t a[6];
-  if (!TextArgs(window, args, 7, 5, a)) return;
+  if (!TextArgs(window, args, 5, a)) return;
   char text[kMaxStatement];
   if (!GetStrArg(args, 6, text)) return;
   ResolveStrArg(text, sizeof text);
@@ -79,7 +76,7 @@ void CmdPrint(WindowRef window, const ArgList& args, int) {
 // byte ends the text, so code 0 writes nothing.
 void CmdPrintCode(WindowRef window, const ArgList& args, int) {
   int32_t a[7];
-  if (!TextArgs(window, args, 7, 6, a)) return;
+  if (!TextArgs(window, args, 6, a)) return;
   char text[2] = {static_cast<char>(a[6] & 0xFF), '\0'};
   WriteAt(window, a, text, std::strlen(text));
 }
@@ -88,7 +85,7 @@ void CmdPrintCode(WindowRef window, const ArgList& args, int) {
 // double-byte character.
 void CmdPrintKJCode(WindowRef window, const ArgList& args, int) {
   int32_t a[8];
-  if (!TextArgs(window, args, 8, 7, a)) return;
+  if (!TextArgs(window, args, 7, a)) return;
   char text[3] = {static_cast<char>(a[6] & 0xFF), static_cast<char>(a[7] & 0xFF), '\0'};
   WriteAt(window, a, text, std::strlen(text));
 }
@@ -96,12 +93,24 @@ void CmdPrintKJCode(WindowRef window, const ArgList& args, int) {
 // PrintData(X,Y,R,W,H,C,n,data): a number with n decimals.
 void CmdPrintData(WindowRef window, const ArgList& args, int) {
   int32_t a[7];
-  if (!TextArgs(window, args, 8, 6, a)) return;
+  if (!TextArgs(window, args, 6, a)) return;
   float data = GetNumArg(window, args, 7);
   if (error_code != 0) return;
   char text[kMaxPrintText + 1];
   size_t length = FormatPrintData(data, a[6], text, sizeof text);
   WriteAt(window, a, text, length);
 }
+
+const CommandRow kRows[] = {
+    {"Print", CmdPrint, 0, kPhaseRun, false, "iiiiiir"},
+    {"PrintCode", CmdPrintCode, 0, kPhaseRun, false, "iiiiiii"},
+    {"PrintKJCode", CmdPrintKJCode, 0, kPhaseRun, false, "iiiiiiii"},
+    {"PrintData", CmdPrintData, 0, kPhaseRun, false, "iiiiiiin"},
+    {"SetFont", CmdSetFont, 0, kPhaseRun, false, "ri"},
+};
+
+}  // namespace
+
+const CommandList text_commands = {"graphics", kRows, RowCount(kRows)};
 
 }  // namespace zep

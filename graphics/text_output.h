@@ -4,10 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/command_table.h"
 #include "core/number_format.h"
 #include "graphics/canvas.h"
 
 namespace zep {
+
+// The rows of the text commands and SetFont.
+extern const CommandList text_commands;
 
 // The font of one text command: cell height h, average width w (0 lets the
 // platform choose) and rotation r in whole degrees counter-clockwise, with

@@ -1,6 +1,8 @@
 // The file commands that work through an edit field: the whole data file
 // into a field and a field's text into the file, and the name or folder of
 // a path inserted at a one-line field's caret.
+#include "media/files.h"
+
 #include <cstring>
 #include <string>
 
@@ -9,7 +11,6 @@
 #include "core/args.h"
 #include "core/data_file.h"
 #include "core/errors.h"
-#include "media/commands.h"
 #include "media/paths.h"
 
 namespace zep {
@@ -19,16 +20,14 @@ namespace {
 // The most an edit field is given from a file: far more than a script edits.
 constexpr size_t kMaxEditFile = 16u * 1024u * 1024u;
 
-// The count, the field's ID and the open data file (code 5 when none, before
-// the field is looked up); then the edit field itself, or -1.
+// The field's ID and the open data file (code 5 when none, before the field
+// is looked up); then the edit field itself, or -1.
 int EditWithOpenFile(const ArgList& args) {
   char id[kMaxStatement];
-  if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, id)) return -1;
+  if (!GetStrArg(args, 0, id)) return -1;
   if (open_file == -1) return SetError(kErrNoFile), -1;
   return LookUpControlOf(id, TypeRange::kEdit);
 }
-
-}  // namespace
 
 // ReadFileToEdit("ID"): the whole data file becomes the field's text; the
 // file position is left at its end. A file over 16 MB gives code 20.
@@ -54,7 +53,7 @@ void CmdWriteFileFromEdit(WindowRef, const ArgList& args, int) {
 // resolved path at a one-line field's caret.
 void CmdGetFilePart(WindowRef, const ArgList& args, int folder) {
   char id[kMaxStatement], path[kMaxStatement];
-  if (!CheckArgCount(args, 2) || !GetStrArg(args, 0, id) || !GetStrArg(args, 1, path)) return;
+  if (!GetStrArg(args, 0, id) || !GetStrArg(args, 1, path)) return;
   ResolveStrArg(path, sizeof path);
   int index = LookUpControlOf(id, TypeRange::kSingleLine);
   if (index < 0) return;
@@ -62,5 +61,16 @@ void CmdGetFilePart(WindowRef, const ArgList& args, int folder) {
                             : std::string(path + PathNameStart(path));
   control_system->ReplaceSelection(control_table.records[index].window, part.c_str());
 }
+
+const CommandRow kRows[] = {
+    {"ReadFileToEdit", CmdReadFileToEdit, 0, kPhaseRun, false, "c"},
+    {"WriteFileFromEdit", CmdWriteFileFromEdit, 0, kPhaseRun, false, "c"},
+    {"GetFileName", CmdGetFilePart, 0, kPhaseRun, false, "cr"},
+    {"GetFilePath", CmdGetFilePart, 1, kPhaseRun, false, "cr"},
+};
+
+}  // namespace
+
+const CommandList edit_file_commands = {"media", kRows, RowCount(kRows)};
 
 }  // namespace zep

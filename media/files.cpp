@@ -2,6 +2,8 @@
 // through a dialog, bytes at absolute positions, closing it, choosing a name
 // only, and measuring a file by name. Every platform call goes through
 // file_system; "FILE_NAME" (file_name) keeps the last name opened or chosen.
+#include "media/files.h"
+
 #include <cstring>
 
 #include "core/args.h"
@@ -9,12 +11,16 @@
 #include "core/errors.h"
 #include "core/run_settings.h"
 #include "core/section_runs.h"
-#include "media/commands.h"
 #include "media/filters.h"
 
 namespace zep {
 
 namespace {
+
+// The `extra` of the shared handlers: which way the file is opened, or
+// which dialog is shown.
+constexpr int kForRead = 0;
+constexpr int kForWrite = 1;
 
 FileMode ModeOf(int way) { return way == kForWrite ? FileMode::kWrite : FileMode::kRead; }
 FileDialog DialogOf(int way) { return way == kForWrite ? FileDialog::kSave : FileDialog::kOpen; }
@@ -52,15 +58,13 @@ bool ChooseFileName(WindowRef window, int way, const char* title, const char* fi
   return true;
 }
 
-}  // namespace
-
 // OpenFileRead("FileName"), OpenFileWrite("FileName"): opens the named file
 // for reading (it must exist) or writing (from empty; what is written
 // replaces the file when it is closed, see core/data_file.h). Codes: 17
 // while a file is open, 15 when it cannot be opened or the name is longer
 // than 259 bytes. "FILE_NAME" takes the name even when the open fails.
 void CmdOpenFile(WindowRef, const ArgList& args, int way) {
-  if (!CheckArgCount(args, 1) || !RefuseWhileFileOpen()) return;
+  if (!RefuseWhileFileOpen()) return;
   char name[kMaxStatement];
   if (!GetResolvedStrArg(args, 0, name) || !SetFileName(name)) return;
   OpenDataFile(name, ModeOf(way));
@@ -83,8 +87,8 @@ void CmdOpenFileDlg(WindowRef window, const ArgList& args, int way) {
 // CloseFile ;: closes the open file; code 5 when none is open. A file
 // opened for writing then replaces the named file: code 15 when it cannot
 // (another program holds the named file), which then keeps its bytes.
-void CmdCloseFile(WindowRef, const ArgList& args, int) {
-  if (!CheckArgCount(args, 0) || !RequireOpenFile()) return;
+void CmdCloseFile(WindowRef, const ArgList&, int) {
+  if (!RequireOpenFile()) return;
   if (!CloseDataFile()) SetError(kErrOpenFile);
 }
 
@@ -113,7 +117,7 @@ void CmdFileNameDlg(WindowRef window, const ArgList& args, int way) {
 // or beyond its end and for a negative pos. Only as a function value; ANSWER
 // is left alone. Code 5 when no file is open.
 void CmdReadFile(WindowRef window, const ArgList& args, int) {
-  if (!CheckArgCount(args, 1) || !RequireOpenFile()) return;
+  if (!RequireOpenFile()) return;
   int32_t pos[1];
   if (!GetIntArgs(window, args, 0, 0, pos)) return;
   function_result = pos[0] < 0 ? -1 : file_system->ReadByte(open_file, static_cast<uint32_t>(pos[0]));
@@ -124,7 +128,7 @@ void CmdReadFile(WindowRef window, const ArgList& args, int) {
 // is open, 15 when the byte cannot be written (a full disk, a file opened
 // for reading): the script is told, and the named file is left as it was.
 void CmdWriteFile(WindowRef window, const ArgList& args, int) {
-  if (!CheckArgCount(args, 2) || !RequireOpenFile()) return;
+  if (!RequireOpenFile()) return;
   int32_t pos = TruncToInt32(GetNumArg(window, args, 0));
   int32_t data[2];
   if (error_code != 0 || !GetIntArgs(window, args, 1, 1, data)) return;
@@ -136,10 +140,26 @@ void CmdWriteFile(WindowRef window, const ArgList& args, int) {
 // without an error when it cannot be opened. Only as a function value; the
 // open data file is neither needed nor touched.
 void CmdGetFileLength(WindowRef, const ArgList& args, int) {
-  if (!CheckArgCount(args, 1)) return;
   char name[kMaxStatement];
   if (!GetResolvedStrArg(args, 0, name)) return;
   function_result = static_cast<double>(file_system->FileLength(name));
 }
+
+const CommandRow kRows[] = {
+    {"OpenFileRead", CmdOpenFile, kForRead, kPhaseRun, false, "r"},
+    {"OpenFileWrite", CmdOpenFile, kForWrite, kPhaseRun, false, "r"},
+    {"OpenFileReadDlg", CmdOpenFileDlg, kForRead, kPhaseRun, true, "*r"},
+    {"OpenFileWriteDlg", CmdOpenFileDlg, kForWrite, kPhaseRun, true, "*r"},
+    {"CloseFile", CmdCloseFile, 0, kPhaseRun, false, ""},
+    {"FileNameDlgR", CmdFileNameDlg, kForRead, kPhaseRun, true, "*rri"},
+    {"FileNameDlgW", CmdFileNameDlg, kForWrite, kPhaseRun, true, "*rri"},
+    {"ReadFile", CmdReadFile, 0, kPhaseRun, true, "i"},
+    {"WriteFile", CmdWriteFile, 0, kPhaseRun, false, "ni"},
+    {"GetFileLength", CmdGetFileLength, 0, kPhaseRun, true, "r"},
+};
+
+}  // namespace
+
+const CommandList file_commands = {"media", kRows, RowCount(kRows)};
 
 }  // namespace zep

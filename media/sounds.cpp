@@ -65,7 +65,7 @@ bool CheckRegisteredId(int32_t id) {
 
 // The first argument of PauseSound and StopSound: one registered ID.
 bool GetRegisteredId(WindowRef window, const ArgList& args, int32_t* id) {
-  return GetAllIntArgs(window, args, 1, id) && CheckRegisteredId(*id);
+  return GetIntArgs(window, args, 0, 0, id) && CheckRegisteredId(*id);
 }
 
 // True when the named file is a wave file the player can play (CheckWave).
@@ -91,6 +91,32 @@ bool BuildOpenCommand(int device, const char* name, int id, char* out, size_t ca
   return n >= 0 && static_cast<size_t>(n) < cap;
 }
 
+// Every end reported is taken as the end of looping_id's playback: the
+// notification names no device.
+void OnSoundNotify(WindowRef window, uint32_t status) {
+  int32_t id = looping_id;
+  if (id < 0 || sound_state[id] == kStopped || sound_loop[id] != 1) return;
+  if (status != kNotifySuccessful) return;
+  Send("seek sound%d to start", id, window);
+  if (!Send("play sound%d from 0 notify", id, window)) {
+    sound_state[id] = kStopped;
+    looping_id = -1;
+  }
+}
+
+void CloseAllSounds() {
+  for (int id = 0; id < kSoundIds; ++id) {
+    if (sound_state[id] == kFree) continue;
+    Send("close sound%d", id, nullptr);
+    sound_state[id] = kFree;
+  }
+  looping_id = -1;
+}
+
+const RunPart sound_part = {"sounds", ResetSounds, OpenSounds, nullptr, FreeSounds};
+
+namespace {
+
 // EntryWaveFile(ID,"file_name"), EntryMidiFile(ID,"file_name"): opens the
 // file on the wave or MIDI device under the ID. Codes 16 for an ID outside
 // 0..31, 50 for an ID already in use, 52 (wave) or 53 (MIDI) when the file
@@ -100,7 +126,7 @@ bool BuildOpenCommand(int device, const char* name, int id, char* out, size_t ca
 void CmdEntrySoundFile(WindowRef window, const ArgList& args, int device) {
   int32_t id;
   char name[kMaxStatement];
-  if (!CheckArgCount(args, 2) || !GetIntArgs(window, args, 0, 0, &id)) return;
+  if (!GetIntArgs(window, args, 0, 0, &id)) return;
   if (!GetResolvedStrArg(args, 1, name)) return;
   if (id < 0 || id >= kSoundIds) return SetError(kErrBadValue);
   if (sound_state[id] != kFree) return SetError(kErrSoundInUse);
@@ -117,7 +143,7 @@ void CmdEntrySoundFile(WindowRef window, const ArgList& args, int device) {
 // plays once, 1 loops. A play the media interface refuses changes nothing.
 void CmdPlaySound(WindowRef window, const ArgList& args, int) {
   int32_t v[2];
-  if (!GetAllIntArgs(window, args, 2, v) || !CheckRegisteredId(v[0])) return;
+  if (!GetIntArgs(window, args, 0, 1, v) || !CheckRegisteredId(v[0])) return;
   int32_t id = v[0], flag = v[1];
   if (flag < -1 || flag > 1) return SetError(kErrBadValue);
   const char* format = flag == -1 ? "play sound%d from 0 wait" : "play sound%d from 0 notify";
@@ -148,31 +174,20 @@ void CmdStopSound(WindowRef window, const ArgList& args, int) {
 // Beep(n): the system sound of type n; never fails.
 void CmdBeep(WindowRef window, const ArgList& args, int) {
   int32_t n;
-  if (GetAllIntArgs(window, args, 1, &n)) sound_system->Beep(n);
+  if (GetIntArgs(window, args, 0, 0, &n)) sound_system->Beep(n);
 }
 
-// Every end reported is taken as the end of looping_id's playback: the
-// notification names no device.
-void OnSoundNotify(WindowRef window, uint32_t status) {
-  int32_t id = looping_id;
-  if (id < 0 || sound_state[id] == kStopped || sound_loop[id] != 1) return;
-  if (status != kNotifySuccessful) return;
-  Send("seek sound%d to start", id, window);
-  if (!Send("play sound%d from 0 notify", id, window)) {
-    sound_state[id] = kStopped;
-    looping_id = -1;
-  }
-}
+const CommandRow kRows[] = {
+    {"EntryWaveFile", CmdEntrySoundFile, kWaveDevice, kPhaseBoth, false, "ir"},
+    {"EntryMidiFile", CmdEntrySoundFile, kMidiDevice, kPhaseBoth, false, "ir"},
+    {"PlaySound", CmdPlaySound, 0, kPhaseRun, false, "ii"},
+    {"PauseSound", CmdPauseSound, 0, kPhaseRun, false, "i"},
+    {"StopSound", CmdStopSound, 0, kPhaseRun, false, "i"},
+    {"Beep", CmdBeep, 0, kPhaseRun, false, "i"},
+};
 
-void CloseAllSounds() {
-  for (int id = 0; id < kSoundIds; ++id) {
-    if (sound_state[id] == kFree) continue;
-    Send("close sound%d", id, nullptr);
-    sound_state[id] = kFree;
-  }
-  looping_id = -1;
-}
+}  // namespace
 
-const RunPart sound_part = {"sounds", ResetSounds, OpenSounds, nullptr, FreeSounds};
+const CommandList sound_commands = {"media", kRows, RowCount(kRows)};
 
 }  // namespace zep

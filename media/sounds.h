@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/args.h"
+#include "core/command_table.h"
 #include "core/common.h"
 #include "core/run_parts.h"
 
@@ -15,7 +15,7 @@ namespace zep {
 
 constexpr int kSoundIds = 32;
 
-// The `extra` of CmdEntrySoundFile: which device opens the file.
+// The `extra` of EntryWaveFile and EntryMidiFile: which device opens the file.
 constexpr int kWaveDevice = 0;
 constexpr int kMidiDevice = 1;
 
@@ -25,11 +25,8 @@ constexpr int kMidiDevice = 1;
 // commands of its own, and a name too long for out.
 bool BuildOpenCommand(int device, const char* name, int id, char* out, size_t cap);
 
-void CmdEntrySoundFile(WindowRef window, const ArgList& args, int device);
-void CmdPlaySound(WindowRef window, const ArgList& args, int);
-void CmdPauseSound(WindowRef window, const ArgList& args, int);
-void CmdStopSound(WindowRef window, const ArgList& args, int);
-void CmdBeep(WindowRef window, const ArgList& args, int);
+// The rows of the sound commands.
+extern const CommandList sound_commands;
 
 // The media interface reported the end of a playback to the run window:
 // restarts the last sound started when it was played with flag 1 and ended

@@ -44,11 +44,10 @@ WaveBuffer* FindWaveBuffer(const char* name) {
   return nullptr;
 }
 
-// The start of the run-phase buffer commands: exactly n arguments, the
-// resolved name of the first, the numbers of the others in v[1..n-1].
+// The start of the run-phase buffer commands of n arguments: the resolved
+// name of the first, the numbers of the others in v[1..n-1].
 bool GetNameAndNumbers(WindowRef window, const ArgList& args, int n, char* name, int32_t* v) {
-  return CheckArgCount(args, n) && GetResolvedStrArg(args, 0, name) &&
-         GetIntArgs(window, args, 1, n - 1, v);
+  return GetResolvedStrArg(args, 0, name) && GetIntArgs(window, args, 1, n - 1, v);
 }
 
 void ResetWaveBuffers() {
@@ -82,6 +81,11 @@ std::vector<uint8_t> NewWaveImage(int32_t samples) {
   for (int32_t i = 0; i < samples; ++i) h[kWaveHeaderSize + i] = (i % 40) < 20 ? 100 : 127;
   return image;
 }
+
+const RunPart wave_buffer_part = {"wave buffers", ResetWaveBuffers, nullptr, nullptr,
+                                  FreeWaveBuffers};
+
+namespace {
 
 // WaveBuf("buf_name",size): declares a buffer of size samples. Code 54 for
 // a 33rd buffer (before the arguments are looked at), 55 for a size outside
@@ -145,7 +149,6 @@ void CmdStopWaveBuf(WindowRef, const ArgList&, int) { sound_system->StopImage();
 // written: the file opened for writing then does not replace the named one,
 // so an old file of that name keeps its bytes.
 void CmdSaveWaveBuf(WindowRef, const ArgList& args, int) {
-  if (!CheckArgCount(args, 1)) return;
   char name[kMaxStatement];
   if (!GetResolvedStrArg(args, 0, name)) return;
   if (open_file == -1) return SetError(kErrNoFile);
@@ -154,7 +157,17 @@ void CmdSaveWaveBuf(WindowRef, const ArgList& args, int) {
   WriteDataBlock(reinterpret_cast<const char*>(buffer->image.data()), buffer->image.size());
 }
 
-const RunPart wave_buffer_part = {"wave buffers", ResetWaveBuffers, nullptr, nullptr,
-                                  FreeWaveBuffers};
+const CommandRow kRows[] = {
+    {"WaveBuf", CmdWaveBuf, 0, kPhaseCreate, false, "*ti"},
+    {"SetWaveBuf", CmdSetWaveBuf, 0, kPhaseRun, false, "rii"},
+    {"GetWaveBuf", CmdGetWaveBuf, 0, kPhaseRun, true, "ri"},
+    {"PlayWaveBuf", CmdPlayWaveBuf, 0, kPhaseRun, false, "ri"},
+    {"StopWaveBuf", CmdStopWaveBuf, 0, kPhaseRun, false, "*"},
+    {"SaveWaveBuf", CmdSaveWaveBuf, 0, kPhaseRun, false, "r"},
+};
+
+}  // namespace
+
+const CommandList wave_buffer_commands = {"media", kRows, RowCount(kRows)};
 
 }  // namespace zep

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/args.h"
+#include "core/command_table.h"
 #include "core/common.h"
 #include "core/run_parts.h"
 
@@ -21,12 +21,8 @@ constexpr int kWaveHeaderSize = 44;
 // 100, 20 of 127).
 std::vector<uint8_t> NewWaveImage(int32_t samples);
 
-void CmdWaveBuf(WindowRef window, const ArgList& args, int);
-void CmdSetWaveBuf(WindowRef window, const ArgList& args, int);
-void CmdGetWaveBuf(WindowRef window, const ArgList& args, int);
-void CmdPlayWaveBuf(WindowRef window, const ArgList& args, int);
-void CmdStopWaveBuf(WindowRef window, const ArgList& args, int);
-void CmdSaveWaveBuf(WindowRef window, const ArgList& args, int);
+// The rows of the wave buffer commands.
+extern const CommandList wave_buffer_commands;
 
 // No buffers before CREATE; at the window's end or a failed load the sound
 // playing from a buffer is stopped, then the buffers are freed.

@@ -6,10 +6,13 @@
 #include "core/commands.h"
 #include "core/data_file.h"
 #include "core/run_parts.h"
-#include "graphics/commands.h"
+#include "graphics/figures.h"
 #include "graphics/packs.h"
+#include "graphics/pictures.h"
 #include "graphics/screen_state.h"
-#include "media/commands.h"
+#include "graphics/screens.h"
+#include "graphics/text_output.h"
+#include "media/files.h"
 #include "media/sounds.h"
 #include "media/wave_buffers.h"
 #include "runtime/commands.h"
@@ -25,8 +28,15 @@ const CommandList* const kCommandLists[] = {
     &core_commands,
     &runtime_commands,
     &menu_commands,
-    &graphics_commands,
-    &media_commands,
+    &figure_commands,
+    &screen_commands,
+    &picture_commands,
+    &text_commands,
+    &pack_commands,
+    &file_commands,
+    &edit_file_commands,
+    &sound_commands,
+    &wave_buffer_commands,
     &controls_commands,
 };
 
