@@ -16,11 +16,11 @@ namespace zep {
 
 namespace {
 
-// The argument count, the ID and the lookup: the button's index, or -1 with
-// the code set.
-int ButtonArg(const ArgList& args, int count) {
+// The ID of argument 0 and its lookup: the button's index, or -1 with the
+// code set.
+int ButtonArg(const ArgList& args) {
   char id[kMaxStatement];
-  if (!CheckArgCount(args, count) || !GetStrArg(args, 0, id)) return -1;
+  if (!GetStrArg(args, 0, id)) return -1;
   return LookUpControlOf(id, TypeRange::kBitmapButton);
 }
 
@@ -38,7 +38,7 @@ void DrawOnButton(int k, const Figure& f, int32_t outline, int32_t inside) {
 
 // "ID", then four coordinates, an outline and an inside colour.
 void BoundedCommand(WindowRef window, const ArgList& args, Shape shape) {
-  int k = ButtonArg(args, 7);
+  int k = ButtonArg(args);
   int32_t a[7];
   if (k < 0 || !GetIntArgs(window, args, 1, 6, a)) return;
   DrawOnButton(k, BoundedFigure(shape, a[1], a[2], a[3], a[4]), a[5], a[6]);
@@ -46,8 +46,6 @@ void BoundedCommand(WindowRef window, const ArgList& args, Shape shape) {
 
 // The line's brush is never used; inside colour 1 as the figure commands.
 constexpr int32_t kLineInside = 1;
-
-}  // namespace
 
 // BmpBtBox("ID",XL,YT,XR,YB,OC,IC): a rectangle on the face. Code 1 for
 // OC outside -15..15 or IC above 15.
@@ -63,7 +61,7 @@ void CmdBmpBtCircle(WindowRef window, const ArgList& args, int) {
 // BmpBtLine("ID",X1,Y1,X2,Y2,C): a line in outline colour C (code 1 outside
 // -15..15; negative: dotted).
 void CmdBmpBtLine(WindowRef window, const ArgList& args, int) {
-  int k = ButtonArg(args, 6);
+  int k = ButtonArg(args);
   int32_t a[6];
   if (k < 0 || !GetIntArgs(window, args, 1, 5, a)) return;
   DrawOnButton(k, LineFigure(a[1], a[2], a[3], a[4]), a[5], kLineInside);
@@ -71,7 +69,7 @@ void CmdBmpBtLine(WindowRef window, const ArgList& args, int) {
 
 // BmpBtPoint("ID",X,Y,C): one pixel in plain colour C (code 1 outside 0..15).
 void CmdBmpBtPoint(WindowRef window, const ArgList& args, int) {
-  int k = ButtonArg(args, 4);
+  int k = ButtonArg(args);
   int32_t a[4];
   if (k < 0 || !GetIntArgs(window, args, 1, 3, a)) return;
   if (!ValidPlainColour(a[3])) return SetError(kErrColour);
@@ -84,7 +82,7 @@ void CmdBmpBtPoint(WindowRef window, const ArgList& args, int) {
 // face, sized by the surface's resolution. The name is taken as written;
 // code 15 when the file cannot be opened.
 void CmdSetButtonGrpFile(WindowRef, const ArgList& args, int) {
-  int k = ButtonArg(args, 2);
+  int k = ButtonArg(args);
   char name[kMaxStatement];
   if (k < 0 || !GetStrArg(args, 1, name) || SurfaceOf(k) == nullptr) return;
   if (!LoadPictureInto(SurfaceOf(k), name)) {
@@ -97,7 +95,7 @@ void CmdSetButtonGrpFile(WindowRef, const ArgList& args, int) {
 // SetButtonGrp("ID",type): standard glyph 1..20 at (0, 0) of the face;
 // any other number draws nothing and is no error.
 void CmdSetButtonGrp(WindowRef window, const ArgList& args, int) {
-  int k = ButtonArg(args, 2);
+  int k = ButtonArg(args);
   int32_t a[2];
   if (k < 0 || !GetIntArgs(window, args, 1, 1, a)) return;
   int resource = GlyphResource(a[1]);
@@ -105,5 +103,18 @@ void CmdSetButtonGrp(WindowRef window, const ArgList& args, int) {
   button_system->DrawIconAt(SurfaceOf(k), resource);
   DrawRaisedFrame(k);
 }
+
+const CommandRow kRows[] = {
+    {"BmpBtBox", CmdBmpBtBox, 0, kPhaseRun, false, "ciiiiii"},
+    {"BmpBtCircle", CmdBmpBtCircle, 0, kPhaseRun, false, "ciiiiii"},
+    {"BmpBtLine", CmdBmpBtLine, 0, kPhaseRun, false, "ciiiii"},
+    {"BmpBtPoint", CmdBmpBtPoint, 0, kPhaseRun, false, "ciii"},
+    {"SetButtonGrpFile", CmdSetButtonGrpFile, 0, kPhaseRun, false, "ct"},
+    {"SetButtonGrp", CmdSetButtonGrp, 0, kPhaseRun, false, "ci"},
+};
+
+}  // namespace
+
+const CommandList bitmap_button_commands = {"controls", kRows, RowCount(kRows)};
 
 }  // namespace zep

@@ -15,10 +15,6 @@ namespace zep {
 
 namespace {
 
-bool Begin(const ArgList& args, int count, char* id) {
-  return CheckArgCount(args, count) && GetStrArg(args, 0, id);
-}
-
 // The record of the control with ID id in range, or nullptr with the code set.
 ControlRecord* Record(const char* id, TypeRange range) {
   int index = LookUpControlOf(id, range);
@@ -31,7 +27,7 @@ bool IsCombo(const ControlRecord& r) { return TypeInRange(r.type, TypeRange::kCo
 // argument 1, for the commands that copy an item's text into the field.
 bool ListAndEdit(const ArgList& args, TypeRange range, ControlRecord** list, ControlRecord** edit) {
   char id[kMaxStatement], edit_id[kMaxStatement];
-  if (!Begin(args, 2, id) || !GetStrArg(args, 1, edit_id)) return false;
+  if (!GetStrArg(args, 0, id) || !GetStrArg(args, 1, edit_id)) return false;
   int a, b;
   if (!LookUpTwoControls(id, range, edit_id, TypeRange::kSingleLine, &a, &b)) return false;
   *list = &control_table.records[a];
@@ -39,13 +35,11 @@ bool ListAndEdit(const ArgList& args, TypeRange range, ControlRecord** list, Con
   return true;
 }
 
-}  // namespace
-
 // SetListText("ID","text"): adds the resolved text as an item; sorted boxes
 // put it in order.
 void CmdSetListText(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement], text[kMaxStatement];
-  if (!Begin(args, 2, id) || !GetStrArg(args, 1, text)) return;
+  if (!GetStrArg(args, 0, id) || !GetStrArg(args, 1, text)) return;
   ResolveStrArg(text, sizeof text);
   if (ControlRecord* r = Record(id, TypeRange::kList)) {
     control_system->AddItem(r->window, IsCombo(*r), text);
@@ -55,7 +49,7 @@ void CmdSetListText(WindowRef, const ArgList& args, int) {
 // GetListPos("ID"): the selected item's index, -1 when none.
 void CmdGetListPos(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
-  if (!Begin(args, 1, id)) return;
+  if (!GetStrArg(args, 0, id)) return;
   if (ControlRecord* r = Record(id, TypeRange::kList)) {
     function_result = control_system->SelectedItem(r->window, IsCombo(*r));
   }
@@ -65,7 +59,7 @@ void CmdGetListPos(WindowRef, const ArgList& args, int) {
 void CmdSetListPos(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
-  if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
+  if (!GetStrArg(args, 0, id) || !GetIntArgs(window, args, 1, 1, a)) return;
   if (ControlRecord* r = Record(id, TypeRange::kList)) {
     control_system->SelectItem(r->window, IsCombo(*r), a[1]);
   }
@@ -85,7 +79,7 @@ void CmdGetListText(WindowRef, const ArgList& args, int) {
 // ClearList("ID"): removes every item.
 void CmdClearList(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
-  if (!Begin(args, 1, id)) return;
+  if (!GetStrArg(args, 0, id)) return;
   if (ControlRecord* r = Record(id, TypeRange::kList)) {
     control_system->ClearItems(r->window, IsCombo(*r));
   }
@@ -102,7 +96,7 @@ void CmdGetComboText(WindowRef, const ArgList& args, int) {
 // hint text, with nothing redrawn.
 void CmdSetButtonText(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement], text[kMaxStatement];
-  if (!Begin(args, 2, id) || !GetStrArg(args, 1, text)) return;
+  if (!GetStrArg(args, 0, id) || !GetStrArg(args, 1, text)) return;
   ResolveStrArg(text, sizeof text);
   ControlRecord* r = Record(id, TypeRange::kButton);
   if (r == nullptr) return;
@@ -117,7 +111,7 @@ void CmdSetButtonText(WindowRef, const ArgList& args, int) {
 void CmdSetButtonCheck(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
-  if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
+  if (!GetStrArg(args, 0, id) || !GetIntArgs(window, args, 1, 1, a)) return;
   ControlRecord* r = Record(id, TypeRange::kCheck);
   if (r != nullptr && (a[1] == 0 || a[1] == 1)) control_system->SetCheck(r->window, a[1] == 1);
 }
@@ -125,7 +119,7 @@ void CmdSetButtonCheck(WindowRef window, const ArgList& args, int) {
 // GetButtonCheck("ID"): 1 when the mark is set, else 0.
 void CmdGetButtonCheck(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
-  if (!Begin(args, 1, id)) return;
+  if (!GetStrArg(args, 0, id)) return;
   if (ControlRecord* r = Record(id, TypeRange::kCheck)) {
     function_result = control_system->GetCheck(r->window) ? 1 : 0;
   }
@@ -136,7 +130,7 @@ void CmdGetButtonCheck(WindowRef, const ArgList& args, int) {
 void CmdSetScrollRange(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
-  if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
+  if (!GetStrArg(args, 0, id) || !GetIntArgs(window, args, 1, 1, a)) return;
   ControlRecord* r = Record(id, TypeRange::kScroll);
   if (r == nullptr) return;
   r->scroll_max = a[1];
@@ -149,7 +143,7 @@ void CmdSetScrollRange(WindowRef window, const ArgList& args, int) {
 void CmdSetScrollPos(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
-  if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
+  if (!GetStrArg(args, 0, id) || !GetIntArgs(window, args, 1, 1, a)) return;
   ControlRecord* r = Record(id, TypeRange::kScroll);
   if (r == nullptr) return;
   r->scroll_pos = a[1];
@@ -159,10 +153,35 @@ void CmdSetScrollPos(WindowRef window, const ArgList& args, int) {
 // GetScrollPos("ID"): the control's current position.
 void CmdGetScrollPos(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
-  if (!Begin(args, 1, id)) return;
+  if (!GetStrArg(args, 0, id)) return;
   if (ControlRecord* r = Record(id, TypeRange::kScroll)) {
     function_result = control_system->GetScrollBarPos(r->window);
   }
 }
+
+const CommandRow kRows[] = {
+    // List and combo boxes.
+    {"SetListText", CmdSetListText, 0, kPhaseRun, false, "cr"},
+    {"GetListPos", CmdGetListPos, 0, kPhaseRun, true, "c"},
+    {"SetListPos", CmdSetListPos, 0, kPhaseRun, false, "ci"},
+    {"GetListText", CmdGetListText, 0, kPhaseRun, false, "cc"},
+    {"ClearList", CmdClearList, 0, kPhaseRun, false, "c"},
+    {"GetComboText", CmdGetComboText, 0, kPhaseRun, false, "cc"},
+    // Buttons.
+    {"SetButtonText", CmdSetButtonText, 0, kPhaseRun, false, "cr"},
+    {"SetButtonCheck", CmdSetButtonCheck, 0, kPhaseRun, false, "ci"},
+    {"GetButtonCheck", CmdGetButtonCheck, 0, kPhaseRun, true, "c"},
+};
+
+const CommandRow kScrollBarRows[] = {
+    {"SetScrollRange", CmdSetScrollRange, 0, kPhaseRun, false, "ci"},
+    {"SetScrollPos", CmdSetScrollPos, 0, kPhaseRun, false, "ci"},
+    {"GetScrollPos", CmdGetScrollPos, 0, kPhaseRun, true, "c"},
+};
+
+}  // namespace
+
+const CommandList choice_commands = {"controls", kRows, RowCount(kRows)};
+const CommandList scroll_bar_commands = {"controls", kScrollBarRows, RowCount(kScrollBarRows)};
 
 }  // namespace zep

@@ -1,6 +1,6 @@
-// The commands on edit fields. Each checks its count, fetches its strings
-// and numbers, resolves the texts, finds the control and checks its type,
-// then acts; the first error stops it before it acts.
+// The commands on edit fields. Each fetches its strings and numbers (the
+// count is checked before it runs), resolves the texts, finds the control
+// and checks its type, then acts; the first error stops it before it acts.
 #include "controls/edit_commands.h"
 
 #include <cstdio>
@@ -21,11 +21,6 @@ namespace zep {
 
 namespace {
 
-// CheckArgCount(count), then the control ID of argument 0.
-bool Begin(const ArgList& args, int count, char* id) {
-  return CheckArgCount(args, count) && GetStrArg(args, 0, id);
-}
-
 // The window of the control with ID id in range, or nullptr with the code set.
 WindowRef Control(const char* id, TypeRange range = TypeRange::kEdit) {
   int index = LookUpControlOf(id, range);
@@ -40,12 +35,10 @@ void InsertInto(const char* id, const char* text) {
 // The text length as the commands count it: 16 bits, unsigned.
 uint16_t Length16(const std::string& text) { return static_cast<uint16_t>(text.size()); }
 
-}  // namespace
-
 // SetEditText("ID","text"): inserts the resolved text at the caret.
 void CmdSetEditText(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement], text[kMaxStatement];
-  if (!Begin(args, 2, id) || !GetStrArg(args, 1, text)) return;
+  if (!GetStrArg(args, 0, id) || !GetStrArg(args, 1, text)) return;
   ResolveStrArg(text, sizeof text);
   InsertInto(id, text);
 }
@@ -54,7 +47,7 @@ void CmdSetEditText(WindowRef, const ArgList& args, int) {
 void CmdSetEditCode(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
-  if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
+  if (!GetStrArg(args, 0, id) || !GetIntArgs(window, args, 1, 1, a)) return;
   const char text[2] = {static_cast<char>(a[1] & 0xFF), '\0'};
   InsertInto(id, text);
 }
@@ -62,14 +55,14 @@ void CmdSetEditCode(WindowRef window, const ArgList& args, int) {
 // SetEditCodeRet("ID"): inserts a line break.
 void CmdSetEditCodeRet(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
-  if (Begin(args, 1, id)) InsertInto(id, "\r\n");
+  if (GetStrArg(args, 0, id)) InsertInto(id, "\r\n");
 }
 
 // SetEditData("ID",data,n): inserts data with n decimals, as PrintData writes it.
 void CmdSetEditData(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[3];
-  if (!Begin(args, 3, id)) return;
+  if (!GetStrArg(args, 0, id)) return;
   float data = GetNumArg(window, args, 1);
   if (error_code != 0 || !GetIntArgs(window, args, 2, 2, a)) return;
   char text[kMaxPrintText + 1];
@@ -82,7 +75,7 @@ void CmdSetEditData(WindowRef window, const ArgList& args, int) {
 void CmdSetEditData16(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
-  if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
+  if (!GetStrArg(args, 0, id) || !GetIntArgs(window, args, 1, 1, a)) return;
   char text[12];
   std::snprintf(text, sizeof text, "%x", static_cast<unsigned>(static_cast<uint32_t>(a[1])));
   InsertInto(id, text);
@@ -99,7 +92,7 @@ int32_t ControlPosition(const std::string& text, int32_t bytes) {
 void CmdSetEditCursol(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[3];
-  if (!Begin(args, 3, id) || !GetIntArgs(window, args, 1, 2, a)) return;
+  if (!GetStrArg(args, 0, id) || !GetIntArgs(window, args, 1, 2, a)) return;
   WindowRef edit = Control(id);
   if (edit == nullptr) return;
   if (a[1] < 0) control_system->SetSelection(edit, 0, -1);
@@ -110,21 +103,21 @@ void CmdSetEditCursol(WindowRef window, const ArgList& args, int) {
 // SetEditNoChange("ID"): clears the field's modified flag.
 void CmdSetEditNoChange(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
-  if (!Begin(args, 1, id)) return;
+  if (!GetStrArg(args, 0, id)) return;
   if (WindowRef edit = Control(id)) control_system->ClearModified(edit);
 }
 
 // GetEditChange("ID"): 1 when the field was modified, else 0.
 void CmdGetEditChange(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
-  if (!Begin(args, 1, id)) return;
+  if (!GetStrArg(args, 0, id)) return;
   if (WindowRef edit = Control(id)) function_result = control_system->IsModified(edit) ? 1 : 0;
 }
 
 // GetEditLength("ID"): the text length in bytes.
 void CmdGetEditLength(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
-  if (!Begin(args, 1, id)) return;
+  if (!GetStrArg(args, 0, id)) return;
   if (WindowRef edit = Control(id)) {
     function_result = static_cast<uint16_t>(control_system->TextLength(edit));
   }
@@ -134,7 +127,7 @@ void CmdGetEditLength(WindowRef, const ArgList& args, int) {
 // selection, as a byte offset of the text.
 void CmdGetEditCursol(WindowRef, const ArgList& args, int which) {
   char id[kMaxStatement];
-  if (!Begin(args, 1, id)) return;
+  if (!GetStrArg(args, 0, id)) return;
   WindowRef edit = Control(id);
   if (edit == nullptr) return;
   int32_t start = 0, end = 0;
@@ -148,7 +141,7 @@ void CmdGetEditCursol(WindowRef, const ArgList& args, int which) {
 void CmdGetEditCode(WindowRef window, const ArgList& args, int) {
   char id[kMaxStatement];
   int32_t a[2];
-  if (!Begin(args, 2, id) || !GetIntArgs(window, args, 1, 1, a)) return;
+  if (!GetStrArg(args, 0, id) || !GetIntArgs(window, args, 1, 1, a)) return;
   WindowRef edit = Control(id);
   if (edit == nullptr) return;
   std::string text = control_system->GetText(edit);
@@ -160,7 +153,7 @@ void CmdGetEditCode(WindowRef window, const ArgList& args, int) {
 // decimal number; 0 when it does not start with one.
 void CmdGetEditData(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
-  if (!Begin(args, 1, id)) return;
+  if (!GetStrArg(args, 0, id)) return;
   WindowRef edit = Control(id, TypeRange::kSingleLine);
   if (edit == nullptr) return;
   std::string text = control_system->GetText(edit).substr(0, 511);
@@ -172,7 +165,8 @@ void CmdGetEditData(WindowRef, const ArgList& args, int) {
 void CmdGetEditText(WindowRef window, const ArgList& args, int) {
   char id_a[kMaxStatement], id_b[kMaxStatement];
   int32_t a[3];
-  if (!Begin(args, 4, id_a) || !GetStrArg(args, 3, id_b) || !GetIntArgs(window, args, 1, 2, a)) {
+  if (!GetStrArg(args, 0, id_a) || !GetStrArg(args, 3, id_b) ||
+      !GetIntArgs(window, args, 1, 2, a)) {
     return;
   }
   int from_index, to_index;
@@ -189,14 +183,12 @@ void CmdGetEditText(WindowRef window, const ArgList& args, int) {
                                                    static_cast<size_t>(sp - a[1] + 1)).c_str());
 }
 
-namespace {
-
 // The text of edit field id, the start n and the resolved str of
 // CompEditText and SearchEditText; false on an error.
 bool TextQuery(WindowRef window, const ArgList& args, std::string* text, int32_t* n, char* str) {
   char id[kMaxStatement];
   int32_t a[2];
-  if (!Begin(args, 3, id) || !GetStrArg(args, 2, str) || !GetIntArgs(window, args, 1, 1, a)) {
+  if (!GetStrArg(args, 0, id) || !GetStrArg(args, 2, str) || !GetIntArgs(window, args, 1, 1, a)) {
     return false;
   }
   ResolveStrArg(str, kMaxStatement);
@@ -207,8 +199,6 @@ bool TextQuery(WindowRef window, const ArgList& args, std::string* text, int32_t
   *n = a[1];
   return true;
 }
-
-}  // namespace
 
 // CompEditText("ID",n,"str"): 1 when the text at n starts with str.
 void CmdCompEditText(WindowRef window, const ArgList& args, int) {
@@ -228,12 +218,16 @@ void CmdSearchEditText(WindowRef window, const ArgList& args, int) {
   function_result = SearchText(text.data(), text.size(), n, str, std::strlen(str));
 }
 
+// The clipboard and selection commands, by their row's extra number.
+enum EditAction { kActClip, kActCut, kActPaste, kActClear, kActUndo, kActAllSelect,
+                  kActAllClip, kActAllClear };
+
 // ClipEdit, CutEdit, PasteEdit, ClearEdit, UndoEdit, AllSelectEdit,
 // AllClipEdit, AllClearEdit("ID"): nothing, and no error, on a control that
 // is not an edit field.
 void CmdEditAction(WindowRef, const ArgList& args, int action) {
   char id[kMaxStatement];
-  if (!Begin(args, 1, id)) return;
+  if (!GetStrArg(args, 0, id)) return;
   int index = LookUpControl(id);
   if (index < 0 || !TypeInRange(control_table.records[index].type, TypeRange::kEdit)) return;
   WindowRef edit = control_table.records[index].window;
@@ -242,5 +236,36 @@ void CmdEditAction(WindowRef, const ArgList& args, int action) {
   if (action >= kActAllSelect) control_system->SetSelection(edit, 0, -1);
   if (action != kActAllSelect) control_system->EditCommand(edit, kOps[action]);
 }
+
+const CommandRow kRows[] = {
+    {"SetEditText", CmdSetEditText, 0, kPhaseRun, false, "cr"},
+    {"SetEditCode", CmdSetEditCode, 0, kPhaseRun, false, "ci"},
+    {"SetEditCodeRet", CmdSetEditCodeRet, 0, kPhaseRun, false, "c"},
+    {"SetEditData", CmdSetEditData, 0, kPhaseRun, false, "cni"},
+    {"SetEditData16", CmdSetEditData16, 0, kPhaseRun, false, "ci"},
+    {"SetEditCursol", CmdSetEditCursol, 0, kPhaseRun, false, "cii"},
+    {"SetEditNoChange", CmdSetEditNoChange, 0, kPhaseRun, false, "c"},
+    {"GetEditChange", CmdGetEditChange, 0, kPhaseRun, true, "c"},
+    {"GetEditLength", CmdGetEditLength, 0, kPhaseRun, true, "c"},
+    {"GetEditCursolStart", CmdGetEditCursol, 0, kPhaseRun, true, "c"},
+    {"GetEditCursolEnd", CmdGetEditCursol, 1, kPhaseRun, true, "c"},
+    {"GetEditCode", CmdGetEditCode, 0, kPhaseRun, true, "ci"},
+    {"GetEditData", CmdGetEditData, 0, kPhaseRun, true, "c"},
+    {"GetEditText", CmdGetEditText, 0, kPhaseRun, false, "ciic"},
+    {"CompEditText", CmdCompEditText, 0, kPhaseRun, true, "cir"},
+    {"SearchEditText", CmdSearchEditText, 0, kPhaseRun, true, "cir"},
+    {"ClipEdit", CmdEditAction, kActClip, kPhaseRun, false, "c"},
+    {"CutEdit", CmdEditAction, kActCut, kPhaseRun, false, "c"},
+    {"PasteEdit", CmdEditAction, kActPaste, kPhaseRun, false, "c"},
+    {"ClearEdit", CmdEditAction, kActClear, kPhaseRun, false, "c"},
+    {"UndoEdit", CmdEditAction, kActUndo, kPhaseRun, false, "c"},
+    {"AllSelectEdit", CmdEditAction, kActAllSelect, kPhaseRun, false, "c"},
+    {"AllClipEdit", CmdEditAction, kActAllClip, kPhaseRun, false, "c"},
+    {"AllClearEdit", CmdEditAction, kActAllClear, kPhaseRun, false, "c"},
+};
+
+}  // namespace
+
+const CommandList edit_commands = {"controls", kRows, RowCount(kRows)};
 
 }  // namespace zep

@@ -1,7 +1,5 @@
 #include "controls/registry.h"
 
-#include <cstring>
-
 #include "controls/bitmap_buttons.h"
 #include "controls/control_system.h"
 #include "controls/types.h"
@@ -62,22 +60,6 @@ void DeleteControlFonts(int first) {
     if (r.font != nullptr) control_system->FreeFont(r.font);
     r.font = nullptr;
   }
-}
-
-void CmdCreateControl(WindowRef window, const ArgList& args, int) {
-  if (control_table.control_count == kMaxControls) return SetError(kErrControlCreate);
-  char text[kMaxStatement], id[kMaxStatement];
-  int32_t a[7];
-  if (!CheckArgCount(args, 7) || !GetStrArg(args, 1, text) || !GetStrArg(args, 2, id)) return;
-  if (!GetIntArgs(window, args, 0, 0, a) || !GetIntArgs(window, args, 3, 6, a)) return;
-  // An ID is a section name: one that would not fit whole could never run.
-  if (std::strlen(id) > kMaxToken) return SetError(kErrControlCreate);
-  ControlRecord& r = control_table.records[control_table.control_count++];
-  r = ControlRecord{};
-  r.type = a[0];
-  CopyText(r.text, sizeof r.text, text);
-  CopyText(r.id, sizeof r.id, id);
-  r.x = a[3], r.y = a[4], r.w = a[5], r.h = a[6];
 }
 
 int LookUpControl(const char* id) {

@@ -1,6 +1,6 @@
-// The controls of a run: CreateControl records them in CREATE, the window's
-// opening step creates them, and the window's end deletes their fonts. The
-// table itself is shared (core/control_table.h).
+// The controls of a run: CreateControl (controls/layout.h) records them in
+// CREATE, the window's opening step creates them, and the window's end
+// deletes their fonts. The table itself is shared (core/control_table.h).
 #pragma once
 
 #include "controls/control_system.h"
@@ -16,9 +16,6 @@ extern const RunPart controls_part;
 // The font every control starts with, which the editor's search box and
 // hints use too: 12 high, 6 wide, weight 0, "ＭＳ ゴシック".
 ControlFont DefaultFont();
-
-// CreateControl(type,"str","ID_control",x,y,w,h): appends a record.
-void CmdCreateControl(WindowRef window, const ArgList& args, int extra);
 
 // Which window the controls are made on: type 1 is a bitmap button only in
 // the run window; in a dialog it is a push button labelled with its text.

@@ -74,11 +74,10 @@ void RunDialogCreate() {
   RunCreatePass(open, &dialog_create_commands);
 }
 
-}  // namespace
-
+// DlgBox("ID_str"): opens the dialog; nothing while one is open.
 void CmdDlgBox(WindowRef window, const ArgList& args, int) {
   char name[kMaxStatement];
-  if (!CheckArgCount(args, 1) || dialog_open) return;
+  if (dialog_open) return;
   if (!GetStrArg(args, 0, name)) return;
   // A dialog that `end` in a run-window section let go may still be on the
   // screen. It goes before the new one is set up, so that its end can't
@@ -100,6 +99,8 @@ void CmdDlgBox(WindowRef window, const ArgList& args, int) {
   host->ShowMessage(window, "ダイアログボックスが開けません！", "ZEP Error",
                     kBoxOk | kBoxIconExclamation);
 }
+
+}  // namespace
 
 void OnDialogCreate(WindowRef dialog) {
   dialog_ready = 0;
@@ -195,8 +196,13 @@ void StopDialog(WindowRef failing) {
   if (failing != dialog_window) host->PostCloseRequest(dialog_window);
 }
 
+const CommandRow kRows[] = {
+    {"DlgBox", CmdDlgBox, 0, kPhaseRun, false, "r"},
+};
+
 }  // namespace
 
 const RunPart dialog_part = {"dialog", ResetDialog, nullptr, StopDialog, nullptr};
+const CommandList dialog_commands = {"runtime", kRows, RowCount(kRows)};
 
 }  // namespace zep

@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "controls/routing.h"
-#include "core/args.h"
 #include "core/command_table.h"
 #include "core/common.h"
 #include "core/run_parts.h"
@@ -30,8 +29,8 @@ extern char dialog_name[kMaxStatement];
 extern uint8_t dialog_ready;      // 0 until the dialog's opening steps are done
 extern WindowRef dialog_window;   // the open dialog, or nullptr
 
-// DlgBox("ID_str"): opens the dialog; nothing while one is open.
-void CmdDlgBox(WindowRef window, const ArgList& args, int extra);
+// The row of DlgBox("ID_str").
+extern const CommandList dialog_commands;
 
 // The commands of the dialog's set-up section.
 extern const CommandList dialog_create_commands;

@@ -67,14 +67,10 @@ void AddItem(const char* text, const char* section) {
   CopyText(m.item_sections[id], kMenuTextBytes, section);
 }
 
-}  // namespace
-
-const RunPart menu_part = {"menus", ResetMenus, BuildMenuBar, nullptr, FreeMenus};
-
 // Menu("title"): a new title of the bar; a 17th title is refused with code 44.
 void CmdMenu(WindowRef, const ArgList& args, int) {
   char text[kMaxStatement];
-  if (!CheckArgCount(args, 1) || !GetMenuText(args, 0, text)) return;
+  if (!GetMenuText(args, 0, text)) return;
   if (m.menu_count == kMaxMenuTitles) return SetError(kErrMenu);
   CopyText(m.menu_titles[m.menu_count++], kMenuTextBytes, text);
 }
@@ -82,22 +78,21 @@ void CmdMenu(WindowRef, const ArgList& args, int) {
 // PopupMenu("text"): an item whose section is its own text; "---" is a separator.
 void CmdPopupMenu(WindowRef, const ArgList& args, int) {
   char text[kMaxStatement];
-  if (!CheckArgCount(args, 1) || !GetMenuText(args, 0, text)) return;
+  if (!GetMenuText(args, 0, text)) return;
   AddItem(text, text);
 }
 
 // PopupMenuEX("text","ID_name"): an item whose section is ID_name.
 void CmdPopupMenuEX(WindowRef, const ArgList& args, int) {
   char text[kMaxStatement], name[kMaxStatement];
-  if (!CheckArgCount(args, 2) || !GetMenuText(args, 0, text) || !GetMenuText(args, 1, name)) {
-    return;
-  }
+  if (!GetMenuText(args, 0, text) || !GetMenuText(args, 1, name)) return;
   AddItem(text, name);
 }
 
 // SetMenuStyle("name",check,color): check 1 sets the mark, color 1 greys the
 // item; anything else clears them. Only IDs below 16 per title are searched,
-// so the item must be among them, or code 44.
+// so the item must be among them, or code 44. Before the window has finished
+// opening it does nothing, whatever its arguments: it checks its own count.
 void CmdSetMenuStyle(WindowRef window, const ArgList& args, int) {
   // Menu commands are ignored until the window has finished opening.
   if (window_ready == 0) return;
@@ -113,21 +108,21 @@ void CmdSetMenuStyle(WindowRef window, const ArgList& args, int) {
   if (m.menu_bar != nullptr) menu_system->SetItemState(m.menu_bar, id, a[1] == 1, a[2] == 1);
 }
 
+const CommandRow kRows[] = {
+    {"Menu", CmdMenu, 0, kPhaseCreate, false, "t"},
+    {"PopupMenu", CmdPopupMenu, 0, kPhaseCreate, false, "t"},
+    {"PopupMenuEX", CmdPopupMenuEX, 0, kPhaseCreate, false, "ts"},
+    {"SetMenuStyle", CmdSetMenuStyle, 0, kPhaseRun, false, "*sii"},
+};
+
+}  // namespace
+
+const RunPart menu_part = {"menus", ResetMenus, BuildMenuBar, nullptr, FreeMenus};
+
 void OnMenuCommand(WindowRef window, int id) {
   if (id < 1 || id >= m.next_item_id) return;
   RunSection(window, m.item_sections[id]);
 }
-
-namespace {
-
-const CommandRow kRows[] = {
-    {"Menu", CmdMenu, 0, kPhaseCreate, false},
-    {"PopupMenu", CmdPopupMenu, 0, kPhaseCreate, false},
-    {"PopupMenuEX", CmdPopupMenuEX, 0, kPhaseCreate, false},
-    {"SetMenuStyle", CmdSetMenuStyle, 0, kPhaseRun, false},
-};
-
-}  // namespace
 
 const CommandList menu_commands = {"menus", kRows, RowCount(kRows)};
 

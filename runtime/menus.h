@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-#include "core/args.h"
 #include "core/command_table.h"
 #include "core/common.h"
 #include "core/run_parts.h"
@@ -30,19 +29,14 @@ struct MenuTables {
 
 extern MenuTables menu_tables;
 
-// The rows of the four menu commands.
+// The rows of the four menu commands: Menu("title"), PopupMenu("text") and
+// PopupMenuEX("text","ID_name") in CREATE, SetMenuStyle("name",check,color)
+// at run time.
 extern const CommandList menu_commands;
 
 // Reset at the load pass, the bar built at the window's opening, unattached
 // popups destroyed after a failed load.
 extern const RunPart menu_part;
-
-// Menu("title"), PopupMenu("text"), PopupMenuEX("text","ID_name"): CREATE.
-void CmdMenu(WindowRef window, const ArgList& args, int extra);
-void CmdPopupMenu(WindowRef window, const ArgList& args, int extra);
-void CmdPopupMenuEX(WindowRef window, const ArgList& args, int extra);
-// SetMenuStyle("name",check,color): run phase.
-void CmdSetMenuStyle(WindowRef window, const ArgList& args, int extra);
 
 // The run window got WM_COMMAND for menu item id: runs the item's section.
 void OnMenuCommand(WindowRef window, int id);

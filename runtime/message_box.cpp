@@ -28,10 +28,14 @@ int32_t MessBoxValue(int32_t btn, int pressed) {
   }
 }
 
+namespace {
+
+// MessBox("message","title",btn,icon): value 1 for OK or Yes, 0 for No, -1
+// for Cancel; ANSWER is left alone.
 void CmdMessBox(WindowRef window, const ArgList& args, int) {
   char message[kMaxStatement], title[kMaxStatement];
   int32_t a[4];
-  if (!CheckArgCount(args, 4) || !GetStrArg(args, 0, message) || !GetStrArg(args, 1, title) ||
+  if (!GetStrArg(args, 0, message) || !GetStrArg(args, 1, title) ||
       !GetIntArgs(window, args, 2, 3, a)) {
     return;
   }
@@ -41,5 +45,13 @@ void CmdMessBox(WindowRef window, const ArgList& args, int) {
   if (SectionStopped()) return;
   function_result = MessBoxValue(a[2], pressed);
 }
+
+const CommandRow kRows[] = {
+    {"MessBox", CmdMessBox, 0, kPhaseRun, true, "rrii"},
+};
+
+}  // namespace
+
+const CommandList message_box_commands = {"runtime", kRows, RowCount(kRows)};
 
 }  // namespace zep

@@ -3,14 +3,12 @@
 
 #include <cstdint>
 
-#include "core/args.h"
-#include "core/common.h"
+#include "core/command_table.h"
 
 namespace zep {
 
-// MessBox("message","title",btn,icon): value 1 for OK or Yes, 0 for No, -1
-// for Cancel; ANSWER is left alone.
-void CmdMessBox(WindowRef window, const ArgList& args, int extra);
+// The row of MessBox("message","title",btn,icon).
+extern const CommandList message_box_commands;
 
 // The platform's box flags for btn and icon, and the value of the answer
 // the platform reports. The value follows the buttons shown, never the key

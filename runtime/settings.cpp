@@ -50,12 +50,10 @@ void OuterSize(int32_t wide, int32_t height, int32_t* w, int32_t* h) {
   *h = height + SysMetric(Metric::kCyCaption) + SysMetric(Metric::kCyBorder);
 }
 
-}  // namespace
-
 // SetWinStyle(type): one of five window styles; other types count as 0.
 void CmdSetWinStyle(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
-  if (!GetAllIntArgs(window, args, 1, a)) return;
+  if (!GetIntArgs(window, args, 0, 0, a)) return;
   settings.style_type = (a[0] >= 0 && a[0] <= 4) ? a[0] : 0;
   settings.window_style = WindowStyleFor(settings.style_type);
 }
@@ -63,7 +61,7 @@ void CmdSetWinStyle(WindowRef window, const ArgList& args, int) {
 // SetWinStyleOption(type,w,h): rounded (1) or elliptic (2) window shape.
 void CmdSetWinStyleOption(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
-  if (!GetAllIntArgs(window, args, 3, a)) return;
+  if (!GetIntArgs(window, args, 0, 2, a)) return;
   settings.region_type = (a[0] == 1 || a[0] == 2) ? a[0] : 0;
   settings.corner_w = a[1];
   settings.corner_h = a[2];
@@ -72,7 +70,7 @@ void CmdSetWinStyleOption(WindowRef window, const ArgList& args, int) {
 // SetWinColor(c): the background, -1 for none, 0..16 as a stock brush.
 void CmdSetWinColor(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
-  if (!GetAllIntArgs(window, args, 1, a)) return;
+  if (!GetIntArgs(window, args, 0, 0, a)) return;
   if (a[0] < -1 || a[0] > 16) return SetError(kErrColour);
   settings.background = a[0];
 }
@@ -80,7 +78,7 @@ void CmdSetWinColor(WindowRef window, const ArgList& args, int) {
 // SetScrollBar(h,v): gives the window its own scroll bars.
 void CmdSetScrollBar(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
-  if (!GetAllIntArgs(window, args, 2, a)) return;
+  if (!GetIntArgs(window, args, 0, 1, a)) return;
   if (a[0] > 0) {
     settings.h_range = a[0];
     settings.window_style |= kStyleHScroll;
@@ -94,20 +92,20 @@ void CmdSetScrollBar(WindowRef window, const ArgList& args, int) {
 // SetTimer(t): timer 1 of the window fires every t milliseconds.
 void CmdSetTimer(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
-  if (!GetAllIntArgs(window, args, 1, a)) return;
+  if (!GetIntArgs(window, args, 0, 0, a)) return;
   if (a[0] <= 0) return SetError(kErrTimer);
   settings.timer_ms = a[0];
 }
 
 void CmdSetWinSizeCreate(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
-  if (!GetAllIntArgs(window, args, 2, a)) return;
+  if (!GetIntArgs(window, args, 0, 1, a)) return;
   OuterSize(a[0], a[1], &settings.win_x, &settings.win_y);
 }
 
 void CmdSetWinPosCreate(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
-  if (!GetAllIntArgs(window, args, 3, a)) return;
+  if (!GetIntArgs(window, args, 0, 2, a)) return;
   settings.win_l = a[0];
   settings.win_t = a[1];
   settings.topmost = a[2] == 1 ? 1 : 0;
@@ -115,7 +113,7 @@ void CmdSetWinPosCreate(WindowRef window, const ArgList& args, int) {
 
 void CmdSetCaptionCreate(WindowRef, const ArgList& args, int) {
   char text[kMaxStatement];
-  if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, text)) return;
+  if (!GetStrArg(args, 0, text)) return;
   CopyText(settings.caption, sizeof settings.caption, text);
 }
 
@@ -124,7 +122,7 @@ void CmdSetCaptionCreate(WindowRef, const ArgList& args, int) {
 // corrections are the run window's, from a dialog's section too.
 void CmdSetWinSizeRun(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
-  if (!GetAllIntArgs(window, args, 2, a)) return;
+  if (!GetIntArgs(window, args, 0, 1, a)) return;
   int32_t w, h;
   OuterSize(a[0], a[1], &w, &h);
   if (menu_tables.menu_count != 0) {
@@ -139,15 +137,34 @@ void CmdSetWinSizeRun(WindowRef window, const ArgList& args, int) {
 
 void CmdSetWinPosRun(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
-  if (!GetAllIntArgs(window, args, 3, a)) return;
+  if (!GetIntArgs(window, args, 0, 2, a)) return;
   window_system->MoveWindowTo(window, a[0], a[1], a[2] == 1);
 }
 
 void CmdSetCaptionRun(WindowRef window, const ArgList& args, int) {
   char text[kMaxStatement];
-  if (!CheckArgCount(args, 1) || !GetStrArg(args, 0, text)) return;
+  if (!GetStrArg(args, 0, text)) return;
   ResolveStrArg(text, sizeof text);
   window_system->SetTitle(window, text);
 }
+
+const CommandRow kRows[] = {
+    // Window settings of the CREATE section, and their run-phase forms.
+    {"SetWinStyle", CmdSetWinStyle, 0, kPhaseCreate, false, "i"},
+    {"SetWinStyleOption", CmdSetWinStyleOption, 0, kPhaseCreate, false, "iii"},
+    {"SetWinColor", CmdSetWinColor, 0, kPhaseCreate, false, "i"},
+    {"SetScrollBar", CmdSetScrollBar, 0, kPhaseCreate, false, "ii"},
+    {"SetTimer", CmdSetTimer, 0, kPhaseCreate, false, "i"},
+    {"SetWinSize", CmdSetWinSizeCreate, 0, kPhaseCreate, false, "ii"},
+    {"SetWinPos", CmdSetWinPosCreate, 0, kPhaseCreate, false, "iii"},
+    {"SetCaption", CmdSetCaptionCreate, 0, kPhaseCreate, false, "t"},
+    {"SetWinSize", CmdSetWinSizeRun, 0, kPhaseRun, false, "ii"},
+    {"SetWinPos", CmdSetWinPosRun, 0, kPhaseRun, false, "iii"},
+    {"SetCaption", CmdSetCaptionRun, 0, kPhaseRun, false, "r"},
+};
+
+}  // namespace
+
+const CommandList window_settings_commands = {"runtime", kRows, RowCount(kRows)};
 
 }  // namespace zep

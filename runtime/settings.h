@@ -4,8 +4,7 @@
 
 #include <cstdint>
 
-#include "core/args.h"
-#include "core/common.h"
+#include "core/command_table.h"
 
 namespace zep {
 
@@ -22,16 +21,9 @@ uint32_t WindowStyleFor(int style_type);
 constexpr uint32_t kStyleHScroll = 0x00100000u;
 constexpr uint32_t kStyleVScroll = 0x00200000u;
 
-void CmdSetWinStyle(WindowRef window, const ArgList& args, int extra);
-void CmdSetWinStyleOption(WindowRef window, const ArgList& args, int extra);
-void CmdSetWinColor(WindowRef window, const ArgList& args, int extra);
-void CmdSetScrollBar(WindowRef window, const ArgList& args, int extra);
-void CmdSetTimer(WindowRef window, const ArgList& args, int extra);
-void CmdSetWinSizeCreate(WindowRef window, const ArgList& args, int extra);
-void CmdSetWinPosCreate(WindowRef window, const ArgList& args, int extra);
-void CmdSetCaptionCreate(WindowRef window, const ArgList& args, int extra);
-void CmdSetWinSizeRun(WindowRef window, const ArgList& args, int extra);
-void CmdSetWinPosRun(WindowRef window, const ArgList& args, int extra);
-void CmdSetCaptionRun(WindowRef window, const ArgList& args, int extra);
+// The rows of the window settings commands: SetWinStyle, SetWinStyleOption,
+// SetWinColor, SetScrollBar, SetTimer, SetWinSize, SetWinPos and SetCaption
+// in CREATE, then the run-phase SetWinSize, SetWinPos and SetCaption.
+extern const CommandList window_settings_commands;
 
 }  // namespace zep

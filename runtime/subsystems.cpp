@@ -1,7 +1,10 @@
 #include "runtime/subsystems.h"
 
 #include "controls/bitmap_buttons.h"
-#include "controls/commands.h"
+#include "controls/button_commands.h"
+#include "controls/choice_commands.h"
+#include "controls/edit_commands.h"
+#include "controls/layout.h"
 #include "controls/registry.h"
 #include "core/commands.h"
 #include "core/data_file.h"
@@ -15,9 +18,10 @@
 #include "media/files.h"
 #include "media/sounds.h"
 #include "media/wave_buffers.h"
-#include "runtime/commands.h"
-#include "runtime/menus.h"
 #include "runtime/dialog.h"
+#include "runtime/menus.h"
+#include "runtime/message_box.h"
+#include "runtime/settings.h"
 #include "runtime/window_parts.h"
 
 namespace zep {
@@ -26,7 +30,9 @@ namespace {
 
 const CommandList* const kCommandLists[] = {
     &core_commands,
-    &runtime_commands,
+    &window_settings_commands,
+    &dialog_commands,
+    &message_box_commands,
     &menu_commands,
     &figure_commands,
     &screen_commands,
@@ -37,7 +43,11 @@ const CommandList* const kCommandLists[] = {
     &edit_file_commands,
     &sound_commands,
     &wave_buffer_commands,
-    &controls_commands,
+    &control_commands,
+    &edit_commands,
+    &choice_commands,
+    &bitmap_button_commands,
+    &scroll_bar_commands,
 };
 
 // Reset and opened in this order, freed in the reverse order.

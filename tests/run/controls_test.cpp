@@ -132,6 +132,15 @@ TEST_F(ControlsTest, CreateControlChecks) {
   EXPECT_EQ(Load(long_id.c_str()), kErrControlCreate);
 }
 
+// A full table is refused before the count is checked: a 257th
+// CreateControl gives code 25 whatever its arguments.
+TEST_F(ControlsTest, AFullTableIsRefusedBeforeTheCount) {
+  EXPECT_EQ(Load("CREATE{loop(256){CreateControl(0,\"b\",\"ID_b\",0,0,10,10);}CreateControl(0);}"),
+            kErrControlCreate);
+  EXPECT_EQ(Load("CREATE{loop(255){CreateControl(0,\"b\",\"ID_b\",0,0,10,10);}CreateControl(0);}"),
+            kErrFewArgs);
+}
+
 TEST_F(ControlsTest, The257thControlFailsWithTheFixedMessage) {
   const char* script =
       "CREATE{loop(257){CreateControl(0,\"b\",\"ID_b\",0,0,10,10);}}";

@@ -170,6 +170,20 @@ TEST_F(MenusTest, SetMenuStyle) {
   EXPECT_EQ(Load("CREATE{SetMenuStyle(\"a\",1,0);}"), kErrNoCommand);
 }
 
+// Until the window has finished opening SetMenuStyle does nothing, also
+// with a wrong count of arguments.
+TEST_F(MenusTest, SetMenuStyleBeforeTheWindowIsReadyIgnoresItsArguments) {
+  Open("CREATE{Menu(\"A\");PopupMenu(\"a\");}MAIN{SetMenuStyle(\"a\",1);}");
+  window_ready = 0;
+  RunSection(kWindow, "MAIN");
+  window_ready = 1;
+  EXPECT_EQ(error_code, 0);
+  for (const std::string& call : host_.calls) EXPECT_NE(call.rfind("SetItemState", 0), 0u);
+  RunSection(kWindow, "MAIN");
+  EXPECT_EQ(error_code, kErrFewArgs);
+  OnRunDestroy(kWindow);
+}
+
 TEST_F(MenusTest, TheLimitsOfTheTablesAreLoadErrors) {
   struct Row {
     std::string create;
