@@ -13,6 +13,7 @@
 #include "core/section_runs.h"
 #include "runtime/dialog_system.h"
 #include "runtime/events.h"
+#include "runtime/script_window.h"
 #include "runtime/window_system.h"
 
 namespace zep {
@@ -136,24 +137,12 @@ void OnDialogDestroy(WindowRef dialog) {
 
 void OnDialogEvent(WindowRef dialog, const char* event) { DlgRunSection(dialog, event); }
 
-void OnDialogSetFocus(WindowRef dialog) {
-  DlgRunSection(dialog, "SETFOCUS");
-  window_system->SetFocusTo(dialog);
-}
-
+void OnDialogSetFocus(WindowRef dialog) { ScriptSetFocus(dialog, DlgRunSection); }
 void OnDialogKey(WindowRef dialog, bool down, uint32_t key) {
-  key_code = key;
-  DlgRunSection(dialog, down ? "KEYDOWN" : "KEYUP");
+  ScriptKey(dialog, down, key, DlgRunSection);
 }
-
-void OnDialogChar(WindowRef dialog, uint32_t code) {
-  char_code = code;
-  DlgRunSection(dialog, "CHARDOWN");
-}
-
-void OnDialogTimer(WindowRef dialog) {
-  if (error_code == 0) DlgRunSection(dialog, "TIMER");
-}
+void OnDialogChar(WindowRef dialog, uint32_t code) { ScriptChar(dialog, code, DlgRunSection); }
+void OnDialogTimer(WindowRef dialog) { ScriptTimer(dialog, DlgRunSection); }
 
 void OnDialogMouseMove(WindowRef dialog) {
   if (error_code == 0) DlgRunSection(dialog, "MOUSEMOVE");
@@ -174,6 +163,25 @@ bool OnDialogClose(WindowRef dialog) {
   DlgRunSection(dialog, "CLOSE");
   return dialog_open == 0;
 }
+
+namespace {
+
+// The dialog's MOVE, SIZE and MOUSEMOVE set no reserved variable, and it
+// has no scroll bars of its own.
+void OnDialogMove(WindowRef dialog, int32_t, int32_t) { DlgRunSection(dialog, "MOVE"); }
+void OnDialogSize(WindowRef dialog, int32_t, int32_t) { DlgRunSection(dialog, "SIZE"); }
+void OnDialogMouseAt(WindowRef dialog, int32_t, int32_t) { OnDialogMouseMove(dialog); }
+void OnDialogScrollBar(WindowRef dialog, WindowRef control, ScrollBar, ScrollStep step, int pos) {
+  if (control != nullptr) OnDialogControlScroll(dialog, control, step, pos);
+}
+
+}  // namespace
+
+const ScriptWindowEvents dialog_window_events = {
+    OnDialogCreate, OnDialogDestroy, OnDialogClose,   OnDialogEvent, OnDialogMove,
+    OnDialogSize,   OnDialogMouseAt, OnDialogKey,     OnDialogChar,  OnDialogTimer,
+    OnDialogSetFocus, OnDialogCommand, OnDialogScrollBar,
+};
 
 namespace {
 

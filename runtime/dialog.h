@@ -10,6 +10,7 @@
 #include "core/command_table.h"
 #include "core/common.h"
 #include "core/run_parts.h"
+#include "runtime/script_window.h"
 
 namespace zep {
 
@@ -48,6 +49,8 @@ void OnDialogCommand(WindowRef dialog, int id, int code);
 void OnDialogControlScroll(WindowRef dialog, WindowRef control, ScrollStep step, int pos);
 // The close box or a close request: true when the dialog must go.
 bool OnDialogClose(WindowRef dialog);
+// The same, one per message of the window procedure.
+extern const ScriptWindowEvents dialog_window_events;
 
 // The dialog's part of a run's life: no dialog at the load pass; after an
 // error anywhere, its timer stops and both windows are asked to close.

@@ -6,6 +6,7 @@
 #include "core/run_parts.h"
 #include "core/run_settings.h"
 #include "runtime/menus.h"
+#include "runtime/script_window.h"
 #include "runtime/start.h"
 
 namespace zep {
@@ -82,25 +83,10 @@ void OnRunMouseMove(WindowRef window, int32_t x, int32_t y) {
   RunSection(window, "MOUSEMOVE");
 }
 
-void OnRunKey(WindowRef window, bool down, uint32_t key) {
-  key_code = key;
-  RunSection(window, down ? "KEYDOWN" : "KEYUP");
-}
-
-void OnRunChar(WindowRef window, uint32_t code) {
-  char_code = code;
-  RunSection(window, "CHARDOWN");
-}
-
-void OnRunTimer(WindowRef window) {
-  if (error_code != 0) return;
-  RunSection(window, "TIMER");
-}
-
-void OnRunSetFocus(WindowRef window) {
-  RunSection(window, "SETFOCUS");
-  window_system->SetFocusTo(window);
-}
+void OnRunKey(WindowRef window, bool down, uint32_t key) { ScriptKey(window, down, key, RunSection); }
+void OnRunChar(WindowRef window, uint32_t code) { ScriptChar(window, code, RunSection); }
+void OnRunTimer(WindowRef window) { ScriptTimer(window, RunSection); }
+void OnRunSetFocus(WindowRef window) { ScriptSetFocus(window, RunSection); }
 
 void OnRunCommand(WindowRef window, int id, int code) {
   if (error_code != 0 || window_ready == 0) return;
@@ -139,5 +125,20 @@ bool OnRunClose(WindowRef window) {
   RunSection(window, "CLOSE");
   return running == 0;
 }
+
+namespace {
+
+void OnRunScrollBar(WindowRef window, WindowRef control, ScrollBar bar, ScrollStep step, int pos) {
+  if (control == nullptr) return OnRunScroll(window, bar, step, pos);
+  OnRunControlScroll(window, control, step, pos);
+}
+
+}  // namespace
+
+const ScriptWindowEvents run_window_events = {
+    OnRunCreate, OnRunDestroy, OnRunClose,    OnRunEvent,    OnRunMove,
+    OnRunSize,   OnRunMouseMove, OnRunKey,    OnRunChar,     OnRunTimer,
+    OnRunSetFocus, OnRunCommand, OnRunScrollBar,
+};
 
 }  // namespace zep

@@ -9,12 +9,16 @@
 
 #include "controls/routing.h"
 #include "core/common.h"
+#include "runtime/script_window.h"
 #include "runtime/window_system.h"
 
 namespace zep {
 
 // The run window, from its opening steps to its end; nullptr otherwise.
 extern WindowRef run_window;
+
+// The functions below, one per message of the window procedure.
+extern const ScriptWindowEvents run_window_events;
 
 // Called, when set, after a run's window has gone and the run was freed:
 // the editor that started the run looks at how it ended.

@@ -3,18 +3,7 @@
 
 #include <windows.h>
 
-#include "controls/routing.h"
-
 namespace zep {
-
-// The stock brush for a SetWinColor number.
-HBRUSH BackgroundBrush(int colour);
-
-// The event of a mouse-button message (WM_LBUTTONDOWN .. WM_MBUTTONDBLCLK).
-const char* MouseButtonEvent(UINT message);
-
-// What a scroll-bar code asks for.
-ScrollStep ScrollStepOf(UINT code);
 
 // Registers the RUN class with this run's background (again for every run,
 // so that SetWinColor takes effect).

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "assist/reference_entries.h"
+#include "core/args.h"
 #include "core/command_table.h"
 #include "runtime/subsystems.h"
 
@@ -32,6 +33,47 @@ TEST_F(ReferenceEntriesTest, EveryCommandAndCatalogNameHasAnEntryThatSaysWhatItI
       EXPECT_STRNE(entry->syntax, "");
       EXPECT_FALSE(ReferenceUsage(*entry).empty()) << entry->name;
     }
+  }
+}
+
+// What a command of the table still needs, named: its row's argument
+// letters, and in the reference's one source its note (arguments and
+// codes), a short example and the entries to look at next. The letters and
+// the syntax line agree on the count, and on which arguments are texts.
+std::string Missing(const CommandRow& row) {
+  std::string missing;
+  const ReferenceEntry* entry = FindReferenceEntry(row.name);
+  if (row.args == nullptr) missing += "; no argument letters in its row";
+  if (entry == nullptr || entry->note == nullptr) {
+    missing += "; no note in assist/reference_notes.cpp";
+  }
+  if (entry == nullptr || entry->example[0] == '\0' || entry->related.empty()) {
+    missing += "; no example and related names in assist/reference_examples.cpp";
+  }
+  if (entry == nullptr || row.args == nullptr || row.args[0] == '*') return missing;
+  std::string syntax = entry->syntax;
+  size_t open = syntax.find('('), close = syntax.rfind(')');
+  std::string inside = open == std::string::npos || close == std::string::npos
+                           ? ""
+                           : syntax.substr(open + 1, close - open - 1);
+  std::string letters;
+  for (int k = 0; k < CountArgs(inside.c_str()); ++k) {
+    const char* start;
+    size_t length;
+    FindArg(inside.c_str(), k, &start, &length);
+    letters += start[0] == '"' ? 't' : 'i';
+  }
+  std::string declared = row.args;
+  for (char& c : declared) c = std::string("trcvs").find(c) != std::string::npos ? 't' : 'i';
+  if (letters != declared) {
+    missing += "; its letters \"" + std::string(row.args) + "\" do not match " + entry->syntax;
+  }
+  return missing;
+}
+
+TEST_F(ReferenceEntriesTest, EveryCommandHasItsLettersNoteExampleAndRelatedNames) {
+  for (int i = 0; i < CommandCount(); ++i) {
+    EXPECT_EQ(Missing(CommandAt(i)), "") << CommandAt(i).name;
   }
 }
 
