@@ -60,7 +60,7 @@ int FindArg(const char* args, int k, const char** start, size_t* length);
 bool GetIntArgs(WindowRef window, const ArgList& args, int first, int last, int32_t* out);
 
 // CheckArgCount(args, n), then GetIntArgs for arguments 0..n-1: the start of
-// most handlers.
+// a handler that checks its count itself (its row's letters begin with '*').
 bool GetAllIntArgs(WindowRef window, const ArgList& args, int n, int32_t* out);
 
 // Evaluates argument i as a 32-bit float, not truncated.
