@@ -11,6 +11,7 @@
 namespace zep {
 
 char file_name[kMaxPath] = "";
+bool watch_declared_reads = false;
 int undeclared_reads = 0;
 char first_undeclared_read[96] = "";
 
@@ -118,6 +119,7 @@ bool EvalArg(WindowRef window, const ArgList& args, int i, float* value) {
 // Counts a read of argument i as one of kinds that the command's row does
 // not declare.
 void NoteRead(const ArgList& args, int i, const char* kinds, const char* as) {
+  if (!watch_declared_reads) return;
   const char* declared = args.row == nullptr ? nullptr : args.row->args;
   if (declared == nullptr) return;
   if (*declared == '*') ++declared;

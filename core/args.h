@@ -32,8 +32,10 @@ struct ArgList {
   const CommandRow* row = nullptr;
 };
 
-// Reads of a command's arguments that its row does not declare, and the
-// first of them ("Box argument 3 read as text"); tests see none.
+// While watch_declared_reads is set (by the tests), the reads of a
+// command's arguments that its row does not declare are counted, and the
+// first of them kept ("Box argument 3 read as text"); tests see none.
+extern bool watch_declared_reads;
 extern int undeclared_reads;
 extern char first_undeclared_read[96];
 

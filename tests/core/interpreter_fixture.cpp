@@ -28,6 +28,7 @@ void InterpreterTest::SetUp() {
   Install();
   FreeRunParts(nullptr);
   error_name[0] = '\0';
+  watch_declared_reads = true;
   undeclared_reads = 0;
   ResetRunParts();
   CreateVariableStore();
