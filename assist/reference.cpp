@@ -35,7 +35,7 @@ void ShowHelp(WindowRef owner, const std::string& help, ReferencePlace place, co
 }
 
 void Complain(WindowRef owner, const std::string& text) {
-  host->ShowMessage(owner, text.c_str(), "ZEP Error", kBoxOk | kBoxIconExclamation);
+  host_system->ShowMessage(owner, text.c_str(), "ZEP Error", kBoxOk | kBoxIconExclamation);
 }
 
 // The page to open: the jump page to the anchor when it can be written,

@@ -266,7 +266,7 @@ int main(int argc, char** argv) {
   // The benchmarks use the language and the drawing commands, with the
   // recording canvas.
   zep::NullHost null_host;
-  zep::host = &null_host;
+  zep::host_system = &null_host;
   zep::canvas = &counting_canvas;
   const zep::CommandList* const lists[] = {&zep::core_commands,   &zep::figure_commands,
                                            &zep::screen_commands, &zep::picture_commands,
@@ -322,6 +322,6 @@ int main(int argc, char** argv) {
     PrintCacheSize(file.c_str(), script, section.c_str());
     zep::FreeRunParts(kWindow);
   }
-  zep::host = nullptr;
+  zep::host_system = nullptr;
   return all_ok ? 0 : 1;
 }

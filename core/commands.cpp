@@ -14,7 +14,7 @@ namespace {
 // Data("name",SizeY,SizeX): declares an array in the CREATE section. The
 // variable count is checked before the argument count.
 void CmdData(WindowRef window, const ArgList& args, int) {
-  if (store.variable_count >= kMaxVariables) return SetError(kErrTooManyVars);
+  if (variable_store.variable_count >= kMaxVariables) return SetError(kErrTooManyVars);
   if (!CheckArgCount(args, 3)) return;
   int32_t size[3];
   if (!GetIntArgs(window, args, 1, 2, size)) return;
@@ -37,8 +37,8 @@ void CmdDataInit(WindowRef window, const ArgList& args, int) {
   float data = GetNumArg(window, args, 1);
   if (error_code != 0) return;
   int i = FindVariable(name, std::strlen(name));
-  if (i < 0 || (store.rows[i] == 1 && store.cols[i] == 1)) return SetError(kErrNoArray);
-  size_t cells = static_cast<size_t>(store.rows[i]) * store.cols[i];
+  if (i < 0 || (variable_store.rows[i] == 1 && variable_store.cols[i] == 1)) return SetError(kErrNoArray);
+  size_t cells = static_cast<size_t>(variable_store.rows[i]) * variable_store.cols[i];
   double* cell = VariableCells(i);
   for (size_t c = 0; c < cells; ++c) cell[c] = data;
 }
@@ -54,18 +54,18 @@ bool GetResolvedString(const ArgList& args, char* text) {
 void CmdWinExec(WindowRef window, const ArgList& args, int) {
   char command[kMaxStatement + 32];
   if (!GetResolvedString(args, command)) return;
-  if (host->StartProgram(command) >= 32) return;
+  if (host_system->StartProgram(command) >= 32) return;
   char warning[kMaxStatement + 32];
   size_t n = CopyText(warning, sizeof warning, command);
   CopyText(warning + n, sizeof warning - n, " を実行できません");
-  host->ShowMessage(window, warning, "ZEP Warning", kBoxOk | kBoxIconExclamation);
+  host_system->ShowMessage(window, warning, "ZEP Warning", kBoxOk | kBoxIconExclamation);
 }
 
 // WinHelp("file"): opens a help file at its index.
 void CmdWinHelp(WindowRef window, const ArgList& args, int) {
   char file[kMaxStatement];
   if (!GetResolvedString(args, file)) return;
-  host->OpenHelpIndex(window, file);
+  host_system->OpenHelpIndex(window, file);
 }
 
 const CommandRow kRows[] = {

@@ -11,12 +11,12 @@
 namespace zep {
 
 int LookUpVariable(VariableRef* ref, const char* name, size_t n) {
-  if (ref->missing_at == store.variable_count) return -1;
+  if (ref->missing_at == variable_store.variable_count) return -1;
   int i = FindVariable(name, n);
   if (i >= 0) {
     ref->index = i;
   } else {
-    ref->missing_at = store.variable_count;
+    ref->missing_at = variable_store.variable_count;
   }
   return i;
 }
@@ -295,8 +295,8 @@ bool QuickElement(CompiledExpr& expr, const ExprOp& op, float* out) {
     return false;
   }
   uint16_t row = TruncToIndex(row_value), col = TruncToIndex(col_value);
-  if (row >= store.rows[v] || col >= store.cols[v]) return false;
-  *out = static_cast<float>(VariableCells(v)[row * store.cols[v] + col]);
+  if (row >= variable_store.rows[v] || col >= variable_store.cols[v]) return false;
+  *out = static_cast<float>(VariableCells(v)[row * variable_store.cols[v] + col]);
   return true;
 }
 
@@ -305,8 +305,8 @@ bool Element(const CompiledExpr& expr, const ExprOp& op, float* stack, int* sp) 
   int v = expr.names[op.name].ref.index;
   *sp -= 2;
   uint16_t row = TruncToIndex(stack[*sp]), col = TruncToIndex(stack[*sp + 1]);
-  if (row >= store.rows[v] || col >= store.cols[v]) return false;
-  stack[(*sp)++] = static_cast<float>(VariableCells(v)[row * store.cols[v] + col]);
+  if (row >= variable_store.rows[v] || col >= variable_store.cols[v]) return false;
+  stack[(*sp)++] = static_cast<float>(VariableCells(v)[row * variable_store.cols[v] + col]);
   return true;
 }
 

@@ -193,7 +193,7 @@ void ReportError(WindowRef owner, int code, const char* text, int pos) {
   SectionNameAt(text, pos, section, sizeof section);
   char message[512];
   BuildErrorMessage(code, section, error_name, message, sizeof message);
-  host->ShowMessage(owner, message, "ZEP Error", kBoxOk | kBoxIconExclamation);
+  host_system->ShowMessage(owner, message, "ZEP Error", kBoxOk | kBoxIconExclamation);
 }
 
 }  // namespace zep

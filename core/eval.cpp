@@ -59,11 +59,11 @@ bool CallValue(WindowRef window, const char* name, const char* args, float* valu
   if (error_code != 0) return false;
   uint16_t col = TruncToIndex(GetNumArg(window, args, 1));
   if (error_code != 0) return false;
-  if (row >= store.rows[v] || col >= store.cols[v]) {
+  if (row >= variable_store.rows[v] || col >= variable_store.cols[v]) {
     SetError(kErrArrayRange, name);
     return false;
   }
-  *value = static_cast<float>(VariableCells(v)[row * store.cols[v] + col]);
+  *value = static_cast<float>(VariableCells(v)[row * variable_store.cols[v] + col]);
   return true;
 }
 
@@ -174,7 +174,7 @@ int ReservedId(const char* t) {
 }
 
 double ReservedValue(int id) {
-  const RunSettings& s = settings;
+  const RunSettings& s = window_settings;
   const int32_t ints[] = {s.mouse_x, s.mouse_y, s.win_x, s.win_y, s.win_l,
                           s.win_t, s.scr_x, s.scr_y, s.scroll_h, s.scroll_v};
   if (id < 10) return ints[id];
@@ -182,7 +182,7 @@ double ReservedValue(int id) {
   if (id == 11) return char_code;
   if (id == 12) return answer;
   if (id == kPiId) return 3.14159265359;
-  LocalTime now = host->Now();
+  LocalTime now = host_system->Now();
   const int fields[] = {now.year, now.month, now.day, now.hour, now.minute, now.second};
   return fields[id - kFirstClockId];
 }

@@ -453,7 +453,7 @@ class BlockWalker {
     if (running && !dialog_open) running = 0;
     dialog_open = 0;
     StopSectionRuns(window_);
-    host->PostCloseRequest(window_);
+    host_system->PostCloseRequest(window_);
     return false;
   }
 
@@ -523,7 +523,7 @@ void RunSectionIn(SectionRun* run, WindowRef window, const char* name) {
   StopRunParts(window);
   ReportError(window, error_code, program_text, pos);
   running = 0;
-  host->PostCloseRequest(window);
+  host_system->PostCloseRequest(window);
 }
 
 // A fault of the interpreter itself (an exception no command expects) is
@@ -534,9 +534,9 @@ void ReportInternalFault(SectionRun* run, WindowRef window, const char* what) {
   StopSectionRuns(nullptr);
   StopRunParts(window);
   if (error_code == 0) SetError(kErrInternal);
-  host->ShowMessage(window, message, "ZEP Error", kBoxOk | kBoxIconError);
+  host_system->ShowMessage(window, message, "ZEP Error", kBoxOk | kBoxIconError);
   running = 0;
-  host->PostCloseRequest(window);
+  host_system->PostCloseRequest(window);
 }
 
 }  // namespace

@@ -2,6 +2,6 @@
 
 namespace zep {
 
-Host* host = nullptr;
+Host* host_system = nullptr;
 
 }  // namespace zep

@@ -50,6 +50,6 @@ class Host {
 };
 
 // The host in use. Set once at start-up (or by a test).
-extern Host* host;
+extern Host* host_system;
 
 }  // namespace zep

@@ -2,7 +2,7 @@
 
 namespace zep {
 
-RunSettings settings;
+RunSettings window_settings;
 uint32_t key_code = 0;
 uint32_t char_code = 0;
 int32_t answer = 0;

@@ -27,7 +27,7 @@ struct RunSettings {
   int32_t scroll_h = 0, scroll_v = 0;
 };
 
-extern RunSettings settings;
+extern RunSettings window_settings;
 
 // Reserved values that live across runs or belong to no window setting.
 extern uint32_t key_code;     // KEY: not reset between runs

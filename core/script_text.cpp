@@ -122,7 +122,7 @@ ScriptText DecodeScriptText(const char* data, size_t size, std::string* out, int
     }
     if (i < size) text += u'\n';
     std::string converted;
-    if (!host->ToShiftJis(text, &converted)) return ScriptText::kNoShiftJis;
+    if (!host_system->ToShiftJis(text, &converted)) return ScriptText::kNoShiftJis;
     *out += converted;
     ++*line;
     start = i + 1;

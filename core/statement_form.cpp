@@ -122,10 +122,10 @@ void AssignElement(WindowRef window, StatementForm* form, float value) {
   if (error_code != 0) return;
   uint16_t col = TruncToIndex(IndexValue(window, form->args, 1));
   if (error_code != 0) return;
-  if (row >= store.rows[v] || col >= store.cols[v]) {
+  if (row >= variable_store.rows[v] || col >= variable_store.cols[v]) {
     return SetError(kErrArrayRange, form->target.c_str());
   }
-  VariableCells(v)[row * store.cols[v] + col] = value;
+  VariableCells(v)[row * variable_store.cols[v] + col] = value;
 }
 
 void Assign(WindowRef window, StatementForm* form) {

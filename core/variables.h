@@ -24,7 +24,7 @@ struct VariableStore {
   size_t values_cap = 0, names_cap = 0, entries_cap = 0;
 };
 
-extern VariableStore store;
+extern VariableStore variable_store;
 
 // Creates empty tables (code 20 when that fails) and frees them.
 bool CreateVariableStore();
@@ -37,8 +37,8 @@ bool GrowVariableStore(size_t new_cells, const char* name);
 // Index of the first variable called name (length n), or -1.
 int FindVariable(const char* name, size_t n);
 
-inline const char* VariableName(int i) { return store.name_pool + store.name_offset[i]; }
-inline double* VariableCells(int i) { return store.values + store.cell_offset[i]; }
+inline const char* VariableName(int i) { return variable_store.name_pool + variable_store.name_offset[i]; }
+inline double* VariableCells(int i) { return variable_store.values + variable_store.cell_offset[i]; }
 
 // Creates a plain variable holding value. Codes 11, 20; code 3 for a name
 // longer than an expression can ever read. error_name is left to the caller.

@@ -139,7 +139,7 @@ void CmdTriangle(WindowRef window, const ArgList& args, int) {
 void CmdFullPaint(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetIntArgs(window, args, 0, 0, a)) return;
-  Figure f = BoundedFigure(Shape::kRectangle, 0, 0, settings.win_x, settings.win_y);
+  Figure f = BoundedFigure(Shape::kRectangle, 0, 0, window_settings.win_x, window_settings.win_y);
   DrawChecked(window, f, a[0], a[0]);
 }
 

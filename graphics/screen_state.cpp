@@ -5,24 +5,24 @@
 
 namespace zep {
 
-GraphicsState graphics;
+GraphicsState graphics_state;
 
-void ResetGraphicsState() { graphics = GraphicsState{}; }
+void ResetGraphicsState() { graphics_state = GraphicsState{}; }
 
 namespace {
 
 void OpenPalette(WindowRef) { ResetPalette(); }
 
 void OpenBackScreen(WindowRef window) {
-  if (graphics.back_screen_exists) {
-    canvas->CreateBackScreen(window, graphics.back_width, graphics.back_height);
+  if (graphics_state.back_screen_exists) {
+    canvas->CreateBackScreen(window, graphics_state.back_width, graphics_state.back_height);
   }
 }
 
 // At a failed load no back screen was made; at the window's end it goes,
 // and so does the picture a LoadBMP kept.
 void FreeBackScreen(WindowRef window) {
-  if (window != nullptr && graphics.back_screen_exists) canvas->DestroyBackScreen();
+  if (window != nullptr && graphics_state.back_screen_exists) canvas->DestroyBackScreen();
   if (window != nullptr) canvas->ForgetKeptBitmap();
 }
 

@@ -16,7 +16,7 @@ struct GraphicsState {
   uint8_t font_style = 0;          // 0 normal, 1 italic, 2 bold, 3 bold italic
 };
 
-extern GraphicsState graphics;
+extern GraphicsState graphics_state;
 
 // Start values for a new run: front screen, no back screen, default font.
 void ResetGraphicsState();

@@ -9,7 +9,7 @@
 namespace zep {
 
 Target AcquireTarget(WindowRef window) {
-  if (graphics.current_screen == 0) return {canvas->BackSurface(), false};
+  if (graphics_state.current_screen == 0) return {canvas->BackSurface(), false};
   return {canvas->AcquireFront(window), true};
 }
 
@@ -21,7 +21,7 @@ Surface ScreenContext(int32_t screen, Surface front) {
   return screen == 0 ? canvas->BackSurface() : front;
 }
 
-bool ScreenAvailable(int32_t screen) { return screen > 0 || graphics.back_screen_exists != 0; }
+bool ScreenAvailable(int32_t screen) { return screen > 0 || graphics_state.back_screen_exists != 0; }
 
 Area MirroredDestination(const Area& to) {
   Area a = to;
@@ -61,18 +61,18 @@ namespace {
 void CmdSubScreen(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!GetIntArgs(window, args, 0, 1, a)) return;
-  graphics.back_width = a[0];
-  graphics.back_height = a[1];
-  graphics.back_screen_exists = 1;
+  graphics_state.back_width = a[0];
+  graphics_state.back_height = a[1];
+  graphics_state.back_screen_exists = 1;
 }
 
 // SelectScreen(n): 1 draws on the window, 0 on the back screen.
 void CmdSelectScreen(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetIntArgs(window, args, 0, 0, a)) return;
-  if (!graphics.back_screen_exists) return SetError(kErrNoBackScreen);
+  if (!graphics_state.back_screen_exists) return SetError(kErrNoBackScreen);
   if (a[0] != 0 && a[0] != 1) return SetError(kErrBadValue);
-  graphics.current_screen = static_cast<uint8_t>(a[0]);
+  graphics_state.current_screen = static_cast<uint8_t>(a[0]);
 }
 
 // CopyBMP(Scr,X1,Y1,W1,H1,Scr,X2,Y2,W2,H2,mode): one stretching copy between

@@ -19,7 +19,7 @@ FontSpec MakeFont(int32_t r, int32_t w, int32_t h) {
   // Tenths of a degree; a rotation too large for that wraps at 32 bits.
   f.escapement = static_cast<int32_t>(static_cast<uint32_t>(r) * 10u);
   f.orientation = 0;
-  uint8_t style = graphics.font_style;
+  uint8_t style = graphics_state.font_style;
   f.weight = (style == 2 || style == 3) ? 900 : 0;
   f.italic = (style == 1 || style == 3) ? 1 : 0;
   f.char_set = 128;        // Shift-JIS
@@ -27,7 +27,7 @@ FontSpec MakeFont(int32_t r, int32_t w, int32_t h) {
   f.clip_precision = 0;
   f.quality = 1;           // draft
   f.pitch_and_family = 0x11;  // fixed pitch, roman family
-  CopyText(f.face, sizeof f.face, graphics.font_face);
+  CopyText(f.face, sizeof f.face, graphics_state.font_face);
   return f;
 }
 
@@ -58,8 +58,8 @@ void CmdSetFont(WindowRef window, const ArgList& args, int) {
   char name[kMaxStatement];
   if (!GetStrArg(args, 0, name)) return;
   ResolveStrArg(name, sizeof name);
-  CopyText(graphics.font_face, sizeof graphics.font_face, name);
-  graphics.font_style = static_cast<uint8_t>(a[1]);
+  CopyText(graphics_state.font_face, sizeof graphics_state.font_face, name);
+  graphics_state.font_style = static_cast<uint8_t>(a[1]);
 }
 
 // Print(X,Y,R,W,H,C,"text")

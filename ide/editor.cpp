@@ -147,7 +147,7 @@ bool MenuCommand(int id, int code) {
     case kCmdSaveAs: EditorSaveAs(true); return true;
     case kCmdRun: case kCmdRunButton: EditorRun(); return true;
     case kCmdCompile: EditorCompile(); return true;
-    case kCmdExit: host->PostCloseRequest(editor.window); return true;
+    case kCmdExit: host_system->PostCloseRequest(editor.window); return true;
     case kCmdFindButton: EditorFindDown(); return true;
     case kCmdHelpIndex: Help(kHelpIndex); return true;
     case kCmdHelpKeyword: Help(kHelpPartialKey); return true;
@@ -195,7 +195,7 @@ void OnEditorDestroy() {
 }
 
 void ShowEditorError(const char* text) {
-  host->ShowMessage(editor.window, text, "ZEP Error", kBoxOk | kBoxIconExclamation);
+  host_system->ShowMessage(editor.window, text, "ZEP Error", kBoxOk | kBoxIconExclamation);
 }
 
 void ShowEditorMessage(EditorMessage message) { ShowEditorError(EditorMessageText(message)); }

@@ -24,7 +24,7 @@ constexpr int kYes = 6, kNo = 7;
 constexpr char kScriptFilters[] = "プログラム(*.zep)\0*.zep\0全ファイル(*.*)\0*.*\0";
 
 int Ask(const char* caption, const char* text, unsigned buttons) {
-  return host->ShowMessage(editor.window, text, caption, buttons | kBoxIconQuestion);
+  return host_system->ShowMessage(editor.window, text, caption, buttons | kBoxIconQuestion);
 }
 
 bool TextEmpty() { return control_system->TextLength(editor.text) == 0; }

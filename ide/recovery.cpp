@@ -195,7 +195,7 @@ void OfferRecoveryCopies() {
   for (const FolderFile& copy : CopiesToOffer(editor_system->ListFolder(folder))) {
     if (!JoinPath(folder, copy.name.c_str(), path)) continue;
     std::string question = RecoveryQuestion(copy.name);
-    int answer = host->ShowMessage(editor.window, question.c_str(), "復元",
+    int answer = host_system->ShowMessage(editor.window, question.c_str(), "復元",
                                    kBoxYesNo | kBoxIconQuestion);
     if (answer == kYes) {
       if (RestoreCopy(path, copy.name.c_str())) return;

@@ -113,7 +113,7 @@ class Win32WindowSystem : public WindowSystem {
 void InstallWin32Platform() {
   static Win32Host the_host;
   static Win32WindowSystem the_window_system;
-  host = &the_host;
+  host_system = &the_host;
   window_system = &the_window_system;
   menu_system = Win32Menus();
   file_system = Win32FileSystem();

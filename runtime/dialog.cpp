@@ -61,8 +61,8 @@ void ForgetDialog() {
 // window's client origin.
 void ResetDialogSettings() {
   dialog_settings = DialogSettings{};
-  dialog_settings.left = settings.win_l + 50;
-  dialog_settings.top = settings.win_t + 50;
+  dialog_settings.left = window_settings.win_l + 50;
+  dialog_settings.top = window_settings.win_t + 50;
   dialog_settings.first_control = control_table.control_count;
 }
 
@@ -97,7 +97,7 @@ void CmdDlgBox(WindowRef window, const ArgList& args, int) {
   dialog_window = dialog_system->OpenDialog(window, dialog_settings);
   if (dialog_window != nullptr) return;
   ForgetDialog();
-  host->ShowMessage(window, "ダイアログボックスが開けません！", "ZEP Error",
+  host_system->ShowMessage(window, "ダイアログボックスが開けません！", "ZEP Error",
                     kBoxOk | kBoxIconExclamation);
 }
 
@@ -132,7 +132,7 @@ void OnDialogDestroy(WindowRef dialog) {
   }
   // After an error the run is over: the run window follows the dialog,
   // without its CLOSE section (running is clear by then).
-  if (error_code != 0 && run_window != nullptr) host->PostCloseRequest(run_window);
+  if (error_code != 0 && run_window != nullptr) host_system->PostCloseRequest(run_window);
 }
 
 void OnDialogEvent(WindowRef dialog, const char* event) { DlgRunSection(dialog, event); }
@@ -201,7 +201,7 @@ void StopDialog(WindowRef failing) {
     dialog_settings.dialog_timer_ms = 0;
   }
   dialog_open = 0;
-  if (failing != dialog_window) host->PostCloseRequest(dialog_window);
+  if (failing != dialog_window) host_system->PostCloseRequest(dialog_window);
 }
 
 const CommandRow kRows[] = {

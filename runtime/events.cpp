@@ -26,8 +26,8 @@ bool opening = false;
 OpeningReport opening_size, opening_move;
 
 void TakeOpeningPlace() {
-  if (opening_size.seen) settings.win_x = opening_size.a, settings.win_y = opening_size.b;
-  if (opening_move.seen) settings.win_l = opening_move.a, settings.win_t = opening_move.b;
+  if (opening_size.seen) window_settings.win_x = opening_size.a, window_settings.win_y = opening_size.b;
+  if (opening_move.seen) window_settings.win_l = opening_move.a, window_settings.win_t = opening_move.b;
   opening_size = opening_move = OpeningReport{};
 }
 
@@ -60,8 +60,8 @@ void OnRunMove(WindowRef window, int32_t left, int32_t top) {
     return;
   }
   opening_move.seen = false;
-  settings.win_l = left;
-  settings.win_t = top;
+  window_settings.win_l = left;
+  window_settings.win_t = top;
   RunSection(window, "MOVE");
 }
 
@@ -71,15 +71,15 @@ void OnRunSize(WindowRef window, int32_t width, int32_t height) {
     return;
   }
   opening_size.seen = false;
-  settings.win_x = width;
-  settings.win_y = height;
+  window_settings.win_x = width;
+  window_settings.win_y = height;
   RunSection(window, "SIZE");
 }
 
 void OnRunMouseMove(WindowRef window, int32_t x, int32_t y) {
   if (error_code != 0) return;
-  settings.mouse_x = x;
-  settings.mouse_y = y;
+  window_settings.mouse_x = x;
+  window_settings.mouse_y = y;
   RunSection(window, "MOUSEMOVE");
 }
 
@@ -106,8 +106,8 @@ void OnRunEvent(WindowRef window, const char* section) { RunSection(window, sect
 
 void OnRunScroll(WindowRef window, ScrollBar bar, ScrollStep request, int pos) {
   bool horizontal = bar == ScrollBar::kHorizontal;
-  int32_t& position = horizontal ? settings.scroll_h : settings.scroll_v;
-  int32_t range = horizontal ? settings.h_range : settings.v_range;
+  int32_t& position = horizontal ? window_settings.scroll_h : window_settings.scroll_v;
+  int32_t range = horizontal ? window_settings.h_range : window_settings.v_range;
   switch (request) {
     case ScrollStep::kLineBack: position -= 1; break;
     case ScrollStep::kLineForward: position += 1; break;

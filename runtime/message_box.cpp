@@ -41,7 +41,7 @@ void CmdMessBox(WindowRef window, const ArgList& args, int) {
   }
   ResolveStrArg(message, sizeof message);
   ResolveStrArg(title, sizeof title);
-  int pressed = host->ShowMessage(window, message, title, MessBoxFlags(a[2], a[3]));
+  int pressed = host_system->ShowMessage(window, message, title, MessBoxFlags(a[2], a[3]));
   if (SectionStopped()) return;
   function_result = MessBoxValue(a[2], pressed);
 }

@@ -27,12 +27,12 @@ LRESULT CALLBACK RunWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 bool RegisterRunClass(HINSTANCE instance) {
   if (run_class_registered) UnregisterClassA("RUN", instance);
   run_class_registered = true;
-  return RegisterScriptClass(instance, "RUN", RunWindowProc, settings.background);
+  return RegisterScriptClass(instance, "RUN", RunWindowProc, window_settings.background);
 }
 
 HWND CreateRunWindow(HINSTANCE instance, HWND owner) {
-  HWND hwnd = CreateWindowExA(0, "RUN", settings.caption, settings.window_style, settings.win_l,
-                              settings.win_t, settings.win_x, settings.win_y, owner, nullptr,
+  HWND hwnd = CreateWindowExA(0, "RUN", window_settings.caption, window_settings.window_style, window_settings.win_l,
+                              window_settings.win_t, window_settings.win_x, window_settings.win_y, owner, nullptr,
                               instance, nullptr);
   if (hwnd == nullptr) return nullptr;
   ShowWindow(hwnd, SW_SHOW);

@@ -20,19 +20,19 @@ void ResetRunSettings() {
   s.scr_y = SysMetric(Metric::kCyScreen);
   s.win_x = s.scr_x - 80;
   s.win_y = s.scr_y - 80;
-  settings = s;
+  window_settings = s;
 }
 
 void CorrectWindowSize() {
   if (menu_tables.menu_count != 0) {
-    settings.win_y += SysMetric(Metric::kCyMenu) + SysMetric(Metric::kCyBorder);
+    window_settings.win_y += SysMetric(Metric::kCyMenu) + SysMetric(Metric::kCyBorder);
   }
-  int t = settings.style_type;
+  int t = window_settings.style_type;
   if (t == 1 || t == 3 || t == 4) {
-    settings.win_y -= SysMetric(Metric::kCyCaption) + SysMetric(Metric::kCyBorder);
+    window_settings.win_y -= SysMetric(Metric::kCyCaption) + SysMetric(Metric::kCyBorder);
   }
-  if (settings.h_range != 0) settings.win_y += SysMetric(Metric::kCyVThumb);
-  if (settings.v_range != 0) settings.win_x += SysMetric(Metric::kCxHThumb);
+  if (window_settings.h_range != 0) window_settings.win_y += SysMetric(Metric::kCyVThumb);
+  if (window_settings.v_range != 0) window_settings.win_x += SysMetric(Metric::kCxHThumb);
 }
 
 uint32_t WindowStyleFor(int style_type) {
@@ -54,17 +54,17 @@ void OuterSize(int32_t wide, int32_t height, int32_t* w, int32_t* h) {
 void CmdSetWinStyle(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetIntArgs(window, args, 0, 0, a)) return;
-  settings.style_type = (a[0] >= 0 && a[0] <= 4) ? a[0] : 0;
-  settings.window_style = WindowStyleFor(settings.style_type);
+  window_settings.style_type = (a[0] >= 0 && a[0] <= 4) ? a[0] : 0;
+  window_settings.window_style = WindowStyleFor(window_settings.style_type);
 }
 
 // SetWinStyleOption(type,w,h): rounded (1) or elliptic (2) window shape.
 void CmdSetWinStyleOption(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
   if (!GetIntArgs(window, args, 0, 2, a)) return;
-  settings.region_type = (a[0] == 1 || a[0] == 2) ? a[0] : 0;
-  settings.corner_w = a[1];
-  settings.corner_h = a[2];
+  window_settings.region_type = (a[0] == 1 || a[0] == 2) ? a[0] : 0;
+  window_settings.corner_w = a[1];
+  window_settings.corner_h = a[2];
 }
 
 // SetWinColor(c): the background, -1 for none, 0..16 as a stock brush.
@@ -72,7 +72,7 @@ void CmdSetWinColor(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetIntArgs(window, args, 0, 0, a)) return;
   if (a[0] < -1 || a[0] > 16) return SetError(kErrColour);
-  settings.background = a[0];
+  window_settings.background = a[0];
 }
 
 // SetScrollBar(h,v): gives the window its own scroll bars.
@@ -80,12 +80,12 @@ void CmdSetScrollBar(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!GetIntArgs(window, args, 0, 1, a)) return;
   if (a[0] > 0) {
-    settings.h_range = a[0];
-    settings.window_style |= kStyleHScroll;
+    window_settings.h_range = a[0];
+    window_settings.window_style |= kStyleHScroll;
   }
   if (a[1] > 0) {
-    settings.v_range = a[1];
-    settings.window_style |= kStyleVScroll;
+    window_settings.v_range = a[1];
+    window_settings.window_style |= kStyleVScroll;
   }
 }
 
@@ -94,27 +94,27 @@ void CmdSetTimer(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetIntArgs(window, args, 0, 0, a)) return;
   if (a[0] <= 0) return SetError(kErrTimer);
-  settings.timer_ms = a[0];
+  window_settings.timer_ms = a[0];
 }
 
 void CmdSetWinSizeCreate(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!GetIntArgs(window, args, 0, 1, a)) return;
-  OuterSize(a[0], a[1], &settings.win_x, &settings.win_y);
+  OuterSize(a[0], a[1], &window_settings.win_x, &window_settings.win_y);
 }
 
 void CmdSetWinPosCreate(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
   if (!GetIntArgs(window, args, 0, 2, a)) return;
-  settings.win_l = a[0];
-  settings.win_t = a[1];
-  settings.topmost = a[2] == 1 ? 1 : 0;
+  window_settings.win_l = a[0];
+  window_settings.win_t = a[1];
+  window_settings.topmost = a[2] == 1 ? 1 : 0;
 }
 
 void CmdSetCaptionCreate(WindowRef, const ArgList& args, int) {
   char text[kMaxStatement];
   if (!GetStrArg(args, 0, text)) return;
-  CopyText(settings.caption, sizeof settings.caption, text);
+  CopyText(window_settings.caption, sizeof window_settings.caption, text);
 }
 
 // The run-phase SetWinSize resizes the window whose section runs (the run
@@ -128,7 +128,7 @@ void CmdSetWinSizeRun(WindowRef window, const ArgList& args, int) {
   if (menu_tables.menu_count != 0) {
     h += SysMetric(Metric::kCyMenu) + SysMetric(Metric::kCyBorder);
   }
-  int t = settings.style_type;
+  int t = window_settings.style_type;
   if (t == 1 || t == 3 || t == 4) {
     h -= SysMetric(Metric::kCyCaption) + SysMetric(Metric::kCyBorder);
   }

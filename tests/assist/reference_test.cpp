@@ -31,12 +31,12 @@ const WindowRef kOwner = reinterpret_cast<WindowRef>(0x77);
 class OpenReferenceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    host = &host_;
+    host_system = &host_;
     file_system = &host_;
     reference_system = &references_;
   }
   void TearDown() override {
-    host = nullptr;
+    host_system = nullptr;
     file_system = nullptr;
     reference_system = nullptr;
   }

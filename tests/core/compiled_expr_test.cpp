@@ -141,7 +141,7 @@ TEST(RemainderTest, WholeNumbersGiveWhatFmodGives) {
 TEST_F(InterpreterTest, VariablesAreResolvedOnceTheyExist) {
   VariableRef ref;
   EXPECT_EQ(ResolveVariable(&ref, "late", 4), -1);
-  EXPECT_EQ(ref.missing_at, store.variable_count);
+  EXPECT_EQ(ref.missing_at, variable_store.variable_count);
   CreatePlainVariable("other", 1);
   EXPECT_EQ(ResolveVariable(&ref, "late", 4), -1);
   CreatePlainVariable("late", 2);

@@ -126,8 +126,8 @@ TEST_F(EvalTest, ArrayElementsAndBounds) {
 }
 
 TEST_F(EvalTest, ReservedVariables) {
-  settings.mouse_x = 12;
-  settings.win_y = 300;
+  window_settings.mouse_x = 12;
+  window_settings.win_y = 300;
   key_code = 65;
   answer = -3;
   EXPECT_EQ(Eval("MOUSE_X+WIN_Y"), 312);

@@ -23,7 +23,7 @@ void InterpreterTest::Install() {
 }
 
 void InterpreterTest::SetUp() {
-  host = &host_;
+  host_system = &host_;
   file_system = &host_;
   Install();
   FreeRunParts(nullptr);
@@ -37,7 +37,7 @@ void InterpreterTest::SetUp() {
 void InterpreterTest::TearDown() {
   EXPECT_EQ(undeclared_reads, 0) << first_undeclared_read;
   FreeRunParts(nullptr);
-  host = nullptr;
+  host_system = nullptr;
   file_system = nullptr;
 }
 

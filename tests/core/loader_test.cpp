@@ -105,7 +105,7 @@ TEST_F(LoaderTest, LoadErrorNamesCreate) {
   char section[32];
   SectionNameAt(program_text, -1, section, sizeof section);
   EXPECT_STREQ(section, "CREATE");
-  EXPECT_EQ(store.values, nullptr);  // freed after the failed pre-pass
+  EXPECT_EQ(variable_store.values, nullptr);  // freed after the failed pre-pass
   EXPECT_EQ(error_pos, 7);  // the Data statement in the compacted text
 }
 

@@ -36,7 +36,7 @@ zep::FakeHost fake_host;
 void Install() {
   static const zep::CommandList* const kLists[] = {&zep::core_commands};
   static const zep::RunPart* const kParts[] = {&zep::core_run_part, &zep::data_file_part};
-  zep::host = &fake_host;
+  zep::host_system = &fake_host;
   zep::file_system = &fake_host;
   zep::InstallCommandLists(kLists, 1);
   zep::InstallRunParts(kParts, 2);

@@ -91,8 +91,8 @@ TEST_F(StandardProgramTest, Is505BytesAndRuns) {
   EXPECT_EQ(std::strlen(kStandardProgram), 505u);
   EXPECT_EQ(std::string(kStandardProgram).find('\n'), std::string(kStandardProgram).find("\r\n") + 1);
   ASSERT_EQ(Load(kStandardProgram), 0) << error_name;
-  EXPECT_STREQ(settings.caption, "ＺＥＰプログラム");
-  EXPECT_EQ(settings.timer_ms, 1000);
+  EXPECT_STREQ(window_settings.caption, "ＺＥＰプログラム");
+  EXPECT_EQ(window_settings.timer_ms, 1000);
   OnRunCreate(kWindow);
   RunSection(kWindow, "ID_end");
   EXPECT_EQ(error_code, 0);

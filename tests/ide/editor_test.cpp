@@ -435,7 +435,7 @@ TEST_F(EditorTest, RunOpensTheRunWindowWithTheEditorsText) {
   OnEditorCommand(kCmdRunButton, 0);
   EXPECT_TRUE(Called("OpenRunWindow"));
   EXPECT_EQ(run_window, FakeEditorSystem::kRunWindow);
-  EXPECT_STREQ(settings.caption, "走る");
+  EXPECT_STREQ(window_settings.caption, "走る");
   EXPECT_EQ(Var("n"), 5);
   EXPECT_EQ(running, 1);
   OnEditorCommand(kCmdRun, 0);

@@ -121,7 +121,7 @@ TEST_F(EventsTest, DestroyFreesTheRunAndEndsADirectRun) {
   direct_run = true;
   OnRunDestroy(kWindow);
   EXPECT_EQ(program_text, nullptr);
-  EXPECT_EQ(store.values, nullptr);
+  EXPECT_EQ(variable_store.values, nullptr);
   std::vector<std::string> expected = {"StopTimer", "PostQuit 0"};
   EXPECT_EQ(host_.calls, expected);
 }

@@ -101,19 +101,19 @@ INSTANTIATE_TEST_SUITE_P(Rows, ScreenCommands, ::testing::ValuesIn(kScreenRows))
 
 TEST_F(GraphicsTest, SubScreenDeclaresTheBackScreenAndTheLastSizeWins) {
   ASSERT_EQ(Load("CREATE{SubScreen(10,20);SubScreen(300,200);}"), 0);
-  EXPECT_EQ(graphics.back_screen_exists, 1);
-  EXPECT_EQ(graphics.back_width, 300);
-  EXPECT_EQ(graphics.back_height, 200);
+  EXPECT_EQ(graphics_state.back_screen_exists, 1);
+  EXPECT_EQ(graphics_state.back_width, 300);
+  EXPECT_EQ(graphics_state.back_height, 200);
   OnRunCreate(kWindow);
   EXPECT_EQ(canvas_.calls, std::vector<std::string>{"CreateBackScreen 300 200"});
 }
 
 TEST_F(GraphicsTest, ANewRunStartsOnTheFrontScreenWithoutBackScreen) {
   ASSERT_EQ(RunBody("SelectScreen(0);", kBack), 0);
-  EXPECT_EQ(graphics.current_screen, 0);
+  EXPECT_EQ(graphics_state.current_screen, 0);
   ASSERT_EQ(RunBody("Box(0,0,1,1,0,0);"), 0);
-  EXPECT_EQ(graphics.current_screen, 1);
-  EXPECT_EQ(graphics.back_screen_exists, 0);
+  EXPECT_EQ(graphics_state.current_screen, 1);
+  EXPECT_EQ(graphics_state.back_screen_exists, 0);
   EXPECT_EQ(canvas_.Last(), "Rectangle front 0,0,1,1 pen 000000 brush 000000");
 }
 

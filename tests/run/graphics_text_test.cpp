@@ -128,7 +128,7 @@ TEST(MakeFont, StyleGivesWeightAndItalic) {
   const FontRow rows[] = {{0, 0, 0}, {1, 0, 1}, {2, 900, 0}, {3, 900, 1}};
   for (const FontRow& r : rows) {
     ResetGraphicsState();
-    graphics.font_style = static_cast<uint8_t>(r.style);
+    graphics_state.font_style = static_cast<uint8_t>(r.style);
     FontSpec f = MakeFont(0, 0, 16);
     EXPECT_EQ(f.weight, r.weight) << r.style;
     EXPECT_EQ(f.italic, r.italic) << r.style;
@@ -231,18 +231,18 @@ TEST_F(GraphicsTest, SetFontRefusesABadSwitchOrName) {
               {"SetFont(\"x\");", 8},    {"SetFont(\"x\",1,2);", 23}};
   for (const auto& r : rows) {
     EXPECT_EQ(RunBody(r.body), r.code) << r.body;
-    EXPECT_STREQ(graphics.font_face, "ＭＳ 明朝") << r.body;
-    EXPECT_EQ(graphics.font_style, 0) << r.body;
+    EXPECT_STREQ(graphics_state.font_face, "ＭＳ 明朝") << r.body;
+    EXPECT_EQ(graphics_state.font_style, 0) << r.body;
   }
 }
 
 TEST_F(GraphicsTest, SetFontCutsALongNameToWholeCharacters) {
   // 15 double-byte characters and "A": 31 bytes; one more character is dropped whole.
   ASSERT_EQ(RunBody("SetFont(\"A明明明明明明明明明明明明明明明明\",2);"), 0);
-  EXPECT_STREQ(graphics.font_face, "A明明明明明明明明明明明明明明明");
-  EXPECT_EQ(std::strlen(graphics.font_face), 31u);
+  EXPECT_STREQ(graphics_state.font_face, "A明明明明明明明明明明明明明明明");
+  EXPECT_EQ(std::strlen(graphics_state.font_face), 31u);
   ASSERT_EQ(RunBody("SetFont(\"AB明明明明明明明明明明明明明明明\",2);"), 0);
-  EXPECT_STREQ(graphics.font_face, "AB明明明明明明明明明明明明明明");
+  EXPECT_STREQ(graphics_state.font_face, "AB明明明明明明明明明明明明明明");
 }
 
 TEST_F(GraphicsTest, PrintWritesTheCurrentFileNameForFILE_NAME) {

@@ -248,7 +248,7 @@ TEST_F(MenusTest, TheBarAddsToTheWindowHeight) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.create);
     Open(std::string("CREATE{") + row.create + "}MAIN{SetWinSize(100,50);}");
-    EXPECT_EQ(settings.win_y, row.win_y);
+    EXPECT_EQ(window_settings.win_y, row.win_y);
     RunSection(kWindow, "MAIN");
     EXPECT_EQ(host_.calls.back(), row.resize);
     OnRunDestroy(kWindow);
@@ -273,17 +273,17 @@ TEST_F(MenusTest, InitRunsBeforeTheSizeThatAttachingTheBarSends) {
   EXPECT_EQ(Var("sizes"), 0);
   EXPECT_EQ(Var("moves"), 0);
   // Afterwards the reserved variables hold what the platform reported.
-  EXPECT_EQ(settings.win_x, 200);
-  EXPECT_EQ(settings.win_y, 131);
-  EXPECT_EQ(settings.win_l, 44);
-  EXPECT_EQ(settings.win_t, 80);
+  EXPECT_EQ(window_settings.win_x, 200);
+  EXPECT_EQ(window_settings.win_y, 131);
+  EXPECT_EQ(window_settings.win_l, 44);
+  EXPECT_EQ(window_settings.win_t, 80);
   OnRunSize(kWindow, 210, 140);
   OnRunMove(kWindow, 50, 90);
   EXPECT_EQ(Var("order"), 2);
   EXPECT_EQ(Var("sizes"), 1);
   EXPECT_EQ(Var("moves"), 1);
-  EXPECT_EQ(settings.win_x, 210);
-  EXPECT_EQ(settings.win_t, 90);
+  EXPECT_EQ(window_settings.win_x, 210);
+  EXPECT_EQ(window_settings.win_t, 90);
 }
 
 TEST_F(MenusTest, ASizeDuringInitIsNotUndoneByTheOpeningReport) {
@@ -297,8 +297,8 @@ TEST_F(MenusTest, ASizeDuringInitIsNotUndoneByTheOpeningReport) {
   };
   OnRunCreate(kWindow);
   EXPECT_EQ(Var("s"), 320);
-  EXPECT_EQ(settings.win_x, 320);
-  EXPECT_EQ(settings.win_y, 210);
+  EXPECT_EQ(window_settings.win_x, 320);
+  EXPECT_EQ(window_settings.win_y, 210);
 }
 
 TEST_F(MenusTest, TwoRunsLeaveNoMenuBehind) {

@@ -16,12 +16,12 @@ class SettingsTest : public RunTest {};
 
 TEST_F(SettingsTest, DefaultsWithoutCreate) {
   ASSERT_EQ(Load("PAINT{x=1;}"), 0);
-  EXPECT_STREQ(settings.caption, "実行中");
-  EXPECT_EQ(settings.win_x, 1024 - 80);
-  EXPECT_EQ(settings.win_y, 768 - 80);
-  EXPECT_EQ(settings.win_l, 40);
-  EXPECT_EQ(settings.win_t, 40);
-  EXPECT_EQ(settings.window_style, 0x80CF0000u);
+  EXPECT_STREQ(window_settings.caption, "実行中");
+  EXPECT_EQ(window_settings.win_x, 1024 - 80);
+  EXPECT_EQ(window_settings.win_y, 768 - 80);
+  EXPECT_EQ(window_settings.win_l, 40);
+  EXPECT_EQ(window_settings.win_t, 40);
+  EXPECT_EQ(window_settings.window_style, 0x80CF0000u);
   EXPECT_EQ(running, 1);
 }
 
@@ -59,13 +59,13 @@ TEST_F(SettingsTest, SettingsCommands) {
     std::string script = std::string("CREATE{") + row.create + "}";
     EXPECT_EQ(Load(script.c_str()), row.code) << error_name;
     if (row.win_x >= 0) {
-      EXPECT_EQ(settings.win_x, row.win_x);
+      EXPECT_EQ(window_settings.win_x, row.win_x);
     }
     if (row.win_y >= 0) {
-      EXPECT_EQ(settings.win_y, row.win_y);
+      EXPECT_EQ(window_settings.win_y, row.win_y);
     }
     if (row.style != 0) {
-      EXPECT_EQ(settings.window_style, row.style);
+      EXPECT_EQ(window_settings.window_style, row.style);
     }
   }
 }
@@ -74,17 +74,17 @@ TEST_F(SettingsTest, SettingsValues) {
   ASSERT_EQ(Load("CREATE{SetWinPos(10,20,1);SetCaption(\"題名\");SetTimer(250);"
                  "SetWinStyleOption(1,8,6);SetWinColor(14);}"),
             0);
-  EXPECT_EQ(settings.win_l, 10);
-  EXPECT_EQ(settings.win_t, 20);
-  EXPECT_EQ(settings.topmost, 1);
-  EXPECT_STREQ(settings.caption, "題名");
-  EXPECT_EQ(settings.timer_ms, 250);
-  EXPECT_EQ(settings.region_type, 1);
-  EXPECT_EQ(settings.corner_w, 8);
-  EXPECT_EQ(settings.background, 14);
+  EXPECT_EQ(window_settings.win_l, 10);
+  EXPECT_EQ(window_settings.win_t, 20);
+  EXPECT_EQ(window_settings.topmost, 1);
+  EXPECT_STREQ(window_settings.caption, "題名");
+  EXPECT_EQ(window_settings.timer_ms, 250);
+  EXPECT_EQ(window_settings.region_type, 1);
+  EXPECT_EQ(window_settings.corner_w, 8);
+  EXPECT_EQ(window_settings.background, 14);
   ASSERT_EQ(Load("CREATE{SetWinStyleOption(5,1,1);SetWinPos(0,0,2);}"), 0);
-  EXPECT_EQ(settings.region_type, 0);
-  EXPECT_EQ(settings.topmost, 0);
+  EXPECT_EQ(window_settings.region_type, 0);
+  EXPECT_EQ(window_settings.topmost, 0);
 }
 
 TEST_F(SettingsTest, ErrorStopsTimerReportsAndCloses) {
@@ -100,7 +100,7 @@ TEST_F(SettingsTest, ErrorStopsTimerReportsAndCloses) {
             "サブルーチン : TIMER\r\n\r\n 変数 : y\r\n\r\n変数の値が未定です");
   EXPECT_EQ(host_.calls.front(), "StopTimer");
   EXPECT_EQ(host_.calls.back(), "PostCloseRequest");
-  EXPECT_EQ(settings.timer_ms, 0);
+  EXPECT_EQ(window_settings.timer_ms, 0);
   EXPECT_EQ(running, 0);
   // Events that come while the report is pending run nothing and show no second box.
   RunSection(kWindow, "PAINT");

@@ -56,10 +56,10 @@ std::string Bits(double v) {
 
 std::string DescribeStore() {
   std::string s;
-  for (int i = 0; i < store.variable_count; ++i) {
-    s += std::string(VariableName(i)) + "[" + std::to_string(store.rows[i]) + "x" +
-         std::to_string(store.cols[i]) + "]";
-    size_t cells = static_cast<size_t>(store.rows[i]) * store.cols[i];
+  for (int i = 0; i < variable_store.variable_count; ++i) {
+    s += std::string(VariableName(i)) + "[" + std::to_string(variable_store.rows[i]) + "x" +
+         std::to_string(variable_store.cols[i]) + "]";
+    size_t cells = static_cast<size_t>(variable_store.rows[i]) * variable_store.cols[i];
     for (size_t c = 0; c < cells; ++c) s += " " + Bits(VariableCells(i)[c]);
     s += "\n";
   }

@@ -43,13 +43,13 @@ class TwoRunsTest : public RunTest {
   void ExpectNothingOfTheFirst() {
     EXPECT_LT(FindVariable("x", 1), 0);
     EXPECT_LT(FindVariable("arr", 3), 0);
-    EXPECT_STREQ(settings.caption, "実行中");
-    EXPECT_EQ(settings.timer_ms, 0);
-    EXPECT_EQ(settings.background, 7);
-    EXPECT_EQ(settings.h_range, 0);
-    EXPECT_EQ(graphics.back_screen_exists, 0);
-    EXPECT_EQ(graphics.current_screen, 1);
-    EXPECT_STREQ(graphics.font_face, "ＭＳ 明朝");
+    EXPECT_STREQ(window_settings.caption, "実行中");
+    EXPECT_EQ(window_settings.timer_ms, 0);
+    EXPECT_EQ(window_settings.background, 7);
+    EXPECT_EQ(window_settings.h_range, 0);
+    EXPECT_EQ(graphics_state.back_screen_exists, 0);
+    EXPECT_EQ(graphics_state.current_screen, 1);
+    EXPECT_STREQ(graphics_state.font_face, "ＭＳ 明朝");
     EXPECT_EQ(control_table.control_count, 0);
     EXPECT_EQ(packs[2].capacity, 0);
     EXPECT_EQ(packs[2].triangles, nullptr);
@@ -67,7 +67,7 @@ TEST_F(TwoRunsTest, TheEndOfTheFirstRunFreesAndStopsEverything) {
   EXPECT_EQ(host_.calls, expected);
   EXPECT_EQ(canvas_.Last(), "DestroyBackScreen");
   EXPECT_EQ(program_text, nullptr);
-  EXPECT_EQ(store.values, nullptr);
+  EXPECT_EQ(variable_store.values, nullptr);
 }
 
 TEST_F(TwoRunsTest, TheSecondRunStartsClean) {
@@ -87,7 +87,7 @@ TEST_F(TwoRunsTest, AFailedCreateLeavesNothingForTheNextRun) {
   EXPECT_EQ(Load("CREATE{SetTimer(50);SubScreen(10,10);Data(\"arr\",2,2);x=1;Data(\"a\",0,1);}"),
             kErrBadValue);
   EXPECT_EQ(program_text, nullptr);
-  EXPECT_EQ(store.values, nullptr);
+  EXPECT_EQ(variable_store.values, nullptr);
   EXPECT_TRUE(host_.calls.empty());  // the timer was never started, so nothing is stopped
   ASSERT_EQ(Load("INIT{}"), 0);
   OnRunCreate(kWindow);
