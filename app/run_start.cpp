@@ -27,7 +27,7 @@ bool StartRun(HINSTANCE instance, const char* text, size_t size, ProgramForm for
   RegisterRunClass(instance);
   if (CreateRunWindow(instance, nullptr) == nullptr) {
     FreeRunParts(nullptr);
-    running = 0;
+    run_state.running = 0;
     MessageBoxA(nullptr, "実行ウィンドウが開けません！", "ZEP Error", MB_OK | MB_ICONEXCLAMATION);
     return false;
   }

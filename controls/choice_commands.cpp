@@ -51,7 +51,7 @@ void CmdGetListPos(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!GetStrArg(args, 0, id)) return;
   if (ControlRecord* r = Record(id, TypeRange::kList)) {
-    function_result = control_system->SelectedItem(r->window, IsCombo(*r));
+    run_state.function_result = control_system->SelectedItem(r->window, IsCombo(*r));
   }
 }
 
@@ -121,7 +121,7 @@ void CmdGetButtonCheck(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!GetStrArg(args, 0, id)) return;
   if (ControlRecord* r = Record(id, TypeRange::kCheck)) {
-    function_result = control_system->GetCheck(r->window) ? 1 : 0;
+    run_state.function_result = control_system->GetCheck(r->window) ? 1 : 0;
   }
 }
 
@@ -155,7 +155,7 @@ void CmdGetScrollPos(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!GetStrArg(args, 0, id)) return;
   if (ControlRecord* r = Record(id, TypeRange::kScroll)) {
-    function_result = control_system->GetScrollBarPos(r->window);
+    run_state.function_result = control_system->GetScrollBarPos(r->window);
   }
 }
 

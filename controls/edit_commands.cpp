@@ -111,7 +111,7 @@ void CmdSetEditNoChange(WindowRef, const ArgList& args, int) {
 void CmdGetEditChange(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!GetStrArg(args, 0, id)) return;
-  if (WindowRef edit = Control(id)) function_result = control_system->IsModified(edit) ? 1 : 0;
+  if (WindowRef edit = Control(id)) run_state.function_result = control_system->IsModified(edit) ? 1 : 0;
 }
 
 // GetEditLength("ID"): the text length in bytes.
@@ -119,7 +119,7 @@ void CmdGetEditLength(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!GetStrArg(args, 0, id)) return;
   if (WindowRef edit = Control(id)) {
-    function_result = static_cast<uint16_t>(control_system->TextLength(edit));
+    run_state.function_result = static_cast<uint16_t>(control_system->TextLength(edit));
   }
 }
 
@@ -133,7 +133,7 @@ void CmdGetEditCursol(WindowRef, const ArgList& args, int which) {
   int32_t start = 0, end = 0;
   control_system->GetSelection(edit, &start, &end);
   std::string text = control_system->GetText(edit);
-  function_result = static_cast<double>(ByteOffsetOf(text, which == 0 ? start : end));
+  run_state.function_result = static_cast<double>(ByteOffsetOf(text, which == 0 ? start : end));
 }
 
 // GetEditCode("ID",n): the byte at n as a signed 8-bit number; code 16
@@ -146,7 +146,7 @@ void CmdGetEditCode(WindowRef window, const ArgList& args, int) {
   if (edit == nullptr) return;
   std::string text = control_system->GetText(edit);
   if (a[1] < 0 || a[1] >= Length16(text)) return SetError(kErrBadValue);
-  function_result = static_cast<int8_t>(text[static_cast<size_t>(a[1])]);
+  run_state.function_result = static_cast<int8_t>(text[static_cast<size_t>(a[1])]);
 }
 
 // GetEditData("ID"): the one-line field's text (511 bytes at most) read as a
@@ -157,7 +157,7 @@ void CmdGetEditData(WindowRef, const ArgList& args, int) {
   WindowRef edit = Control(id, TypeRange::kSingleLine);
   if (edit == nullptr) return;
   std::string text = control_system->GetText(edit).substr(0, 511);
-  function_result = std::strtod(text.c_str(), nullptr);
+  run_state.function_result = std::strtod(text.c_str(), nullptr);
 }
 
 // GetEditText("ID_A",st,sp,"ID_B"): inserts bytes st..sp of A's text at B's
@@ -206,7 +206,7 @@ void CmdCompEditText(WindowRef window, const ArgList& args, int) {
   int32_t n;
   char str[kMaxStatement];
   if (!TextQuery(window, args, &text, &n, str)) return;
-  function_result = CompareText(text.data(), text.size(), n, str, std::strlen(str));
+  run_state.function_result = CompareText(text.data(), text.size(), n, str, std::strlen(str));
 }
 
 // SearchEditText("ID",n,"str"): the offset of str at or after n, else -1.
@@ -215,7 +215,7 @@ void CmdSearchEditText(WindowRef window, const ArgList& args, int) {
   int32_t n;
   char str[kMaxStatement];
   if (!TextQuery(window, args, &text, &n, str)) return;
-  function_result = SearchText(text.data(), text.size(), n, str, std::strlen(str));
+  run_state.function_result = SearchText(text.data(), text.size(), n, str, std::strlen(str));
 }
 
 // The clipboard and selection commands, by their row's extra number.

@@ -318,8 +318,8 @@ bool Builtin(const ExprOp& op, float* top) {
     ClearError();
     return false;
   }
-  function_result = r;
-  *top = static_cast<float>(function_result);
+  run_state.function_result = r;
+  *top = static_cast<float>(run_state.function_result);
   return true;
 }
 
@@ -388,7 +388,7 @@ bool EvalCompiled(WindowRef, CompiledExpr& expr, float* value) {
       case ExprOp::kElement:
         if (!Element(expr, op, stack, &sp)) return false;
         break;
-      case ExprOp::kResultZero: function_result = 0; break;
+      case ExprOp::kResultZero: run_state.function_result = 0; break;
       case ExprOp::kBuiltin:
         if (!Builtin(op, &stack[sp - 1])) return false;
         break;

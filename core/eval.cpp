@@ -52,7 +52,7 @@ bool CallValue(WindowRef window, const char* name, const char* args, float* valu
   int v = FindVariable(name, std::strlen(name));
   if (v < 0) {
     CallFunction(window, name, args);
-    *value = static_cast<float>(function_result);
+    *value = static_cast<float>(run_state.function_result);
     return error_code == 0;
   }
   uint16_t row = TruncToIndex(GetNumArg(window, args, 0));
@@ -180,7 +180,7 @@ double ReservedValue(int id) {
   if (id < 10) return ints[id];
   if (id == 10) return key_code;
   if (id == 11) return char_code;
-  if (id == 12) return answer;
+  if (id == 12) return run_state.answer;
   if (id == kPiId) return 3.14159265359;
   LocalTime now = host_system->Now();
   const int fields[] = {now.year, now.month, now.day, now.hour, now.minute, now.second};
@@ -262,14 +262,14 @@ int BuiltinId(const char* name) {
 }
 
 void CallFunction(WindowRef window, const char* name, const char* args) {
-  function_result = 0;
+  run_state.function_result = 0;
   int id = BuiltinId(name);
   if (id >= 0) {
     if (!CheckArgCount(args, 1)) return;
     double x = EvalExpr(window, args);
     if (error_code != 0) return;
     double r;
-    if (BuiltinValue(id, x, &r)) function_result = r;
+    if (BuiltinValue(id, x, &r)) run_state.function_result = r;
     return;
   }
   const CommandRow* row = FindCommand(name, kPhaseRun);

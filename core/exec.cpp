@@ -450,8 +450,8 @@ class BlockWalker {
   // `end` also ends the sections of this window that wait for a command of
   // theirs to return: they must not go on after the window was told to close.
   bool End() {
-    if (running && !dialog_open) running = 0;
-    dialog_open = 0;
+    if (run_state.running && !run_state.dialog_open) run_state.running = 0;
+    run_state.dialog_open = 0;
     StopSectionRuns(window_);
     host_system->PostCloseRequest(window_);
     return false;
@@ -488,10 +488,10 @@ namespace {
 // command waiting below it still relies on: the name its error names, and
 // the value it is about to hand back.
 struct DispatchState {
-  DispatchState() : result(function_result) { CopyText(name, sizeof name, error_name); }
+  DispatchState() : result(run_state.function_result) { CopyText(name, sizeof name, error_name); }
   void Restore() const {
     CopyText(error_name, sizeof error_name, name);
-    function_result = result;
+    run_state.function_result = result;
   }
   char name[sizeof error_name];
   double result;
@@ -501,7 +501,7 @@ void RunSectionIn(SectionRun* run, WindowRef window, const char* name) {
   int open = FindSection(name);
   if (error_code != 0) {
     if (std::strcmp(name, "CLOSE") == 0) {
-      running = 0;
+      run_state.running = 0;
     } else {
       ClearError();
     }
@@ -522,7 +522,7 @@ void RunSectionIn(SectionRun* run, WindowRef window, const char* name) {
   StopSectionRuns(nullptr);
   StopRunParts(window);
   ReportError(window, error_code, program_text, pos);
-  running = 0;
+  run_state.running = 0;
   host_system->PostCloseRequest(window);
 }
 
@@ -535,7 +535,7 @@ void ReportInternalFault(SectionRun* run, WindowRef window, const char* what) {
   StopRunParts(window);
   if (error_code == 0) SetError(kErrInternal);
   host_system->ShowMessage(window, message, "ZEP Error", kBoxOk | kBoxIconError);
-  running = 0;
+  run_state.running = 0;
   host_system->PostCloseRequest(window);
 }
 

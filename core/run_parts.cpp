@@ -16,11 +16,11 @@ int installed_count = 0;
 void ResetCore() {
   error_code = 0;
   error_pos = -1;
-  dialog_open = 0;
-  running = 1;
+  run_state.dialog_open = 0;
+  run_state.running = 1;
 }
 
-void OpenCore(WindowRef) { answer = 0; }
+void OpenCore(WindowRef) { run_state.answer = 0; }
 
 void FreeCore(WindowRef) {
   EndSectionRuns();

@@ -29,21 +29,26 @@ struct RunSettings {
 
 extern RunSettings window_settings;
 
-// Reserved values that live across runs or belong to no window setting.
-extern uint32_t key_code;     // KEY: not reset between runs
-extern uint32_t char_code;    // ASC: not reset between runs
-extern int32_t answer;        // ANSWER
-extern double function_result;
+// Reserved values that live across runs: KEY and ASC.
+extern uint32_t key_code;
+extern uint32_t char_code;
+
+// The state of the run in progress apart from its window's settings: where
+// it is, and the values a script reads that no window setting holds. The
+// core's run part resets it at the load pass.
+struct RunState {
+  uint8_t running = 0;        // a run is active
+  uint8_t dialog_open = 0;    // the script's dialog box is open
+  int32_t window_ready = 0;   // the run window finished its opening steps
+  int32_t answer = 0;         // ANSWER
+  double function_result = 0; // the value a function or command call gives
+};
+extern RunState run_state;
 
 // The value of the commands that give it both as a function value and in ANSWER.
 inline void SetResultAndAnswer(int32_t value) {
-  function_result = value;
-  answer = value;
+  run_state.function_result = value;
+  run_state.answer = value;
 }
-
-// Run flags.
-extern uint8_t running;       // a run is active
-extern uint8_t dialog_open;   // the script's dialog box is open
-extern int32_t window_ready;  // the run window finished its opening steps
 
 }  // namespace zep

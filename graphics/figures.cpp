@@ -208,8 +208,8 @@ void CmdGetPixel(WindowRef window, const ArgList& args, int channel) {
   uint32_t colour = canvas->GetPixel(target.surface, a[0], a[1]);
   ReleaseTarget(window, target);
   int32_t value = static_cast<int32_t>((colour >> (8 * (channel - 1))) & 0xFF);
-  function_result = value;
-  answer = value;
+  run_state.function_result = value;
+  run_state.answer = value;
 }
 
 const CommandRow kRows[] = {

@@ -20,7 +20,7 @@ bool TextEmpty() { return control_system->TextLength(editor.text) == 0; }
 }  // namespace
 
 void EditorRun() {
-  if (running != 0) return ShowEditorMessage(EditorMessage::kRunning);
+  if (run_state.running != 0) return ShowEditorMessage(EditorMessage::kRunning);
   if (TextEmpty()) return ShowEditorMessage(EditorMessage::kEmpty);
   RunFromEditor(editor.window);
 }
@@ -37,7 +37,7 @@ int RunFromEditor(WindowRef window) {
     return 0;
   }
   if (failure != StartFailure::kNone) {
-    running = 0;
+    run_state.running = 0;
     ShowEditorMessage(EditorMessage::kNoMemory);
     return 0;
   }
@@ -46,7 +46,7 @@ int RunFromEditor(WindowRef window) {
     return 1;
   }
   FreeRunParts(nullptr);
-  running = 0;
+  run_state.running = 0;
   ShowEditorMessage(EditorMessage::kNoRunWindow);
   return 0;
 }
@@ -54,7 +54,7 @@ int RunFromEditor(WindowRef window) {
 // Compile to an executable: after its checks, the compile dialog for the
 // text as it stands (not the saved file); its result is not looked at.
 void EditorCompile() {
-  if (running != 0) return ShowEditorMessage(EditorMessage::kRunning);
+  if (run_state.running != 0) return ShowEditorMessage(EditorMessage::kRunning);
   if (TextEmpty()) return ShowEditorMessage(EditorMessage::kEmpty);
   if (document.saved_path[0] == '\0') return ShowEditorMessage(EditorMessage::kSaveFirst);
   std::string text = control_system->GetText(editor.text);
@@ -74,7 +74,7 @@ void SelectFailingStatement() {
 }
 
 void OnEditorRunEnded() {
-  running = 0;
+  run_state.running = 0;
   ShowEditorResult(reported_errors != editor.errors_before ? kRunErrorResult : kRunEndedResult);
   SelectFailingStatement();
 }

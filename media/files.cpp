@@ -120,7 +120,7 @@ void CmdReadFile(WindowRef window, const ArgList& args, int) {
   if (!RequireOpenFile()) return;
   int32_t pos[1];
   if (!GetIntArgs(window, args, 0, 0, pos)) return;
-  function_result = pos[0] < 0 ? -1 : file_system->ReadByte(open_file, static_cast<uint32_t>(pos[0]));
+  run_state.function_result = pos[0] < 0 ? -1 : file_system->ReadByte(open_file, static_cast<uint32_t>(pos[0]));
 }
 
 // WriteFile(pos,data): writes the low 8 bits of data at offset pos (a number
@@ -142,7 +142,7 @@ void CmdWriteFile(WindowRef window, const ArgList& args, int) {
 void CmdGetFileLength(WindowRef, const ArgList& args, int) {
   char name[kMaxStatement];
   if (!GetResolvedStrArg(args, 0, name)) return;
-  function_result = static_cast<double>(file_system->FileLength(name));
+  run_state.function_result = static_cast<double>(file_system->FileLength(name));
 }
 
 const CommandRow kRows[] = {

@@ -123,7 +123,7 @@ void CmdGetWaveBuf(WindowRef window, const ArgList& args, int) {
   WaveBuffer* buffer = FindWaveBuffer(name);
   if (buffer == nullptr) return SetError(kErrNoWaveBuf);
   if (v[1] >= buffer->size) return SetError(kErrWaveBufRange);
-  function_result = v[1] < 0 ? 0 : static_cast<int8_t>(buffer->image[kWaveHeaderSize + v[1]]);
+  run_state.function_result = v[1] < 0 ? 0 : static_cast<int8_t>(buffer->image[kWaveHeaderSize + v[1]]);
 }
 
 // PlayWaveBuf("buf_name",flag): plays the buffer, flag -1 to its end, 0 once

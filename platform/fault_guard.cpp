@@ -26,7 +26,7 @@ const char* (*save_text)() = nullptr;
 [[noreturn]] void ReportFault(const char* what) {
   if (InterlockedExchange(&reporting, 1) != 0) TerminateProcess(GetCurrentProcess(), 3);
   error_code = kErrInternal;
-  running = 0;
+  run_state.running = 0;
   const char* saved = save_text != nullptr ? save_text() : "";
   BuildFaultMessage(what, CurrentSectionName(), saved, fault_message, sizeof fault_message);
   MessageBoxA(nullptr, fault_message, "ZEP Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);

@@ -44,7 +44,7 @@ void DlgRunSection(WindowRef dialog, const char* event) {
     FindSection(name);
     if (error_code != 0) {
       ClearError();
-      dialog_open = 0;
+      run_state.dialog_open = 0;
       return;
     }
   }
@@ -53,7 +53,7 @@ void DlgRunSection(WindowRef dialog, const char* event) {
 
 // Back to the state before DlgBox: no dialog, none of its control records.
 void ForgetDialog() {
-  dialog_open = 0;
+  run_state.dialog_open = 0;
   control_table.control_count = dialog_settings.first_control;
 }
 
@@ -78,7 +78,7 @@ void RunDialogCreate() {
 // DlgBox("ID_str"): opens the dialog; nothing while one is open.
 void CmdDlgBox(WindowRef window, const ArgList& args, int) {
   char name[kMaxStatement];
-  if (dialog_open) return;
+  if (run_state.dialog_open) return;
   if (!GetStrArg(args, 0, name)) return;
   // A dialog that `end` in a run-window section let go may still be on the
   // screen. It goes before the new one is set up, so that its end can't
@@ -91,7 +91,7 @@ void CmdDlgBox(WindowRef window, const ArgList& args, int) {
   ResolveStrArg(name, sizeof name);
   CopyText(dialog_name, sizeof dialog_name, name);
   ResetDialogSettings();
-  dialog_open = 1;
+  run_state.dialog_open = 1;
   RunDialogCreate();
   if (error_code != 0) return ForgetDialog();
   dialog_window = dialog_system->OpenDialog(window, dialog_settings);
@@ -120,7 +120,7 @@ void OnDialogDestroy(WindowRef dialog) {
   // box, a file dialog) stops when the command returns.
   StopSectionRuns(dialog);
   if (dialog != dialog_window) return;
-  dialog_open = 0;
+  run_state.dialog_open = 0;
   dialog_window = nullptr;
   if (dialog_settings.dialog_timer_ms != 0) {
     dialog_system->StopDialogTimer(dialog);
@@ -159,9 +159,9 @@ void OnDialogControlScroll(WindowRef dialog, WindowRef control, ScrollStep step,
 }
 
 bool OnDialogClose(WindowRef dialog) {
-  if (dialog_open == 0) return true;
+  if (run_state.dialog_open == 0) return true;
   DlgRunSection(dialog, "CLOSE");
-  return dialog_open == 0;
+  return run_state.dialog_open == 0;
 }
 
 namespace {
@@ -200,7 +200,7 @@ void StopDialog(WindowRef failing) {
     dialog_system->StopDialogTimer(dialog_window);
     dialog_settings.dialog_timer_ms = 0;
   }
-  dialog_open = 0;
+  run_state.dialog_open = 0;
   if (failing != dialog_window) host_system->PostCloseRequest(dialog_window);
 }
 

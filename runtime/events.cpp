@@ -38,11 +38,11 @@ void (*run_ended)() = nullptr;
 
 void OnRunCreate(WindowRef window) {
   run_window = window;
-  window_ready = 0;
+  run_state.window_ready = 0;
   opening = true;
   OpenRunParts(window);
   opening = false;
-  window_ready = 1;
+  run_state.window_ready = 1;
   RunSection(window, "INIT");
   TakeOpeningPlace();
 }
@@ -89,7 +89,7 @@ void OnRunTimer(WindowRef window) { ScriptTimer(window, RunSection); }
 void OnRunSetFocus(WindowRef window) { ScriptSetFocus(window, RunSection); }
 
 void OnRunCommand(WindowRef window, int id, int code) {
-  if (error_code != 0 || window_ready == 0) return;
+  if (error_code != 0 || run_state.window_ready == 0) return;
   if (id >= kControlIdBase) {
     OnControlCommand(window, id, code);
   } else {
@@ -98,7 +98,7 @@ void OnRunCommand(WindowRef window, int id, int code) {
 }
 
 void OnRunControlScroll(WindowRef window, WindowRef control, ScrollStep request, int pos) {
-  if (error_code != 0 || window_ready == 0) return;
+  if (error_code != 0 || run_state.window_ready == 0) return;
   OnControlScroll(window, control, request, pos);
 }
 
@@ -121,9 +121,9 @@ void OnRunScroll(WindowRef window, ScrollBar bar, ScrollStep request, int pos) {
 }
 
 bool OnRunClose(WindowRef window) {
-  if (running == 0) return true;
+  if (run_state.running == 0) return true;
   RunSection(window, "CLOSE");
-  return running == 0;
+  return run_state.running == 0;
 }
 
 namespace {

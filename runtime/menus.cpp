@@ -95,7 +95,7 @@ void CmdPopupMenuEX(WindowRef, const ArgList& args, int) {
 // opening it does nothing, whatever its arguments: it checks its own count.
 void CmdSetMenuStyle(WindowRef window, const ArgList& args, int) {
   // Menu commands are ignored until the window has finished opening.
-  if (window_ready == 0) return;
+  if (run_state.window_ready == 0) return;
   char name[kMaxStatement];
   int32_t a[3];
   if (!CheckArgCount(args, 3) || !GetStrArg(args, 0, name)) return;

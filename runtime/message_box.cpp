@@ -43,7 +43,7 @@ void CmdMessBox(WindowRef window, const ArgList& args, int) {
   ResolveStrArg(title, sizeof title);
   int pressed = host_system->ShowMessage(window, message, title, MessBoxFlags(a[2], a[3]));
   if (SectionStopped()) return;
-  function_result = MessBoxValue(a[2], pressed);
+  run_state.function_result = MessBoxValue(a[2], pressed);
 }
 
 const CommandRow kRows[] = {

@@ -49,7 +49,7 @@ StartFailure PrepareRun(WindowRef owner, const char* text, size_t size, ProgramF
   if (!SetProgramText(text, size)) return StartFailure::kMemory;
   if (LoadProgramText(form) == 0) return StartFailure::kNone;
   ReportError(owner, error_code, program_text, -1);
-  running = 0;
+  run_state.running = 0;
   return StartFailure::kLoad;
 }
 

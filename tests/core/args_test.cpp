@@ -151,7 +151,7 @@ void CountRun(WindowRef window, const ArgList& args, int extra) {
   if (extra == 1) GetIntArgs(window, args, 0, 1, v);
   char text[kMaxStatement];
   if (extra == 2) GetStrArg(args, 0, text);
-  function_result = 7;
+  run_state.function_result = 7;
 }
 
 const CommandRow kDeclaredRows[] = {

@@ -74,7 +74,7 @@ class CompiledExprTest : public InterpreterTest, public ::testing::WithParamInte
     CreatePlainVariable("y", 3);
     CreateArray("a", 3, 3);
     for (int c = 0; c < 9; ++c) VariableCells(2)[c] = c * 1.25;
-    answer = 4;
+    run_state.answer = 4;
   }
 };
 
@@ -93,22 +93,22 @@ TEST_P(CompiledExprTest, GivesWhatEvalExprGives) {
   EXPECT_EQ(completed, row.completes);
   EXPECT_EQ(error_code, 0) << "a compiled pass leaves no code";
 
-  function_result = -1;
+  run_state.function_result = -1;
   error_name[0] = '\0';
   float cached = EvalCached(nullptr, *expr);
   uint8_t cached_code = error_code;
   std::string cached_name = error_name;
-  double cached_result = function_result;
+  double cached_result = run_state.function_result;
 
   ClearError();
-  function_result = -1;
+  run_state.function_result = -1;
   error_name[0] = '\0';
   float direct = EvalExpr(nullptr, row.text);
   EXPECT_EQ(error_code, row.code);
   EXPECT_EQ(cached_code, error_code);
   EXPECT_EQ(cached_name, error_name);
   EXPECT_EQ(Bits(cached), Bits(direct));
-  EXPECT_EQ(std::memcmp(&cached_result, &function_result, sizeof cached_result), 0);
+  EXPECT_EQ(std::memcmp(&cached_result, &run_state.function_result, sizeof cached_result), 0);
   if (completed) {
     EXPECT_EQ(Bits(value), Bits(direct));
   }

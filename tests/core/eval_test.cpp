@@ -129,7 +129,7 @@ TEST_F(EvalTest, ReservedVariables) {
   window_settings.mouse_x = 12;
   window_settings.win_y = 300;
   key_code = 65;
-  answer = -3;
+  run_state.answer = -3;
   EXPECT_EQ(Eval("MOUSE_X+WIN_Y"), 312);
   EXPECT_EQ(Eval("KEY"), 65);
   EXPECT_EQ(Eval("ANSWER"), -3);

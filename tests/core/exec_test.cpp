@@ -76,16 +76,16 @@ TEST_F(ExecTest, ControlFlow) {
 
 TEST_F(ExecTest, EndClearsRunningAndClosesWithoutError) {
   EXPECT_EQ(Run("MAIN{end;}"), 0);
-  EXPECT_EQ(running, 0);
+  EXPECT_EQ(run_state.running, 0);
   EXPECT_EQ(host_.calls.back(), "PostCloseRequest");
   EXPECT_TRUE(host_.boxes.empty());
 }
 
 TEST_F(ExecTest, MissingSections) {
   EXPECT_EQ(Run("MAIN{x=1;}", "PAINT"), 0);
-  EXPECT_EQ(running, 1);
+  EXPECT_EQ(run_state.running, 1);
   EXPECT_EQ(Run("MAIN{x=1;}", "CLOSE"), kErrNoSection);
-  EXPECT_EQ(running, 0);
+  EXPECT_EQ(run_state.running, 0);
   EXPECT_TRUE(host_.boxes.empty());
 }
 

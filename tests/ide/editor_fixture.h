@@ -34,7 +34,7 @@ class EditorTest : public RunTest {
     document = EditorDocument{};
     toolbar = Toolbar{};
     file_name[0] = '\0';
-    running = 0;
+    run_state.running = 0;
     recovery_copy = RecoveryCopy{};
     recovery_interval_ms = kRecoveryIntervalMs;
   }

@@ -96,7 +96,7 @@ TEST_F(StandardProgramTest, Is505BytesAndRuns) {
   OnRunCreate(kWindow);
   RunSection(kWindow, "ID_end");
   EXPECT_EQ(error_code, 0);
-  EXPECT_EQ(running, 0);
+  EXPECT_EQ(run_state.running, 0);
   OnRunDestroy(kWindow);
 }
 

@@ -437,13 +437,13 @@ TEST_F(EditorTest, RunOpensTheRunWindowWithTheEditorsText) {
   EXPECT_EQ(run_window, FakeEditorSystem::kRunWindow);
   EXPECT_STREQ(window_settings.caption, "走る");
   EXPECT_EQ(Var("n"), 5);
-  EXPECT_EQ(running, 1);
+  EXPECT_EQ(run_state.running, 1);
   OnEditorCommand(kCmdRun, 0);
   EXPECT_EQ(LastBox(), "既にアプリケーションが実行中です");
   OnEditorCommand(kCmdCompile, 0);
   EXPECT_EQ(LastBox(), "既にアプリケーションが実行中です");
   OnRunDestroy(run_window);
-  EXPECT_EQ(running, 0);
+  EXPECT_EQ(run_state.running, 0);
 }
 
 TEST_F(EditorTest, RunOfAnEmptyText) {
@@ -469,7 +469,7 @@ TEST_F(EditorTest, ALoadErrorIsOwnedByTheEditorAndItsStatementSelected) {
   EXPECT_EQ(host_.box_owners[0], kEditor);
   EXPECT_EQ(host_.boxes[0].text.find("サブルーチン : CREATE"), 0u);
   EXPECT_EQ(Selected(), "Data(\"a\", 0, 1) ;");
-  EXPECT_EQ(running, 0);
+  EXPECT_EQ(run_state.running, 0);
   EXPECT_FALSE(Called("OpenRunWindow"));
 }
 
@@ -503,7 +503,7 @@ TEST_F(EditorTest, ARunWindowThatCannotBeMadeEndsTheRun) {
   editor_system_.run_window_fails = true;
   EXPECT_EQ(RunFromEditor(kEditor), 0);
   EXPECT_EQ(LastBox(), "実行ウィンドウが開けません！");
-  EXPECT_EQ(running, 0);
+  EXPECT_EQ(run_state.running, 0);
   editor_system_.run_window_fails = false;
   EXPECT_EQ(RunFromEditor(kEditor), 1);  // the next Run works
 }

@@ -113,7 +113,7 @@ TEST_F(MemoryTest, AnUnexpectedExceptionInASectionEndsTheRunWithOneBox) {
   section_starting = nullptr;
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "内部エラーが起きました（vector）。\r\nサブルーチン : MAIN");
-  EXPECT_EQ(running, 0);
+  EXPECT_EQ(run_state.running, 0);
   RunSection(kWindow, "TIMER");
   EXPECT_TRUE(std::isnan(Var("b")));
   EXPECT_EQ(host_.boxes.size(), 1u);

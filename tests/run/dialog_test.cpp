@@ -33,7 +33,7 @@ TEST_F(DialogTest, DefaultsWithoutASetUpSection) {
   EXPECT_EQ(host_.calls[0], "OpenDialog \"ダイアログ\" 150,170 300x400 colour 7");
   EXPECT_EQ(Var("i"), 1);
   EXPECT_EQ(Var("x"), 1);
-  EXPECT_EQ(dialog_open, 1);
+  EXPECT_EQ(run_state.dialog_open, 1);
   EXPECT_EQ(dialog_window, kDialog);
 }
 
@@ -54,7 +54,7 @@ TEST_F(DialogTest, TheSetUpSectionRecordsSettingsAndControls) {
   OnDialogDestroy(kDialog);
   EXPECT_EQ(host_.calls, std::vector<std::string>{"StopDialogTimer"});
   EXPECT_EQ(control_table.control_count, 1);  // the dialog's control is gone
-  EXPECT_EQ(dialog_open, 0);
+  EXPECT_EQ(run_state.dialog_open, 0);
 }
 
 TEST_F(DialogTest, SetUpErrorsLeaveNoHalfOpenDialog) {
@@ -72,7 +72,7 @@ TEST_F(DialogTest, SetUpErrorsLeaveNoHalfOpenDialog) {
     OpenAndRun(std::string("MAIN{DlgBox(\"ID_d\");}ID_dCREATE{CreateControl(0,\"a\",\"ID_a\",0,0,9,9);") +
                row.setup + "}");
     EXPECT_EQ(error_code, row.code);
-    EXPECT_EQ(dialog_open, 0);
+    EXPECT_EQ(run_state.dialog_open, 0);
     EXPECT_EQ(control_table.control_count, 0);
     EXPECT_EQ(host_.boxes.size(), 1u);
     TearDown();
@@ -84,7 +84,7 @@ TEST_F(DialogTest, AWindowThatCannotBeMadeIsReportedAndForgotten) {
   OpenAndRun("MAIN{DlgBox(\"ID_d\");x=1;}ID_dCREATE{CreateControl(0,\"a\",\"ID_a\",0,0,9,9);}");
   EXPECT_EQ(LastBox(), "ダイアログボックスが開けません！");
   EXPECT_EQ(host_.boxes.back().title, "ZEP Error");
-  EXPECT_EQ(dialog_open, 0);
+  EXPECT_EQ(run_state.dialog_open, 0);
   EXPECT_EQ(control_table.control_count, 0);
   EXPECT_EQ(error_code, 0);
   EXPECT_EQ(Var("x"), 1);
@@ -127,14 +127,14 @@ TEST_F(DialogTest, CloseDecisions) {
   EXPECT_EQ(Var("n"), 1);
   OpenAndRun("MAIN{DlgBox(\"ID_d\");}ID_dCLOSE{end;}");
   EXPECT_TRUE(OnDialogClose(kDialog));
-  EXPECT_EQ(running, 1);  // end in a dialog section closes only the dialog
+  EXPECT_EQ(run_state.running, 1);  // end in a dialog section closes only the dialog
 }
 
 TEST_F(DialogTest, EndInARunSectionWhileTheDialogIsOpen) {
   OpenAndRun("MAIN{DlgBox(\"ID_d\");}STOP{end;}CLOSE{c=1;}");
   RunSection(kWindow, "STOP");
-  EXPECT_EQ(dialog_open, 0);
-  EXPECT_EQ(running, 1);
+  EXPECT_EQ(run_state.dialog_open, 0);
+  EXPECT_EQ(run_state.running, 1);
   EXPECT_FALSE(OnRunClose(kWindow));  // the run window's CLOSE runs and keeps it open
   EXPECT_EQ(Var("c"), 1);
 }

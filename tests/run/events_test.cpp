@@ -37,7 +37,7 @@ TEST_F(EventsTest, OpeningStepsThenInit) {
   std::vector<std::string> expected = {"StartTimer 50", "SetTopmost 1", "SetScrollRange h 10",
                                        "SetScrollRange v 20", "ApplyShape 2 118 86 0 0"};
   EXPECT_EQ(host_.calls, expected);
-  EXPECT_EQ(window_ready, 1);
+  EXPECT_EQ(run_state.window_ready, 1);
 }
 
 TEST_F(EventsTest, ReservedVariablesFollowEvents) {
@@ -161,7 +161,7 @@ TEST_F(EventsTest, PrepareRunReportsLoadErrorsWithCreate) {
   EXPECT_EQ(LastBox(),
             "サブルーチン : CREATE\r\n\r\n コマンド : SetTimer\r\n\r\nタイマーの設定ができません");
   EXPECT_EQ(program_text, nullptr);
-  EXPECT_EQ(running, 0);
+  EXPECT_EQ(run_state.running, 0);
 }
 
 }  // namespace

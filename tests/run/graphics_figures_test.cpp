@@ -130,7 +130,7 @@ TEST_F(GraphicsTest, GetPixelGivesEachChannelInResultAndAnswer) {
   EXPECT_EQ(Var("r"), 1);
   EXPECT_EQ(Var("g"), 2);
   EXPECT_EQ(Var("b"), 3);
-  EXPECT_EQ(answer, 3);
+  EXPECT_EQ(run_state.answer, 3);
   EXPECT_EQ(canvas_.Last(), "GetPixel front 3,4");
 }
 

@@ -114,7 +114,7 @@ TEST_P(FileCommands, CallsCodesAndValues) {
   EXPECT_EQ(RunBody(row.body), row.code);
   EXPECT_EQ(FileCalls(), row.calls);
   for (const auto& [name, value] : row.values) EXPECT_EQ(Var(name), value) << name;
-  EXPECT_EQ(answer, 0) << "only the dialogs set ANSWER";
+  EXPECT_EQ(run_state.answer, 0) << "only the dialogs set ANSWER";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FileCommands, ::testing::ValuesIn(kFileRows));
@@ -196,7 +196,7 @@ TEST_P(DialogCommands, CallsCodesAnswerAndFileName) {
   host_.dialog_cancels = row.cancel;
   EXPECT_EQ(RunBody(row.body), row.code);
   EXPECT_EQ(FileCalls(), row.calls);
-  EXPECT_EQ(answer, row.answer);
+  EXPECT_EQ(run_state.answer, row.answer);
   EXPECT_STREQ(file_name, row.file_name);
 }
 
@@ -213,7 +213,7 @@ TEST_F(FilesTest, TheDialogValueIsAlsoAFunctionValue) {
 TEST_F(FilesTest, AChosenFileThatCannotBeOpenedGivesMinusOneAndStaysTheFileName) {
   host_.locked.insert("C:\\chosen.dat");
   EXPECT_EQ(RunBody("OpenFileWriteDlg(\"T\");"), 15);
-  EXPECT_EQ(answer, -1);
+  EXPECT_EQ(run_state.answer, -1);
   EXPECT_EQ(open_file, -1);
   EXPECT_STREQ(file_name, "C:\\chosen.dat");
 }
@@ -221,7 +221,7 @@ TEST_F(FilesTest, AChosenFileThatCannotBeOpenedGivesMinusOneAndStaysTheFileName)
 TEST_F(FilesTest, AFileOpenedWhileTheDialogWasShownIsNotReplaced) {
   host_.during_dialog = [] { open_file = 9; };
   EXPECT_EQ(RunBody("OpenFileReadDlg(\"T\");"), 17);
-  EXPECT_EQ(answer, -1);
+  EXPECT_EQ(run_state.answer, -1);
   EXPECT_EQ(FileCalls(), (Calls{std::string("ChooseFile open T ") + kDataFilters, "CloseFile 9"}));
 }
 

@@ -100,16 +100,16 @@ TEST_F(MenusTest, ChoosingAnItemRunsItsSection) {
   }
   EXPECT_TRUE(std::isnan(Var("bad")));
   EXPECT_EQ(error_code, 0);
-  window_ready = 0;  // before the opening steps are complete: ignored
+  run_state.window_ready = 0;  // before the opening steps are complete: ignored
   OnRunCommand(kWindow, 1, 0);
-  window_ready = 1;
+  run_state.window_ready = 1;
   EXPECT_EQ(Var("o"), 2);
 }
 
 TEST_F(MenusTest, AnItemWithEndClosesTheRun) {
   Open("CREATE{Menu(\"ﾌｧｲﾙ(&F)\");PopupMenuEX(\"閉じる\",\"ID_end\");}ID_end{end;}");
   OnRunCommand(kWindow, 1, 0);
-  EXPECT_EQ(running, 0);
+  EXPECT_EQ(run_state.running, 0);
 }
 
 TEST_F(MenusTest, SetMenuStyle) {
@@ -174,9 +174,9 @@ TEST_F(MenusTest, SetMenuStyle) {
 // with a wrong count of arguments.
 TEST_F(MenusTest, SetMenuStyleBeforeTheWindowIsReadyIgnoresItsArguments) {
   Open("CREATE{Menu(\"A\");PopupMenu(\"a\");}MAIN{SetMenuStyle(\"a\",1);}");
-  window_ready = 0;
+  run_state.window_ready = 0;
   RunSection(kWindow, "MAIN");
-  window_ready = 1;
+  run_state.window_ready = 1;
   EXPECT_EQ(error_code, 0);
   for (const std::string& call : host_.calls) EXPECT_NE(call.rfind("SetItemState", 0), 0u);
   RunSection(kWindow, "MAIN");

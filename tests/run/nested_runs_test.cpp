@@ -57,7 +57,7 @@ TEST_F(NestedRunTest, AnEndDuringTheWaitStopsTheWaitingSection) {
       {"an error in TIMER", [] { RunSection(kWindow, "BAD"); }, 2},
       {"the window closed and destroyed",
        [] {
-         running = 0;
+         run_state.running = 0;
          if (OnRunClose(kWindow)) OnRunDestroy(kWindow);
        },
        1},
@@ -81,7 +81,7 @@ TEST_F(NestedRunTest, AnEndDuringTheWaitStopsTheWaitingSection) {
     if (program_text != nullptr) {
       EXPECT_TRUE(std::isnan(Var("after")));
     }
-    EXPECT_EQ(running, 0);
+    EXPECT_EQ(run_state.running, 0);
     TearDown();
   }
 }
@@ -96,9 +96,9 @@ TEST_F(NestedRunTest, AnotherDialogSectionsEndStopsTheWaitingDialogSection) {
   EXPECT_EQ(host_.boxes.size(), 1u);
   EXPECT_TRUE(std::isnan(Var("after")));
   EXPECT_EQ(error_code, 0);
-  EXPECT_EQ(running, 1);  // the run window goes on
+  EXPECT_EQ(run_state.running, 1);  // the run window goes on
   RunSection(kWindow, "MAIN");
-  EXPECT_EQ(dialog_open, 1);  // and may open the dialog again
+  EXPECT_EQ(run_state.dialog_open, 1);  // and may open the dialog again
 }
 
 TEST_F(NestedRunTest, EventsDuringWaitsNestOnlySoDeep) {
@@ -121,8 +121,8 @@ TEST_F(NestedRunTest, AReopenedDialogKeepsItsTimerFontsAndControls) {
       "MAIN{DlgBox(\"ID_d\");}QUIT{end;}"
       "ID_dCREATE{SetTimer(40);CreateControl(0,\"a\",\"ID_a\",0,0,9,9);}ID_a{pressed=1;}");
   RunSection(kWindow, "QUIT");  // `end` in the run window lets the dialog go
-  EXPECT_EQ(dialog_open, 0);
-  EXPECT_EQ(running, 1);
+  EXPECT_EQ(run_state.dialog_open, 0);
+  EXPECT_EQ(run_state.running, 1);
   WindowRef old_dialog = dialog_window;
   dialog_system_.next = reinterpret_cast<WindowRef>(0x3333);
   host_.calls.clear();

@@ -206,7 +206,7 @@ TEST_P(PictureRows, Run) {
   EXPECT_EQ(canvas_.calls, row.canvas) << row.body;
   EXPECT_EQ(FileCalls(), row.files) << row.body;
   EXPECT_STREQ(file_name, row.file_name) << row.body;
-  EXPECT_EQ(answer, row.answer) << row.body;
+  EXPECT_EQ(run_state.answer, row.answer) << row.body;
   EXPECT_EQ(canvas_.live_pictures, 0) << row.body;
 }
 

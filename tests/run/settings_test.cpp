@@ -22,7 +22,7 @@ TEST_F(SettingsTest, DefaultsWithoutCreate) {
   EXPECT_EQ(window_settings.win_l, 40);
   EXPECT_EQ(window_settings.win_t, 40);
   EXPECT_EQ(window_settings.window_style, 0x80CF0000u);
-  EXPECT_EQ(running, 1);
+  EXPECT_EQ(run_state.running, 1);
 }
 
 struct SettingsRow {
@@ -101,7 +101,7 @@ TEST_F(SettingsTest, ErrorStopsTimerReportsAndCloses) {
   EXPECT_EQ(host_.calls.front(), "StopTimer");
   EXPECT_EQ(host_.calls.back(), "PostCloseRequest");
   EXPECT_EQ(window_settings.timer_ms, 0);
-  EXPECT_EQ(running, 0);
+  EXPECT_EQ(run_state.running, 0);
   // Events that come while the report is pending run nothing and show no second box.
   RunSection(kWindow, "PAINT");
   EXPECT_EQ(host_.boxes.size(), 1u);

@@ -293,7 +293,7 @@ TEST_P(WaveRows, ValuesAndCodes) {
   if (row.code == 0 && std::strstr(row.body, "x =") != nullptr) {
     EXPECT_EQ(Var("x"), row.x);
   }
-  EXPECT_EQ(answer, 0) << "GetWaveBuf leaves ANSWER alone";
+  EXPECT_EQ(run_state.answer, 0) << "GetWaveBuf leaves ANSWER alone";
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, WaveRows, ::testing::ValuesIn(kWaveRows),

@@ -63,7 +63,7 @@ std::string DescribeStore() {
     for (size_t c = 0; c < cells; ++c) s += " " + Bits(VariableCells(i)[c]);
     s += "\n";
   }
-  return s + "ANSWER " + std::to_string(answer) + " result " + Bits(function_result);
+  return s + "ANSWER " + std::to_string(run_state.answer) + " result " + Bits(run_state.function_result);
 }
 
 class StatementCacheTest : public RunTest {
@@ -80,8 +80,8 @@ class StatementCacheTest : public RunTest {
     // What a run keeps from the one before starts the same for both.
     FreeRunParts(kWindow);
     host_.ForgetFiles();
-    answer = 0;
-    function_result = 0;
+    run_state.answer = 0;
+    run_state.function_result = 0;
     canvas_.calls.clear();
     host_.calls.clear();
     host_.boxes.clear();

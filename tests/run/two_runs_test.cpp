@@ -57,7 +57,7 @@ class TwoRunsTest : public RunTest {
     EXPECT_EQ(projection.deep, 1000.0);
     EXPECT_EQ(open_file, -1);
     EXPECT_EQ(error_code, 0);
-    EXPECT_EQ(running, 1);
+    EXPECT_EQ(run_state.running, 1);
   }
 };
 
