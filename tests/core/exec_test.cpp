@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "core/exec.h"
 #include "core/run_settings.h"
+#include "core/statement_cache.h"
 #include "tests/core/interpreter_fixture.h"
 
 namespace zep {
@@ -196,6 +197,49 @@ TEST_F(ExecTest, BraceInsideLiteralAndTrailByte) {
   // 0x7B is '{'; the trail byte of "倹" (0x8C 0x7B) must not open a block.
   EXPECT_EQ(Run("MAIN{x=0;loop(2){WinHelp(\"a{b}\");x=x+1;}}"), 0);
   EXPECT_EQ(Var("x"), 2);
+}
+
+}  // namespace
+}  // namespace zep
+
+namespace zep {
+namespace {
+
+// A statement whose text is faulty fails when it runs, with the code and
+// the name the text gives, the first time and again from the kept form,
+// with the cache and without it; and the joins with a number or variable
+// on their right give up to the evaluator where it would fault.
+TEST_F(ExecTest, FaultsOfTheTextAndPlainJoinsAreTheSameEveryPass) {
+  struct Row {
+    const char* body;
+    int code;
+    const char* name;  // nullptr: the name is not checked
+  };
+  const Row rows[] = {
+      {"q;", kErrNoCommand, "q"},
+      {"loop(1,2){}", kErrArgCount, "loop"},
+      {"if(1){}", kErrIf, "if(1)"},
+      {"1x=2;", kErrExpression, "1x=2"},
+      {"a(0,0)=1;", kErrNoArray, "a"},
+      {"y=5;x=y/0;", kErrDivZero, nullptr},
+      {"y=5;x=y%0;", 0, nullptr},
+      {"y=5;x=y-z;", kErrUndefined, "z"},
+      {"x=0;y=3;loop(2){x=x+y*2-1;}", 0, nullptr},
+  };
+  for (bool cached : {false, true}) {
+    statement_cache_enabled = cached;
+    for (const Row& row : rows) {
+      std::string script = std::string("MAIN{") + row.body + "}T{call(\"MAIN\");}";
+      for (const char* section : {"MAIN", "T"}) {
+        EXPECT_EQ(Run(script.c_str(), section), row.code) << row.body << " " << section;
+        if (row.name != nullptr) EXPECT_STREQ(error_name, row.name) << row.body;
+        error_code = 0;
+      }
+    }
+  }
+  statement_cache_enabled = true;
+  EXPECT_EQ(Run("MAIN{x=0;y=3;loop(2){x=x+y*2-1;}}"), 0);
+  EXPECT_EQ(Var("x"), 10);
 }
 
 }  // namespace
