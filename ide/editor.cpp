@@ -64,7 +64,7 @@ bool MakeTextControl() {
   editor_system->PrepareText(editor.text);
   editor_system->LimitText(editor.text, kMaxEditorCharacters);
   RestoreEditorZoom();
-  ResetEditorView();
+  ShowNewText("");
   return true;
 }
 

@@ -116,8 +116,10 @@ void OnEditorRunEnded();
 // What the text control shows beside its text (editor_view.cpp): colours
 // of the lines about to be seen, the line-number margin, the bracket that
 // matches the one at the caret, the zoom and the status bar.
-// A text put in whole (New, Open): every line to be coloured afresh.
-void ResetEditorView();
+// A whole text put into the control (Open, an example, a recovered copy,
+// the empty one at the start): at the editor's size, every line to be
+// coloured afresh, the status bar told of the document as it now stands.
+void ShowNewText(const char* bytes);
 // The control's notifications: its text changed, its selection changed,
 // it is about to paint.
 void OnEditorTextChanged();

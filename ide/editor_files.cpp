@@ -125,11 +125,10 @@ void EditorOpen() {
     std::string refused = ReadScript(path, &bytes);
     if (refused.empty()) {
       bool normalised = NormaliseLineEnds(&bytes);
-      control_system->SetText(editor.text, bytes.c_str());
-      ResetEditorView();
       NameDocument(document, path, name);
       SetEditorTitle(name);
       if (normalised) document.clean = 0;  // the text is no longer the file's
+      ShowNewText(bytes.c_str());
     } else {
       ShowEditorError(refused.c_str());
     }

@@ -52,6 +52,9 @@ class EditorSystem {
   virtual void SelectAll(WindowRef control) = 0;
   // The text shown at percent of its size (100: as made).
   virtual void ZoomText(WindowRef control, int32_t percent) = 0;
+  // The whole text replaced by text (Shift-JIS), plain, at percent of its
+  // size, with no notification; the undo history starts empty.
+  virtual void LoadText(WindowRef control, const char* text, int32_t percent) = 0;
   // Colours runs of the text (the control's characters, a line end one),
   // foreground and underline for unknown calls; `marked` runs also get the
   // mark's background, the others none. Neither the undo history nor the

@@ -86,13 +86,14 @@ std::string CaretPlace(const std::string& text, int32_t caret) {
   return place;
 }
 
-void ResetEditorView() {
-  editor_system->ZoomText(editor.text, editor.zoom);  // the new lines' size and tab stops
+void ShowNewText(const char* bytes) {
+  editor_system->LoadText(editor.text, bytes, editor.zoom);
   editor.shown = control_system->GetText(editor.text);
   editor.colours.Reset(editor.shown);
   editor.marks[0] = editor.marks[1] = -1;
   FitNumberMargin();
   ShowEditorChanged();
+  OnEditorSelectionChanged();
 }
 
 void OnEditorTextChanged() {

@@ -83,10 +83,10 @@ bool RestoreCopy(const char* path, const char* name) {
     ShowEditorError(kFileError);
     return false;
   }
-  control_system->SetText(editor.text, bytes.c_str());
   document.saved_path[0] = '\0';
   SetEditorTitle("");
   document.clean = 0;
+  ShowNewText(bytes.c_str());
   CopyText(recovery_copy.name, sizeof recovery_copy.name, name);
   recovery_copy.text = bytes;
   return true;

@@ -72,11 +72,11 @@ void OpenCopy(const std::string& bytes) {
     ShowEditorError(kFileError);
     return;
   }
-  control_system->SetText(editor.text, bytes.c_str());
   document.saved_path[0] = '\0';
   SetEditorTitle("");
   document.clean = 1;
   file_name[0] = '\0';
+  ShowNewText(bytes.c_str());
 }
 
 bool OpenSampleNamed(const std::string& file_name) {

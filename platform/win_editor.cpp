@@ -160,6 +160,22 @@ class Win32EditorSystem : public EditorSystem {
     SendMessageW(h, EM_SETEVENTMASK, 0, mask);
   }
 
+  // The empty control takes the size, the plain colours and the tab stops
+  // first, so that the lines take them as they come in: giving them to a
+  // 65,000-byte text afterwards costs the control a fifth of a second.
+  void LoadText(WindowRef control, const char* text, int32_t percent) override {
+    HWND h = Hwnd(control);
+    LRESULT mask = SendMessageW(h, EM_SETEVENTMASK, 0, 0);
+    SendMessageA(h, WM_SETTEXT, 0, (LPARAM)"");
+    ZoomText(control, percent);
+    ColourRun1(h, {0, -1, Colour::kPlain}, false);
+    SendMessageA(h, EM_REPLACESEL, FALSE, (LPARAM)text);
+    SendMessageW(h, EM_SETSEL, 0, 0);
+    SendMessageW(h, EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageW(h, EM_SETMODIFY, FALSE, 0);
+    SendMessageW(h, EM_SETEVENTMASK, 0, mask);
+  }
+
   // With the notifications off, the undo history suspended and the
   // selection and scroll position put back afterwards. A few runs (a typed
   // line, a bracket) the control repaints where they are; for many, it

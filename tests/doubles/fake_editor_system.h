@@ -57,6 +57,11 @@ class FakeEditorSystem : public EditorSystem {
   void ZoomText(WindowRef, int32_t percent) override {
     Log("ZoomText " + std::to_string(percent));
   }
+  void LoadText(WindowRef control, const char* text, int32_t percent) override {
+    Log("LoadText " + std::to_string(percent));
+    control_system->SetText(control, text);
+    control_system->SetSelection(control, 0, 0);
+  }
   // Every run coloured, in order, as "start-end:COLOUR" (plus "!" when marked).
   void ColourRuns(WindowRef, const ColourRun* runs, size_t count, bool marked) override {
     for (size_t i = 0; i < count; ++i) {

@@ -3,8 +3,10 @@
 // the editor handles itself, the zoom and the search with F3.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
+#include "ide/samples.h"
 #include "tests/ide/editor_fixture.h"
 
 namespace zep {
@@ -45,6 +47,44 @@ TEST_F(EditorViewTest, TheStatusBarFollowsTheCaretAndTheChanges) {
   Type("PAINT\r\n{");
   EXPECT_EQ(editor_system_.status[0], "行 2  列 2");
   EXPECT_EQ(editor_system_.status[1], "変更あり");
+}
+
+// A file opened, an example, a recovered copy: the text comes in at the
+// kept size, and the status bar says where the caret is and whether the
+// document now differs from its file, whatever it said before.
+TEST_F(EditorViewTest, AWholeTextPutInShowsTheDocumentAsItNowStands) {
+  struct Row {
+    const char* name;
+    bool typed_before;
+    std::function<void()> put_in;
+    const char* text;
+    const char* changed;
+  };
+  const Row rows[] = {
+      {"open", true, [] { OnEditorCommand(kCmdOpen, 0); }, "P{}", ""},
+      {"open with lone line ends", false, [] { OnEditorCommand(kCmdOpen, 0); }, "L\r\n{}",
+       "変更あり"},
+      {"example", true, [] { OnEditorCommand(kSampleCommandBase, 0); }, "S{}", ""},
+      {"recovered copy", false, [] { OfferRecoveryCopies(); }, "R{}", "変更あり"},
+  };
+  for (const Row& row : rows) {
+    SetUp();
+    editor_system_.settings["zoom"] = 125;
+    editor_system_.samples = {{"s.zep", "S{}"}};
+    host_.files["C:\\work\\prog.zep"] = std::string(row.name) == "open" ? "P{}" : "L\n{}";
+    Open();
+    if (row.typed_before) Type("x\r\ny");
+    if (std::string(row.name) == "recovered copy") {
+      host_.files[editor_system_.recovery_folder + "\\game.zep"] = "R{}";
+    }
+    host_.box_answers = {row.typed_before ? kNo : kYes};
+    row.put_in();
+    EXPECT_EQ(Text().text, row.text) << row.name;
+    EXPECT_TRUE(Called("LoadText 125")) << row.name;
+    EXPECT_EQ(editor_system_.status[0], "行 1  列 1") << row.name;
+    EXPECT_EQ(editor_system_.status[1], row.changed) << row.name;
+    TearDown();
+  }
 }
 
 TEST_F(EditorViewTest, PaintingColoursTheShownLinesOnce) {

@@ -3,7 +3,8 @@
 // ...). The menus of another process cannot be read under Wine, so the bar
 // is walked with the keyboard as a user walks it: right of アシスト, left of
 // ﾍﾙﾌﾟ, and Alt+S. An untouched copy is dropped without a question; a
-// changed text is asked about as before Open.
+// changed text is asked about as before Open. The copy comes in unchanged,
+// with nothing to undo behind it.
 //! cmdline
 //! window ZEP2 "ZEP - [NONAME.ZEP]"
 //! altkey a
@@ -33,5 +34,10 @@
 //! key 0x0D
 //! boxpress "ファイルを開く" "編集中のデータは変更されています\n他のファイルを開く前に保存しますか？" "no"
 //! ctlcontains 200 200 "// 跳ねるボール："
+//! statustext 0 "行 1  列 1"
+//! statustext 1 ""
+//! press "ctrl+z"
+//! ctlcontains 200 200 "// 跳ねるボール："
+//! statustext 1 ""
 //! close
 //! exit 0
