@@ -4,8 +4,6 @@
 
 namespace zep {
 
-EditorDocument document;
-
 namespace {
 
 constexpr char kNoName[] = "NONAME.ZEP";

@@ -27,7 +27,6 @@ struct EditorDocument {
   char saved_path[kMaxPath] = "";
 };
 
-extern EditorDocument document;
 
 // The window title for a document named name: "ZEP - [name]", at most 255
 // bytes. An empty name shows as "NONAME.ZEP", which also becomes file_path,

@@ -115,8 +115,8 @@ void OnEditorCreate(WindowRef window) {
   if (!MakeTextControl() || !MakeSearchBox()) return;
   editor.font = control_system->MakeFont(DefaultFont());
   control_system->SetFont(editor.search, editor.font);
-  SetEditorTitle(document.file_title);
-  toolbar.focus_holder = editor.text;
+  SetEditorTitle(editor.document.file_title);
+  editor.toolbar.focus_holder = editor.text;
   for (const ToolbarRow& b : kToolbar) {
     CreateToolbarButton(window, b.x, 4, 22, 22, b.hint, b.command);
   }
@@ -202,7 +202,7 @@ void ShowEditorMessage(EditorMessage message) { ShowEditorError(EditorMessageTex
 
 void SetEditorTitle(const char* name) {
   char title[256];
-  EditorTitle(document, name, title, sizeof title);
+  EditorTitle(editor.document, name, title, sizeof title);
   window_system->SetTitle(editor.window, title);
 }
 

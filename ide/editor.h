@@ -14,6 +14,8 @@
 #include "ide/colour_view.h"
 #include "ide/document.h"
 #include "ide/editor_texts.h"
+#include "ide/recovery.h"
+#include "ide/toolbar.h"
 #include "resources/resource_ids.h"
 
 namespace zep {
@@ -40,9 +42,13 @@ enum EditorCommand : int {
 // The text control's notification that its text changed.
 constexpr int kTextChanged = 0x300;
 
-// The editor's windows and what it keeps for the run it started.
+// The editor: its windows, its document, its toolbar, the recovery copy of
+// its text, and what it keeps for the run it started.
 struct Editor {
   WindowRef window = nullptr;
+  EditorDocument document;
+  Toolbar toolbar;
+  RecoveryCopy recovery;
   WindowRef text = nullptr;     // the script text (id 200)
   WindowRef search = nullptr;   // the search strings (id 201)
   FontRef font = nullptr;       // the search box's font

@@ -31,8 +31,8 @@ bool TextEmpty() { return control_system->TextLength(editor.text) == 0; }
 
 // Asks for a file; path and name start as the document's names.
 bool ChooseFile(bool save, const char* title, char* path, char* name) {
-  CopyText(path, kMaxPath, document.file_path);
-  CopyText(name, kMaxPath, document.file_title);
+  CopyText(path, kMaxPath, editor.document.file_path);
+  CopyText(name, kMaxPath, editor.document.file_title);
   return editor_system->ChooseScriptFile(editor.window, save, title, kScriptFilters, path, name);
 }
 
@@ -63,7 +63,7 @@ bool SaveTo(const char* path, const char* name) {
     ShowEditorError(kFileError);
     return false;
   }
-  NameDocument(document, path, name);
+  NameDocument(editor.document, path, name);
   ShowEditorResult(kSavedResult);
   ForgetRecoveryCopy();
   return true;
@@ -76,12 +76,12 @@ namespace {
 // Saves a changed text before it is dropped: in place when the document
 // has a name, through Save As when it has none. True when it was saved.
 bool SaveBeforeDrop() {
-  if (document.saved_path[0] == '\0') return EditorSaveAs(false);
+  if (editor.document.saved_path[0] == '\0') return EditorSaveAs(false);
   if (TextEmpty()) {
     ShowEditorMessage(EditorMessage::kEmpty);
     return false;
   }
-  return SaveTo(document.file_path, document.file_title);
+  return SaveTo(editor.document.file_path, editor.document.file_title);
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ bool SaveBeforeDrop() {
 // user lets go has its recovery copy removed with it.
 bool MayDropText(DropAction action) {
   bool may = true;
-  if (document.clean == 0) {
+  if (editor.document.clean == 0) {
     DropQuestion q = DropQuestionOf(action);
     int answer = Ask(q.caption, q.text, kBoxYesNoCancel);
     may = answer == kYes ? SaveBeforeDrop() : answer == kNo;
@@ -104,11 +104,11 @@ bool MayDropText(DropAction action) {
 // (pasting it is a change).
 void EditorNew() {
   if (!MayDropText(DropAction::kNew)) return;
-  document.saved_path[0] = '\0';
+  editor.document.saved_path[0] = '\0';
   SetEditorTitle("");
   editor_system->SelectAll(editor.text);
   control_system->EditCommand(editor.text, EditOp::kClear);
-  document.clean = 1;
+  editor.document.clean = 1;
   if (Ask("新規作成", "標準的な\nＺＥＰプログラムを\n貼付けますか？", kBoxYesNo) != kYes) return;
   file_name[0] = '\0';
   control_system->ReplaceSelection(editor.text, kStandardProgram);
@@ -125,28 +125,28 @@ void EditorOpen() {
     std::string refused = ReadScript(path, &bytes);
     if (refused.empty()) {
       bool normalised = NormaliseLineEnds(&bytes);
-      NameDocument(document, path, name);
+      NameDocument(editor.document, path, name);
       SetEditorTitle(name);
-      if (normalised) document.clean = 0;  // the text is no longer the file's
+      if (normalised) editor.document.clean = 0;  // the text is no longer the file's
       ShowNewText(bytes.c_str());
     } else {
       ShowEditorError(refused.c_str());
     }
   }
-  CopyText(file_name, sizeof file_name, document.file_path);
+  CopyText(file_name, sizeof file_name, editor.document.file_path);
 }
 
 // A saved text is not written again; a document without a name asks for
 // one, even unchanged (a copy of an example is written nowhere yet).
 void EditorSave() {
   if (TextEmpty()) return ShowEditorMessage(EditorMessage::kEmpty);
-  if (document.clean != 0 && document.saved_path[0] != '\0') return;
-  if (document.saved_path[0] == '\0') {
+  if (editor.document.clean != 0 && editor.document.saved_path[0] != '\0') return;
+  if (editor.document.saved_path[0] == '\0') {
     EditorSaveAs(false);
     return;
   }
-  SaveTo(document.file_path, document.file_title);
-  CopyText(file_name, sizeof file_name, document.file_path);
+  SaveTo(editor.document.file_path, editor.document.file_title);
+  CopyText(file_name, sizeof file_name, editor.document.file_path);
 }
 
 bool EditorSaveAs(bool from_menu) {
@@ -163,7 +163,7 @@ bool EditorSaveAs(bool from_menu) {
     SetEditorTitle(name);
     saved = true;
   }
-  if (from_menu) CopyText(file_name, sizeof file_name, document.file_path);
+  if (from_menu) CopyText(file_name, sizeof file_name, editor.document.file_path);
   return saved;
 }
 

@@ -56,9 +56,9 @@ int RunFromEditor(WindowRef window) {
 void EditorCompile() {
   if (run_state.running != 0) return ShowEditorMessage(EditorMessage::kRunning);
   if (TextEmpty()) return ShowEditorMessage(EditorMessage::kEmpty);
-  if (document.saved_path[0] == '\0') return ShowEditorMessage(EditorMessage::kSaveFirst);
+  if (editor.document.saved_path[0] == '\0') return ShowEditorMessage(EditorMessage::kSaveFirst);
   std::string text = control_system->GetText(editor.text);
-  editor_system->OpenCompileDialog(editor.window, text.data(), text.size(), document.saved_path);
+  editor_system->OpenCompileDialog(editor.window, text.data(), text.size(), editor.document.saved_path);
 }
 
 // Positions of the run count in the text that ran: when the text has changed

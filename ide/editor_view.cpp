@@ -98,7 +98,7 @@ void ShowNewText(const char* bytes) {
 
 void OnEditorTextChanged() {
   if (editor.colouring) return;
-  document.clean = 0;
+  editor.document.clean = 0;
   editor.shown = control_system->GetText(editor.text);
   for (int32_t& mark : editor.marks) mark = editor.colours.MapPosition(mark);
   editor.colours.Update(editor.shown);
@@ -218,7 +218,7 @@ void RestoreEditorZoom() {
 
 void ShowEditorChanged() {
   if (editor.status == nullptr) return;
-  editor_system->SetStatusText(editor.status, kChangedPart, document.clean != 0 ? "" : "変更あり");
+  editor_system->SetStatusText(editor.status, kChangedPart, editor.document.clean != 0 ? "" : "変更あり");
 }
 
 void ShowEditorResult(const char* text) {

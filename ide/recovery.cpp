@@ -12,7 +12,6 @@
 namespace zep {
 
 int32_t recovery_interval_ms = kRecoveryIntervalMs;
-RecoveryCopy recovery_copy;
 
 namespace {
 
@@ -40,8 +39,8 @@ bool ExistsInFolder(const char* name, void* folder) {
 }
 
 void ReportWriteFailure(const char* where) {
-  if (recovery_copy.failure_shown) return;
-  recovery_copy.failure_shown = true;
+  if (editor.recovery.failure_shown) return;
+  editor.recovery.failure_shown = true;
   std::string text = std::string("編集中のプログラムの控えを保存できません。\n") + where +
                      "\n\nこまめに保存してください。";
   ShowEditorError(text.c_str());
@@ -52,18 +51,18 @@ void ReportWriteFailure(const char* where) {
 void WriteCopy(const std::string& text) {
   char folder[kMaxPath], name[kMaxPath], path[kMaxPath];
   if (!editor_system->RecoveryFolder(folder)) return ReportWriteFailure("%APPDATA%\\ZEP\\recovery");
-  if (recovery_copy.name[0] != '\0') {
-    CopyText(name, sizeof name, recovery_copy.name);
-  } else if (!FreeCopyName(RecoveryFileName(document), ExistsInFolder, folder, name, sizeof name)) {
+  if (editor.recovery.name[0] != '\0') {
+    CopyText(name, sizeof name, editor.recovery.name);
+  } else if (!FreeCopyName(RecoveryFileName(editor.document), ExistsInFolder, folder, name, sizeof name)) {
     return ReportWriteFailure(folder);
   }
   if (!JoinPath(folder, name, path)) return ReportWriteFailure(folder);
   if (!file_system->ReplaceWholeFile(path, text.data(), text.size())) {
     return ReportWriteFailure(path);
   }
-  CopyText(recovery_copy.name, sizeof recovery_copy.name, name);
-  recovery_copy.text = text;
-  recovery_copy.failure_shown = false;
+  CopyText(editor.recovery.name, sizeof editor.recovery.name, name);
+  editor.recovery.text = text;
+  editor.recovery.failure_shown = false;
 }
 
 size_t CountCharacters(const std::string& bytes) {
@@ -83,12 +82,12 @@ bool RestoreCopy(const char* path, const char* name) {
     ShowEditorError(kFileError);
     return false;
   }
-  document.saved_path[0] = '\0';
+  editor.document.saved_path[0] = '\0';
   SetEditorTitle("");
-  document.clean = 0;
+  editor.document.clean = 0;
   ShowNewText(bytes.c_str());
-  CopyText(recovery_copy.name, sizeof recovery_copy.name, name);
-  recovery_copy.text = bytes;
+  CopyText(editor.recovery.name, sizeof editor.recovery.name, name);
+  editor.recovery.text = bytes;
   return true;
 }
 
@@ -168,7 +167,7 @@ void StartRecoveryTimer() { window_system->StartTimer(editor.window, recovery_in
 void OnRecoveryTimer() {
   if (editor.text == nullptr) return;
   std::string text = control_system->GetText(editor.text);
-  switch (RecoveryStepFor(document.clean, text, recovery_copy)) {
+  switch (RecoveryStepFor(editor.document.clean, text, editor.recovery)) {
     case RecoveryStep::kNothing: return;
     case RecoveryStep::kWrite: return WriteCopy(text);
     case RecoveryStep::kRemove: return ForgetRecoveryCopy();
@@ -176,15 +175,15 @@ void OnRecoveryTimer() {
 }
 
 void ForgetRecoveryCopy() {
-  if (recovery_copy.name[0] == '\0') return;
+  if (editor.recovery.name[0] == '\0') return;
   char folder[kMaxPath], path[kMaxPath];
   std::string held;
-  if (editor_system->RecoveryFolder(folder) && JoinPath(folder, recovery_copy.name, path) &&
+  if (editor_system->RecoveryFolder(folder) && JoinPath(folder, editor.recovery.name, path) &&
       file_system->ReadWholeFile(path, kMaxCopyBytes, &held) == WholeFile::kRead &&
-      held == recovery_copy.text) {
+      held == editor.recovery.text) {
     editor_system->RemoveFile(path);
   }
-  recovery_copy = RecoveryCopy{};
+  editor.recovery = RecoveryCopy{};
 }
 
 // No removes the copy (a copy that cannot be removed is said so, and is

@@ -35,7 +35,6 @@ struct RecoveryCopy {
   // that the timer does not raise a box each time it looks.
   bool failure_shown = false;
 };
-extern RecoveryCopy recovery_copy;
 
 // The name of a document's copy: its file's name, NONAME.ZEP while it has
 // none (never loaded or saved).

@@ -72,9 +72,9 @@ void OpenCopy(const std::string& bytes) {
     ShowEditorError(kFileError);
     return;
   }
-  document.saved_path[0] = '\0';
+  editor.document.saved_path[0] = '\0';
   SetEditorTitle("");
-  document.clean = 1;
+  editor.document.clean = 1;
   file_name[0] = '\0';
   ShowNewText(bytes.c_str());
 }

@@ -3,11 +3,10 @@
 #include "controls/control_system.h"
 #include "controls/registry.h"
 #include "graphics/canvas.h"
+#include "ide/editor.h"
 #include "ide/editor_system.h"
 
 namespace zep {
-
-Toolbar toolbar;
 
 namespace {
 
@@ -20,8 +19,8 @@ void ReleaseButtonImage(ToolbarButton& b) {
 }
 
 void DeleteHintFont() {
-  if (toolbar.hint_font != nullptr) control_system->FreeFont(toolbar.hint_font);
-  toolbar.hint_font = nullptr;
+  if (editor.toolbar.hint_font != nullptr) control_system->FreeFont(editor.toolbar.hint_font);
+  editor.toolbar.hint_font = nullptr;
 }
 
 class ToolbarFace : public ButtonFace {
@@ -30,14 +29,14 @@ class ToolbarFace : public ButtonFace {
 
   int IndexOf(WindowRef w) const override {
     if (w == nullptr) return -1;
-    for (int k = 0; k < toolbar.count; ++k) {
-      if (toolbar.buttons[k].window == w) return k;
+    for (int k = 0; k < editor.toolbar.count; ++k) {
+      if (editor.toolbar.buttons[k].window == w) return k;
     }
     return -1;
   }
 
   ButtonView View(int k) const override {
-    ToolbarButton& b = toolbar.buttons[k];
+    ToolbarButton& b = editor.toolbar.buttons[k];
     ButtonView v;
     v.window = b.window;
     v.w = b.width;
@@ -45,25 +44,25 @@ class ToolbarFace : public ButtonFace {
     v.pressed = &b.pressed;
     v.command = b.command;
     v.hint = b.hint;
-    v.font = toolbar.hint_font;
+    v.font = editor.toolbar.hint_font;
     v.surface = b.image;
     return v;
   }
 
   int FrameOf(int k, bool sunken, FrameLine out[kFrameLines]) const override {
-    return SingleFrameLines(toolbar.buttons[k].width, toolbar.buttons[k].height, sunken, out);
+    return SingleFrameLines(editor.toolbar.buttons[k].width, editor.toolbar.buttons[k].height, sunken, out);
   }
 
   bool HoverAllowed() const override {
     WindowRef focus = button_system->FocusWindow();
-    return focus != nullptr && focus == toolbar.focus_holder;
+    return focus != nullptr && focus == editor.toolbar.focus_holder;
   }
 
-  WindowRef HintFocusTarget(WindowRef) const override { return toolbar.state.button_parent; }
+  WindowRef HintFocusTarget(WindowRef) const override { return editor.toolbar.state.button_parent; }
 
   // Closing the first button also deletes the hint font.
   void ReleaseImage(int k) override {
-    ReleaseButtonImage(toolbar.buttons[k]);
+    ReleaseButtonImage(editor.toolbar.buttons[k]);
     if (k == 0) DeleteHintFont();
   }
 };
@@ -73,9 +72,9 @@ ToolbarFace toolbar_face;
 // The first creation: the parent, the hint font and the classes (tried
 // again by the next creation when a registration failed).
 bool PrepareToolbar(WindowRef parent) {
-  toolbar.state = BitmapButtonState{};
-  toolbar.state.button_parent = parent;
-  if (toolbar.hint_font == nullptr) toolbar.hint_font = control_system->MakeFont(DefaultFont());
+  editor.toolbar.state = BitmapButtonState{};
+  editor.toolbar.state.button_parent = parent;
+  if (editor.toolbar.hint_font == nullptr) editor.toolbar.hint_font = control_system->MakeFont(DefaultFont());
   return editor_system->RegisterToolbarClasses(parent);
 }
 
@@ -94,7 +93,7 @@ void PaintFace(ToolbarButton& b) {
 
 }  // namespace
 
-ButtonModel toolbar_buttons(&toolbar_face, &toolbar.state);
+ButtonModel toolbar_buttons(&toolbar_face, &editor.toolbar.state);
 
 int SingleFrameLines(int32_t w, int32_t h, bool sunken, FrameLine out[kFrameLines]) {
   int32_t a = w - 1, b = h - 1;
@@ -108,12 +107,12 @@ int SingleFrameLines(int32_t w, int32_t h, bool sunken, FrameLine out[kFrameLine
 
 WindowRef CreateToolbarButton(WindowRef parent, int32_t x, int32_t y, int32_t w, int32_t h,
                               const char* hint, int command) {
-  if (toolbar.count >= kMaxToolbarButtons) return nullptr;
-  if (toolbar.count == 0 && !PrepareToolbar(parent)) return nullptr;
+  if (editor.toolbar.count >= kMaxToolbarButtons) return nullptr;
+  if (editor.toolbar.count == 0 && !PrepareToolbar(parent)) return nullptr;
   WindowRef window =
       button_system->CreateButtonWindow(toolbar_face.classes.button, parent, x, y, w, h);
   if (window == nullptr) return nullptr;
-  ToolbarButton& b = toolbar.buttons[toolbar.count++];
+  ToolbarButton& b = editor.toolbar.buttons[editor.toolbar.count++];
   b = ToolbarButton{};
   b.window = window;
   b.width = w;
@@ -126,10 +125,10 @@ WindowRef CreateToolbarButton(WindowRef parent, int32_t x, int32_t y, int32_t w,
 }
 
 void ReleaseToolbar() {
-  if (toolbar.state.hint_visible != 0) toolbar_buttons.CloseHint();
-  for (int k = 0; k < toolbar.count; ++k) ReleaseButtonImage(toolbar.buttons[k]);
+  if (editor.toolbar.state.hint_visible != 0) toolbar_buttons.CloseHint();
+  for (int k = 0; k < editor.toolbar.count; ++k) ReleaseButtonImage(editor.toolbar.buttons[k]);
   DeleteHintFont();
-  toolbar.count = 0;
+  editor.toolbar.count = 0;
 }
 
 }  // namespace zep

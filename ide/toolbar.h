@@ -33,7 +33,6 @@ struct Toolbar {
   BitmapButtonState state;
 };
 
-extern Toolbar toolbar;
 extern ButtonModel toolbar_buttons;
 
 // Creates a button on parent at x, y, sized w by h, showing icon `command`

@@ -171,12 +171,12 @@ bool WriteWhole(const char* path, const char* temporary, const char* data, DWORD
 }  // namespace
 
 const char* WriteEditorRecovery() {
-  if (editor.text == nullptr || document.clean != 0) return "";
+  if (editor.text == nullptr || editor.document.clean != 0) return "";
   int n = GetWindowTextA(static_cast<HWND>(editor.text), fault_text, sizeof fault_text);
   if (n <= 0 || !RecoveryFolderPath(fault_folder)) return "";
-  const char* name = recovery_copy.name;
+  const char* name = editor.recovery.name;
   if (name[0] == '\0') {
-    if (!FreeCopyName(RecoveryFileName(document), TakenAfterFault, nullptr, fault_name,
+    if (!FreeCopyName(RecoveryFileName(editor.document), TakenAfterFault, nullptr, fault_name,
                       sizeof fault_name)) {
       return "";
     }

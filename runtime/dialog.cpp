@@ -19,18 +19,15 @@
 namespace zep {
 
 DialogSystem* dialog_system = nullptr;
-DialogSettings dialog_settings;
-char dialog_name[kMaxStatement] = "";
-uint8_t dialog_ready = 0;
-WindowRef dialog_window = nullptr;
+ScriptDialog script_dialog;
 
 namespace {
 
-// The section dialog_name + event (a name too long for any section gives "").
+// The section of the dialog's ID string + event (a name too long for any section gives "").
 void SectionName(const char* event, char* out) {
-  size_t n = std::strlen(dialog_name), m = std::strlen(event);
+  size_t n = std::strlen(script_dialog.name), m = std::strlen(event);
   if (n + m >= kMaxStatement) n = m = 0;
-  std::memcpy(out, dialog_name, n);
+  std::memcpy(out, script_dialog.name, n);
   std::memcpy(out + n, event, m);
   out[n + m] = '\0';
 }
@@ -54,16 +51,16 @@ void DlgRunSection(WindowRef dialog, const char* event) {
 // Back to the state before DlgBox: no dialog, none of its control records.
 void ForgetDialog() {
   run_state.dialog_open = 0;
-  control_table.control_count = dialog_settings.first_control;
+  control_table.control_count = script_dialog.settings.first_control;
 }
 
 // The defaults of a new dialog: 50 pixels right of and below the run
 // window's client origin.
 void ResetDialogSettings() {
-  dialog_settings = DialogSettings{};
-  dialog_settings.left = window_settings.win_l + 50;
-  dialog_settings.top = window_settings.win_t + 50;
-  dialog_settings.first_control = control_table.control_count;
+  script_dialog.settings = DialogSettings{};
+  script_dialog.settings.left = window_settings.win_l + 50;
+  script_dialog.settings.top = window_settings.win_t + 50;
+  script_dialog.settings.first_control = control_table.control_count;
 }
 
 // Runs the dialog's set-up section, when there is one.
@@ -84,18 +81,18 @@ void CmdDlgBox(WindowRef window, const ArgList& args, int) {
   // screen. It goes before the new one is set up, so that its end can't
   // stop the new one's timer, delete its fonts or cut its controls off the
   // table. When this section is one of its own, the section ends with it.
-  if (dialog_window != nullptr) {
-    dialog_system->DestroyDialog(dialog_window);
+  if (script_dialog.window != nullptr) {
+    dialog_system->DestroyDialog(script_dialog.window);
     if (SectionStopped()) return;
   }
   ResolveStrArg(name, sizeof name);
-  CopyText(dialog_name, sizeof dialog_name, name);
+  CopyText(script_dialog.name, sizeof script_dialog.name, name);
   ResetDialogSettings();
   run_state.dialog_open = 1;
   RunDialogCreate();
   if (error_code != 0) return ForgetDialog();
-  dialog_window = dialog_system->OpenDialog(window, dialog_settings);
-  if (dialog_window != nullptr) return;
+  script_dialog.window = dialog_system->OpenDialog(window, script_dialog.settings);
+  if (script_dialog.window != nullptr) return;
   ForgetDialog();
   host_system->ShowMessage(window, "ダイアログボックスが開けません！", "ZEP Error",
                     kBoxOk | kBoxIconExclamation);
@@ -104,14 +101,14 @@ void CmdDlgBox(WindowRef window, const ArgList& args, int) {
 }  // namespace
 
 void OnDialogCreate(WindowRef dialog) {
-  dialog_ready = 0;
-  dialog_window = dialog;
-  if (dialog_settings.dialog_timer_ms != 0) {
-    dialog_system->StartDialogTimer(dialog, dialog_settings.dialog_timer_ms);
+  script_dialog.ready = 0;
+  script_dialog.window = dialog;
+  if (script_dialog.settings.timer_ms != 0) {
+    dialog_system->StartDialogTimer(dialog, script_dialog.settings.timer_ms);
   }
-  if (dialog_settings.dialog_topmost) window_system->SetTopmost(dialog, true);
-  CreateControls(dialog, dialog_settings.first_control, ControlOwner::kDialog);
-  dialog_ready = 1;
+  if (script_dialog.settings.topmost) window_system->SetTopmost(dialog, true);
+  CreateControls(dialog, script_dialog.settings.first_control, ControlOwner::kDialog);
+  script_dialog.ready = 1;
   DlgRunSection(dialog, "INIT");
 }
 
@@ -119,16 +116,16 @@ void OnDialogDestroy(WindowRef dialog) {
   // A section of the dialog that waits for a command of its own (a message
   // box, a file dialog) stops when the command returns.
   StopSectionRuns(dialog);
-  if (dialog != dialog_window) return;
+  if (dialog != script_dialog.window) return;
   run_state.dialog_open = 0;
-  dialog_window = nullptr;
-  if (dialog_settings.dialog_timer_ms != 0) {
+  script_dialog.window = nullptr;
+  if (script_dialog.settings.timer_ms != 0) {
     dialog_system->StopDialogTimer(dialog);
-    dialog_settings.dialog_timer_ms = 0;
+    script_dialog.settings.timer_ms = 0;
   }
-  DeleteControlFonts(dialog_settings.first_control);
-  if (control_table.control_count > dialog_settings.first_control) {
-    control_table.control_count = dialog_settings.first_control;
+  DeleteControlFonts(script_dialog.settings.first_control);
+  if (control_table.control_count > script_dialog.settings.first_control) {
+    control_table.control_count = script_dialog.settings.first_control;
   }
   // After an error the run is over: the run window follows the dialog,
   // without its CLOSE section (running is clear by then).
@@ -149,13 +146,13 @@ void OnDialogMouseMove(WindowRef dialog) {
 }
 
 void OnDialogCommand(WindowRef dialog, int id, int code) {
-  if (error_code != 0 || dialog_ready == 0 || id < kControlIdBase) return;
+  if (error_code != 0 || script_dialog.ready == 0 || id < kControlIdBase) return;
   OnControlCommand(dialog, id, code);
 }
 
 void OnDialogControlScroll(WindowRef dialog, WindowRef control, ScrollStep step, int pos) {
-  if (error_code != 0 || dialog_ready == 0) return;
-  OnControlScroll(dialog, control, step, pos, dialog_settings.first_control);
+  if (error_code != 0 || script_dialog.ready == 0) return;
+  OnControlScroll(dialog, control, step, pos, script_dialog.settings.first_control);
 }
 
 bool OnDialogClose(WindowRef dialog) {
@@ -185,23 +182,20 @@ const ScriptWindowEvents dialog_window_events = {
 
 namespace {
 
-void ResetDialog() {
-  dialog_window = nullptr;
-  dialog_ready = 0;
-}
+void ResetDialog() { script_dialog = ScriptDialog{}; }
 
 // An error in any section while the dialog is open ends the whole run: the
 // dialog's timer stops and the dialog closes without its CLOSE section. An
 // error in a dialog section closes the dialog first, and its end then
 // closes the run window (see OnDialogDestroy).
 void StopDialog(WindowRef failing) {
-  if (dialog_window == nullptr) return;
-  if (dialog_settings.dialog_timer_ms != 0) {
-    dialog_system->StopDialogTimer(dialog_window);
-    dialog_settings.dialog_timer_ms = 0;
+  if (script_dialog.window == nullptr) return;
+  if (script_dialog.settings.timer_ms != 0) {
+    dialog_system->StopDialogTimer(script_dialog.window);
+    script_dialog.settings.timer_ms = 0;
   }
   run_state.dialog_open = 0;
-  if (failing != dialog_window) host_system->PostCloseRequest(dialog_window);
+  if (failing != script_dialog.window) host_system->PostCloseRequest(script_dialog.window);
 }
 
 const CommandRow kRows[] = {

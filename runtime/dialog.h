@@ -20,15 +20,21 @@ struct DialogSettings {
   int32_t left = 0, top = 0;
   int32_t background = 7;        // a SetWinColor number; 7 is white
   char caption[256] = "ダイアログ";
-  int32_t dialog_timer_ms = 0;
-  uint8_t dialog_topmost = 0;
+  int32_t timer_ms = 0;
+  uint8_t topmost = 0;
   int32_t first_control = 0;
 };
 
-extern DialogSettings dialog_settings;
-extern char dialog_name[kMaxStatement];
-extern uint8_t dialog_ready;      // 0 until the dialog's opening steps are done
-extern WindowRef dialog_window;   // the open dialog, or nullptr
+// The open dialog: its window, the ID string its sections begin with,
+// whether its opening steps are done, and what its set-up section chose.
+struct ScriptDialog {
+  WindowRef window = nullptr;  // the open dialog, or nullptr
+  char name[kMaxStatement] = "";
+  uint8_t ready = 0;           // 0 until the dialog's opening steps are done
+  DialogSettings settings;
+};
+
+extern ScriptDialog script_dialog;
 
 // The row of DlgBox("ID_str").
 extern const CommandList dialog_commands;
@@ -36,7 +42,8 @@ extern const CommandList dialog_commands;
 // The commands of the dialog's set-up section.
 extern const CommandList dialog_create_commands;
 
-// The dialog window's events; each runs the section dialog_name + event.
+// The dialog window's events; each runs the section named by the dialog's
+// ID string and the event.
 void OnDialogCreate(WindowRef dialog);
 void OnDialogDestroy(WindowRef dialog);
 void OnDialogEvent(WindowRef dialog, const char* event);

@@ -15,7 +15,7 @@ void DlgSetTimer(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetIntArgs(window, args, 0, 0, a)) return;
   if (a[0] <= 0) return SetError(kErrTimer);
-  dialog_settings.dialog_timer_ms = a[0];
+  script_dialog.settings.timer_ms = a[0];
 }
 
 // SetWinColor(c): the background, -1..16 as for the run window.
@@ -23,15 +23,15 @@ void DlgSetWinColor(WindowRef window, const ArgList& args, int) {
   int32_t a[1];
   if (!GetIntArgs(window, args, 0, 0, a)) return;
   if (a[0] < -1 || a[0] > 16) return SetError(kErrColour);
-  dialog_settings.background = a[0];
+  script_dialog.settings.background = a[0];
 }
 
 // SetWinSize(w,h): the outer size for a client area of w by h.
 void DlgSetWinSize(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!GetIntArgs(window, args, 0, 1, a)) return;
-  dialog_settings.width = a[0] + 2 * window_system->SystemMetric(Metric::kCxBorder);
-  dialog_settings.height = a[1] + window_system->SystemMetric(Metric::kCyCaption) +
+  script_dialog.settings.width = a[0] + 2 * window_system->SystemMetric(Metric::kCxBorder);
+  script_dialog.settings.height = a[1] + window_system->SystemMetric(Metric::kCyCaption) +
                            window_system->SystemMetric(Metric::kCyBorder);
 }
 
@@ -39,16 +39,16 @@ void DlgSetWinSize(WindowRef window, const ArgList& args, int) {
 void DlgSetWinPos(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
   if (!GetIntArgs(window, args, 0, 2, a)) return;
-  dialog_settings.left = a[0];
-  dialog_settings.top = a[1];
-  dialog_settings.dialog_topmost = a[2] == 1 ? 1 : 0;
+  script_dialog.settings.left = a[0];
+  script_dialog.settings.top = a[1];
+  script_dialog.settings.topmost = a[2] == 1 ? 1 : 0;
 }
 
 // SetCaption("text"): the title, at most 255 bytes.
 void DlgSetCaption(WindowRef, const ArgList& args, int) {
   char text[kMaxStatement];
   if (!GetStrArg(args, 0, text)) return;
-  CopyText(dialog_settings.caption, sizeof dialog_settings.caption, text);
+  CopyText(script_dialog.settings.caption, sizeof script_dialog.settings.caption, text);
 }
 
 const CommandRow kRows[] = {

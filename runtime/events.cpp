@@ -22,13 +22,16 @@ struct OpeningReport {
   bool seen = false;
   int32_t a = 0, b = 0;
 };
-bool opening = false;
-OpeningReport opening_size, opening_move;
+struct Opening {
+  bool under_way = false;
+  OpeningReport size, move;
+};
+Opening opening;
 
 void TakeOpeningPlace() {
-  if (opening_size.seen) window_settings.win_x = opening_size.a, window_settings.win_y = opening_size.b;
-  if (opening_move.seen) window_settings.win_l = opening_move.a, window_settings.win_t = opening_move.b;
-  opening_size = opening_move = OpeningReport{};
+  if (opening.size.seen) window_settings.win_x = opening.size.a, window_settings.win_y = opening.size.b;
+  if (opening.move.seen) window_settings.win_l = opening.move.a, window_settings.win_t = opening.move.b;
+  opening = Opening{};
 }
 
 }  // namespace
@@ -39,9 +42,9 @@ void (*run_ended)() = nullptr;
 void OnRunCreate(WindowRef window) {
   run_window = window;
   run_state.window_ready = 0;
-  opening = true;
+  opening.under_way = true;
   OpenRunParts(window);
-  opening = false;
+  opening.under_way = false;
   run_state.window_ready = 1;
   RunSection(window, "INIT");
   TakeOpeningPlace();
@@ -55,22 +58,22 @@ void OnRunDestroy(WindowRef window) {
 }
 
 void OnRunMove(WindowRef window, int32_t left, int32_t top) {
-  if (opening) {
-    opening_move = {true, left, top};
+  if (opening.under_way) {
+    opening.move = {true, left, top};
     return;
   }
-  opening_move.seen = false;
+  opening.move.seen = false;
   window_settings.win_l = left;
   window_settings.win_t = top;
   RunSection(window, "MOVE");
 }
 
 void OnRunSize(WindowRef window, int32_t width, int32_t height) {
-  if (opening) {
-    opening_size = {true, width, height};
+  if (opening.under_way) {
+    opening.size = {true, width, height};
     return;
   }
-  opening_size.seen = false;
+  opening.size.seen = false;
   window_settings.win_x = width;
   window_settings.win_y = height;
   RunSection(window, "SIZE");

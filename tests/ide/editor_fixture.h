@@ -31,11 +31,8 @@ class EditorTest : public RunTest {
     editor_system_.on_run_window = [](WindowRef w) { OnRunCreate(w); };
     button_system_.clients[kStatusBar] = {0, 0, 400, 20};
     editor = Editor{};
-    document = EditorDocument{};
-    toolbar = Toolbar{};
     file_name[0] = '\0';
     run_state.running = 0;
-    recovery_copy = RecoveryCopy{};
     recovery_interval_ms = kRecoveryIntervalMs;
   }
   void TearDown() override {

@@ -23,12 +23,12 @@ TEST_F(EditorTest, CreationMakesTheControlsFontTitleAndButtons) {
   EXPECT_TRUE(Called("CreateChild COMBOBOX \"\" 50200842 80,4,256,256 id 201"));
   EXPECT_TRUE(Called("SetFont 201"));
   EXPECT_EQ(Title(), "ZEP - [NONAME.ZEP]");
-  EXPECT_STREQ(document.file_path, "NONAME.ZEP");
+  EXPECT_STREQ(editor.document.file_path, "NONAME.ZEP");
   EXPECT_TRUE(Called("CreateButtonWindow BBtn_class 4,4,22,22"));
   EXPECT_TRUE(Called("CreateButtonWindow BBtn_class 27,4,22,22"));
   EXPECT_TRUE(Called("CreateButtonWindow BBtn_class 338,4,22,22"));
-  EXPECT_EQ(toolbar.count, 3);
-  EXPECT_EQ(document.clean, 1);
+  EXPECT_EQ(editor.toolbar.count, 3);
+  EXPECT_EQ(editor.document.clean, 1);
 }
 
 TEST_F(EditorTest, NothingIsBuiltAfterAControlThatCannotBeMade) {
@@ -36,11 +36,11 @@ TEST_F(EditorTest, NothingIsBuiltAfterAControlThatCannotBeMade) {
     SCOPED_TRACE(refused);
     host_.calls.clear();
     window_system_.title.clear();
-    toolbar = Toolbar{};
+    editor.toolbar = Toolbar{};
     control_system_.refuse_class = refused;
     OnEditorCreate(kEditor);
     EXPECT_EQ(Title(), "");
-    EXPECT_EQ(toolbar.count, 0);
+    EXPECT_EQ(editor.toolbar.count, 0);
     EXPECT_FALSE(Called("SetFont 201"));
   }
 }
@@ -63,9 +63,9 @@ TEST_F(EditorTest, UnknownIdsAreNotTaken) {
 TEST_F(EditorTest, ChangesOfTheTextClearClean) {
   Open();
   OnEditorCommand(kTextControlId, 0x400);  // another notification
-  EXPECT_EQ(document.clean, 1);
+  EXPECT_EQ(editor.document.clean, 1);
   Type("x");
-  EXPECT_EQ(document.clean, 0);
+  EXPECT_EQ(editor.document.clean, 0);
 }
 
 // --- New
@@ -82,7 +82,7 @@ TEST_F(EditorTest, NewOnACleanTextAsksOnlyAboutTheTemplate) {
   EXPECT_EQ(Text().text, "");
   EXPECT_EQ(Title(), "ZEP - [NONAME.ZEP]");
   EXPECT_STREQ(file_name, "C:\\kept.zep");
-  EXPECT_EQ(document.clean, 1);
+  EXPECT_EQ(editor.document.clean, 1);
 }
 
 TEST_F(EditorTest, NewWithTheTemplate) {
@@ -94,7 +94,7 @@ TEST_F(EditorTest, NewWithTheTemplate) {
   EXPECT_EQ(Text().sel_start, 0);
   EXPECT_EQ(Text().sel_end, 0);
   EXPECT_STREQ(file_name, "");
-  EXPECT_EQ(document.clean, 0);  // the insertion is a change
+  EXPECT_EQ(editor.document.clean, 0);  // the insertion is a change
 }
 
 // Yes saves, in place when the document has a name, else through Save As;
@@ -164,9 +164,9 @@ TEST_F(EditorTest, OpenLoadsTheFileAndNamesTheDocument) {
   EXPECT_TRUE(Called("ChooseScriptFile open 開く プログラム(*.zep)|*.zep|全ファイル(*.*)|*.*| start NONAME.ZEP"));
   EXPECT_EQ(Text().text, "A{x=1;}\r\n");
   EXPECT_EQ(Title(), "ZEP - [prog.zep]");
-  EXPECT_STREQ(document.saved_path, "C:\\work\\prog.zep");
+  EXPECT_STREQ(editor.document.saved_path, "C:\\work\\prog.zep");
   EXPECT_STREQ(file_name, "C:\\work\\prog.zep");
-  EXPECT_EQ(document.clean, 1);
+  EXPECT_EQ(editor.document.clean, 1);
   EXPECT_TRUE(host_.boxes.empty());
 }
 
@@ -178,7 +178,7 @@ TEST_F(EditorTest, OpenMakesLoneLineEndsWholeAndCountsThatAsAChange) {
   OnEditorCommand(kCmdOpen, 0);
   EXPECT_EQ(Text().text, "A{\r\nx=1;\r\n\r\n}");
   EXPECT_EQ(Title(), "ZEP - [prog.zep]");
-  EXPECT_EQ(document.clean, 0);
+  EXPECT_EQ(editor.document.clean, 0);
 }
 
 TEST_F(EditorTest, OpenRefusesAFileOf65535BytesAndLoads65534) {
@@ -222,8 +222,8 @@ TEST_F(EditorTest, ARefusedOpenKeepsTheDocumentsNames) {
   host_.box_answers = {kNo};
   OnEditorCommand(kCmdOpen, 0);
   EXPECT_EQ(LastBox(), "ファイルを開けません");
-  EXPECT_STREQ(document.file_path, "C:\\mine.zep");
-  EXPECT_STREQ(document.file_title, "mine.zep");
+  EXPECT_STREQ(editor.document.file_path, "C:\\mine.zep");
+  EXPECT_STREQ(editor.document.file_title, "mine.zep");
   EXPECT_EQ(Title(), "ZEP - [mine.zep]");
   EXPECT_STREQ(file_name, "C:\\mine.zep");
   OnEditorCommand(kCmdSave, 0);
@@ -234,7 +234,7 @@ TEST_F(EditorTest, ARefusedOpenKeepsTheDocumentsNames) {
 TEST_F(EditorTest, ACancelledOpenLoadsNothingButSetsFileName) {
   Open();
   Type("x");
-  document.clean = 1;
+  editor.document.clean = 1;
   editor_system_.dialog_cancels = true;
   OnEditorCommand(kCmdOpen, 0);
   EXPECT_EQ(Text().text, "x");
@@ -277,7 +277,7 @@ TEST_F(EditorTest, SaveAfterNewAsksForANameStartingWithNoname) {
   EXPECT_TRUE(Called("ChooseScriptFile save 名前を付けて保存 プログラム(*.zep)|*.zep|全ファイル(*.*)|*.*| start NONAME.ZEP"));
   EXPECT_EQ(host_.files["C:\\work\\first.zep"], kStandardProgram);
   EXPECT_EQ(Title(), "ZEP - [first.zep]");
-  EXPECT_EQ(document.clean, 1);
+  EXPECT_EQ(editor.document.clean, 1);
   EXPECT_STREQ(file_name, "C:\\other");  // not from the menu: FILE_NAME stays
 }
 
@@ -292,7 +292,7 @@ TEST_F(EditorTest, SaveWritesInPlaceOnlyWhenEdited) {
   OnEditorCommand(kCmdSaveButton, 0);
   EXPECT_EQ(host_.calls, (std::vector<std::string>{"ReplaceWholeFile C:\\work\\prog.zep 6"}));
   EXPECT_EQ(host_.files["C:\\work\\prog.zep"], "B{}A{}");
-  EXPECT_EQ(document.clean, 1);
+  EXPECT_EQ(editor.document.clean, 1);
 }
 
 TEST_F(EditorTest, AFailedWriteKeepsTheFileTheNamesAndTheEditedState) {
@@ -304,16 +304,16 @@ TEST_F(EditorTest, AFailedWriteKeepsTheFileTheNamesAndTheEditedState) {
   OnEditorCommand(kCmdSave, 0);
   EXPECT_EQ(LastBox(), "ファイルを開けません");
   EXPECT_EQ(host_.files["C:\\work\\prog.zep"], "A{}");
-  EXPECT_EQ(document.clean, 0);
+  EXPECT_EQ(editor.document.clean, 0);
   editor_system_.dialog_path = "C:\\locked\\new.zep";
   editor_system_.dialog_name = "new.zep";
   host_.locked.insert("C:\\locked\\new.zep");
   OnEditorCommand(kCmdSaveAs, 0);
   EXPECT_EQ(LastBox(), "ファイルを開けません");
-  EXPECT_STREQ(document.file_path, "C:\\work\\prog.zep");
-  EXPECT_STREQ(document.file_title, "prog.zep");
+  EXPECT_STREQ(editor.document.file_path, "C:\\work\\prog.zep");
+  EXPECT_STREQ(editor.document.file_title, "prog.zep");
   EXPECT_EQ(Title(), "ZEP - [prog.zep]");
-  EXPECT_EQ(document.clean, 0);
+  EXPECT_EQ(editor.document.clean, 0);
 }
 
 TEST_F(EditorTest, SaveAsFromTheMenuAddsZepAndSetsFileName) {
@@ -323,8 +323,8 @@ TEST_F(EditorTest, SaveAsFromTheMenuAddsZepAndSetsFileName) {
   editor_system_.dialog_name = "prog";
   OnEditorCommand(kCmdSaveAs, 0);
   EXPECT_EQ(host_.files["D:\\work\\prog.zep"], "A{}");
-  EXPECT_STREQ(document.file_title, "prog.zep");
-  EXPECT_STREQ(document.saved_path, "D:\\work\\prog.zep");
+  EXPECT_STREQ(editor.document.file_title, "prog.zep");
+  EXPECT_STREQ(editor.document.saved_path, "D:\\work\\prog.zep");
   EXPECT_STREQ(file_name, "D:\\work\\prog.zep");
   editor_system_.dialog_cancels = true;
   CopyText(file_name, sizeof file_name, "x");
@@ -519,7 +519,7 @@ TEST_F(EditorTest, CompileChecksInOrder) {
   size_t boxes = host_.boxes.size();
   OnEditorCommand(kCmdCompile, 0);
   EXPECT_EQ(host_.boxes.size(), boxes);
-  EXPECT_TRUE(Called("OpenCompileDialog CREATE{} " + std::string(document.saved_path)))
+  EXPECT_TRUE(Called("OpenCompileDialog CREATE{} " + std::string(editor.document.saved_path)))
       << "the dialog gets the text as it stands and the saved path";
   OnEditorCommand(kCmdPaletteAssist, 0);
   EXPECT_TRUE(Called("OpenAssist 132"));

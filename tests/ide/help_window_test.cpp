@@ -64,7 +64,7 @@ TEST_F(HelpWindowTest, ExampleLinksOpenUnnamedCopiesAndPageLinksAreLeftToTheWind
   EXPECT_TRUE(ActOnHelpLink(kEditor, "sample:b.zep"));
   EXPECT_EQ(Text().text, editor_system_.samples[0].second);
   EXPECT_EQ(Title(), "ZEP - [NONAME.ZEP]");
-  EXPECT_EQ(document.clean, 1);
+  EXPECT_EQ(editor.document.clean, 1);
   EXPECT_TRUE(ActOnHelpLink(kEditor, "example:Box"));
   std::string example;  // as the editor holds it: CR LF
   for (char c : std::string(FindReferenceEntry("Box")->example)) example += c == '\n' ? "\r\n" : std::string(1, c);

@@ -353,8 +353,8 @@ TEST_F(RecoveryTest, NewestFirstNoRemovesYesRestoresAndStops) {
   EXPECT_FALSE(Exists(Copy("NONAME.ZEP")));
   EXPECT_EQ(Text().text, "MID{}");
   EXPECT_EQ(Title(), "ZEP - [NONAME.ZEP]");
-  EXPECT_STREQ(document.saved_path, "");
-  EXPECT_EQ(document.clean, 0);
+  EXPECT_STREQ(editor.document.saved_path, "");
+  EXPECT_EQ(editor.document.clean, 0);
   EXPECT_TRUE(Exists(Copy("mid.zep")));
   EXPECT_TRUE(Exists(Copy("old.zep"))) << "offered at the next start";
   EXPECT_TRUE(Exists(Copy("NONAME.ZEP~")));

@@ -121,10 +121,10 @@ TEST_F(SampleTest, ChoosingOneOpensAnUnnamedUnchangedCopy) {
   ASSERT_TRUE(OnEditorCommand(kB, 0));
   EXPECT_EQ(Text().text, "// Bee：two\r\nB{}\r\n");
   EXPECT_EQ(Title(), "ZEP - [NONAME.ZEP]");
-  EXPECT_STREQ(document.saved_path, "");
-  EXPECT_STREQ(document.file_path, "NONAME.ZEP");
+  EXPECT_STREQ(editor.document.saved_path, "");
+  EXPECT_STREQ(editor.document.file_path, "NONAME.ZEP");
   EXPECT_STREQ(file_name, "");
-  EXPECT_EQ(document.clean, 1);
+  EXPECT_EQ(editor.document.clean, 1);
   EXPECT_TRUE(host_.boxes.empty());
 }
 
@@ -167,11 +167,11 @@ TEST_F(SampleTest, AChangedTextIsAskedAboutAsBeforeOpen) {
   EXPECT_EQ(host_.boxes[0].title, "ファイルを開く");
   EXPECT_EQ(host_.boxes[0].text, "編集中のデータは変更されています\n他のファイルを開く前に保存しますか？");
   EXPECT_EQ(Text().text, "mine");
-  EXPECT_EQ(document.clean, 0);
+  EXPECT_EQ(editor.document.clean, 0);
   host_.box_answers = {kNo};
   OnEditorCommand(kA, 0);
   EXPECT_EQ(Text().text, "// A&Co：one\r\nA{}\r\n");
-  EXPECT_EQ(document.clean, 1);
+  EXPECT_EQ(editor.document.clean, 1);
 }
 
 TEST_F(SampleTest, AnExampleTheEditorCannotHoldIsRefused) {

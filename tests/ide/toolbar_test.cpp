@@ -19,12 +19,12 @@ class ToolbarTest : public EditorTest {
   // The editor with its buttons painted once, the text control focused.
   void OpenToolbar() {
     OnEditorCreate(kEditor);
-    for (int k = 0; k < toolbar.count; ++k) toolbar_buttons.OnPaint(Button(k));
+    for (int k = 0; k < editor.toolbar.count; ++k) toolbar_buttons.OnPaint(Button(k));
     button_system_.focus = editor.text;
     host_.calls.clear();
     canvas_.calls.clear();
   }
-  WindowRef Button(int k) { return toolbar.buttons[k].window; }
+  WindowRef Button(int k) { return editor.toolbar.buttons[k].window; }
   int Count(const std::string& prefix) const {
     return static_cast<int>(std::count_if(host_.calls.begin(), host_.calls.end(),
         [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
@@ -62,21 +62,21 @@ TEST_F(ToolbarTest, CreationPaintsTheFaceAndTheIcon) {
   EXPECT_EQ(Count("DrawIconAt surface3 143"), 1);
   EXPECT_EQ(canvas_.calls.at(0), "Rectangle surface1 0,0,22,22 pen c0c0c0 brush c0c0c0");
   EXPECT_EQ(Count("ShowAndUpdate button"), 3);
-  EXPECT_STREQ(toolbar.buttons[1].hint, "プログラム実行");
-  EXPECT_EQ(toolbar.state.button_parent, kEditor);
+  EXPECT_STREQ(editor.toolbar.buttons[1].hint, "プログラム実行");
+  EXPECT_EQ(editor.toolbar.state.button_parent, kEditor);
 }
 
 TEST_F(ToolbarTest, AFifthButtonIsRefused) {
   OpenToolbar();
   EXPECT_NE(CreateToolbarButton(kEditor, 400, 4, 22, 22, "4", 139), nullptr);
   EXPECT_EQ(CreateToolbarButton(kEditor, 430, 4, 22, 22, "5", 139), nullptr);
-  EXPECT_EQ(toolbar.count, 4);
+  EXPECT_EQ(editor.toolbar.count, 4);
 }
 
 TEST_F(ToolbarTest, AFailedRegistrationMakesNoButton) {
   editor_system_.registration_fails = true;
   OnEditorCreate(kEditor);
-  EXPECT_EQ(toolbar.count, 0);
+  EXPECT_EQ(editor.toolbar.count, 0);
   EXPECT_EQ(Count("CreateButtonWindow"), 0);
   EXPECT_EQ(Count("CreateFont"), 2);  // the hints' font is made once, not per try
 }
@@ -85,11 +85,11 @@ TEST_F(ToolbarTest, HoverOnlyWhileTheTextControlHasTheFocus) {
   OpenToolbar();
   button_system_.focus = editor.search;
   toolbar_buttons.OnMouseMove(Button(0), 5, 5);
-  EXPECT_EQ(toolbar.state.hovering, 0);
+  EXPECT_EQ(editor.toolbar.state.hovering, 0);
   EXPECT_TRUE(host_.calls.empty());
   button_system_.focus = editor.text;
   toolbar_buttons.OnMouseMove(Button(0), 5, 5);
-  EXPECT_EQ(toolbar.state.hovering, 1);
+  EXPECT_EQ(editor.toolbar.state.hovering, 1);
   EXPECT_EQ(Count("StartTimer1 button1 1000"), 1);
 }
 
@@ -100,11 +100,11 @@ TEST_F(ToolbarTest, TheHintIsSizedForItsBytesAndGivesTheFocusToTheEditor) {
   // "上書き保存": 10 bytes of 6 pixels + 12; 12 + 4 high; (5,6) of the
   // button at (105,206) on the screen, plus (8,24).
   EXPECT_EQ(Count("CreateHintWindow BStr_class button1 113,230,72,16"), 1);
-  toolbar_buttons.OnHintCreate(toolbar.state.hint_window);
+  toolbar_buttons.OnHintCreate(editor.toolbar.state.hint_window);
   EXPECT_EQ(Count("StartTimer1 hint1 8000"), 1);
   EXPECT_EQ(toolbar_buttons.face.HintFocusTarget(editor.text), kEditor);
   toolbar_buttons.OnDown(Button(0));
-  EXPECT_EQ(toolbar.state.hint_visible, 0);
+  EXPECT_EQ(editor.toolbar.state.hint_visible, 0);
   EXPECT_EQ(Count("SendClose hint1"), 1);
 }
 

@@ -34,7 +34,7 @@ TEST_F(DialogTest, DefaultsWithoutASetUpSection) {
   EXPECT_EQ(Var("i"), 1);
   EXPECT_EQ(Var("x"), 1);
   EXPECT_EQ(run_state.dialog_open, 1);
-  EXPECT_EQ(dialog_window, kDialog);
+  EXPECT_EQ(script_dialog.window, kDialog);
 }
 
 TEST_F(DialogTest, TheSetUpSectionRecordsSettingsAndControls) {
@@ -47,7 +47,7 @@ TEST_F(DialogTest, TheSetUpSectionRecordsSettingsAndControls) {
       "CreateFont 12x6 w0 ＭＳ ゴシック", "CreateChild BUTTON \"ok\" 50000000 1,2,3,4 id 601",
       "SetFont 601"};
   EXPECT_EQ(host_.calls, expected);
-  EXPECT_EQ(dialog_settings.first_control, 1);
+  EXPECT_EQ(script_dialog.settings.first_control, 1);
   OnDialogCommand(kDialog, 601, 0);
   EXPECT_EQ(Var("pressed"), 1);
   host_.calls.clear();
@@ -116,7 +116,7 @@ TEST_F(DialogTest, ASecondDlgBoxIsIgnored) {
   OpenAndRun("MAIN{DlgBox(\"ID_d\");DlgBox(\"ID_e\");x=1;}ID_eINIT{e=1;}");
   EXPECT_EQ(Var("x"), 1);
   EXPECT_TRUE(std::isnan(Var("e")));
-  EXPECT_STREQ(dialog_name, "ID_d");
+  EXPECT_STREQ(script_dialog.name, "ID_d");
 }
 
 TEST_F(DialogTest, CloseDecisions) {

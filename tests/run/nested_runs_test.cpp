@@ -123,11 +123,11 @@ TEST_F(NestedRunTest, AReopenedDialogKeepsItsTimerFontsAndControls) {
   RunSection(kWindow, "QUIT");  // `end` in the run window lets the dialog go
   EXPECT_EQ(run_state.dialog_open, 0);
   EXPECT_EQ(run_state.running, 1);
-  WindowRef old_dialog = dialog_window;
+  WindowRef old_dialog = script_dialog.window;
   dialog_system_.next = reinterpret_cast<WindowRef>(0x3333);
   host_.calls.clear();
   RunSection(kWindow, "MAIN");
-  ASSERT_EQ(dialog_window, dialog_system_.next);
+  ASSERT_EQ(script_dialog.window, dialog_system_.next);
   // The old window's end (at once, or when the platform gets to it) leaves
   // the new dialog alone.
   OnDialogDestroy(old_dialog);
@@ -138,10 +138,10 @@ TEST_F(NestedRunTest, AReopenedDialogKeepsItsTimerFontsAndControls) {
   }
   EXPECT_EQ(started, 1u);
   EXPECT_EQ(stopped_after, 0u);
-  EXPECT_EQ(dialog_settings.dialog_timer_ms, 40);
+  EXPECT_EQ(script_dialog.settings.timer_ms, 40);
   EXPECT_EQ(control_table.control_count, 1);
   EXPECT_EQ(host_.calls.back().rfind("SetFont", 0), 0u) << host_.calls.back();
-  OnDialogCommand(dialog_window, kControlIdBase, 0);
+  OnDialogCommand(script_dialog.window, kControlIdBase, 0);
   EXPECT_EQ(Var("pressed"), 1);
 }
 
