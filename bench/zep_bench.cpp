@@ -267,7 +267,7 @@ int main(int argc, char** argv) {
   // recording canvas.
   zep::NullHost null_host;
   zep::host_system = &null_host;
-  zep::canvas = &counting_canvas;
+  zep::canvas_system = &counting_canvas;
   const zep::CommandList* const lists[] = {&zep::core_commands,   &zep::figure_commands,
                                            &zep::screen_commands, &zep::picture_commands,
                                            &zep::text_commands,   &zep::pack_commands};

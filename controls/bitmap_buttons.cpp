@@ -137,7 +137,7 @@ void CreateBitmapButton(WindowRef parent, int k) {
     f.shape = Shape::kRectangle;
     f.right = r.w;
     f.bottom = r.h;
-    canvas->DrawFigure(s.surface, f, Pen{kFace, false}, Brush{kFace, false});
+    canvas_system->DrawFigure(s.surface, f, Pen{kFace, false}, Brush{kFace, false});
   }
   r.command_id = k + kControlIdBase;
   r.pressed = 0;

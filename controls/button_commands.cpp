@@ -32,7 +32,7 @@ Surface SurfaceOf(int k) { return button_surfaces[k].surface; }
 void DrawOnButton(int k, const Figure& f, int32_t outline, int32_t inside) {
   if (!ValidOutlineColour(outline) || !ValidInsideColour(inside)) return SetError(kErrColour);
   if (SurfaceOf(k) == nullptr) return;
-  canvas->DrawFigure(SurfaceOf(k), f, PenFor(outline), BrushFor(inside));
+  canvas_system->DrawFigure(SurfaceOf(k), f, PenFor(outline), BrushFor(inside));
   DrawRaisedFrame(k);
 }
 
@@ -74,7 +74,7 @@ void CmdBmpBtPoint(WindowRef window, const ArgList& args, int) {
   if (k < 0 || !GetIntArgs(window, args, 1, 3, a)) return;
   if (!ValidPlainColour(a[3])) return SetError(kErrColour);
   if (SurfaceOf(k) == nullptr) return;
-  canvas->SetPixel(SurfaceOf(k), a[1], a[2], palette[a[3]]);
+  canvas_system->SetPixel(SurfaceOf(k), a[1], a[2], palette[a[3]]);
   DrawRaisedFrame(k);
 }
 

@@ -17,7 +17,7 @@ void ButtonModel::DrawFrame(int k, bool sunken) {
     f.points[0] = lines[i].from;
     f.points[1] = lines[i].to;
     f.point_count = 2;
-    canvas->DrawFigure(b.surface, f, Pen{lines[i].colour, false}, Brush{lines[i].colour, true});
+    canvas_system->DrawFigure(b.surface, f, Pen{lines[i].colour, false}, Brush{lines[i].colour, true});
   }
   button_system->ShowSurface(b.window, b.surface, b.w, b.h);
 }

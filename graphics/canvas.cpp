@@ -2,6 +2,6 @@
 
 namespace zep {
 
-Canvas* canvas = nullptr;
+Canvas* canvas_system = nullptr;
 
 }  // namespace zep

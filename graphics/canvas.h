@@ -150,6 +150,6 @@ class Canvas {
 };
 
 // The canvas in use. Set once at start-up (or by a test).
-extern Canvas* canvas;
+extern Canvas* canvas_system;
 
 }  // namespace zep

@@ -17,7 +17,7 @@ namespace {
 void DrawChecked(WindowRef window, const Figure& figure, int32_t outline, int32_t inside) {
   if (!ValidOutlineColour(outline) || !ValidInsideColour(inside)) return SetError(kErrColour);
   Target target = AcquireTarget(window);
-  canvas->DrawFigure(target.surface, figure, PenFor(outline), BrushFor(inside));
+  canvas_system->DrawFigure(target.surface, figure, PenFor(outline), BrushFor(inside));
   ReleaseTarget(window, target);
 }
 
@@ -163,7 +163,7 @@ void CmdPoint(WindowRef window, const ArgList& args, int) {
   if (!GetIntArgs(window, args, 0, 2, a)) return;
   if (!ValidPlainColour(a[2])) return SetError(kErrColour);
   Target target = AcquireTarget(window);
-  canvas->SetPixel(target.surface, a[0], a[1], palette[a[2]]);
+  canvas_system->SetPixel(target.surface, a[0], a[1], palette[a[2]]);
   ReleaseTarget(window, target);
 }
 
@@ -205,7 +205,7 @@ void CmdGetPixel(WindowRef window, const ArgList& args, int channel) {
   int32_t a[2];
   if (!GetIntArgs(window, args, 0, 1, a)) return;
   Target target = AcquireTarget(window);
-  uint32_t colour = canvas->GetPixel(target.surface, a[0], a[1]);
+  uint32_t colour = canvas_system->GetPixel(target.surface, a[0], a[1]);
   ReleaseTarget(window, target);
   int32_t value = static_cast<int32_t>((colour >> (8 * (channel - 1))) & 0xFF);
   run_state.function_result = value;

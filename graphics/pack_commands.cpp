@@ -28,7 +28,7 @@ void CmdCreate3DPack(WindowRef window, const ArgList& args, int) {
   int32_t a[2];
   if (!GetIntArgs(window, args, 0, 1, a)) return;
   if (a[0] < 0 || a[0] >= kPackCount) return SetError(kErrPackNumber);
-  if (packs[a[0]].capacity != 0) return SetError(kErrPackCreated);
+  if (pack_scene.packs[a[0]].capacity != 0) return SetError(kErrPackCreated);
   if (a[1] < 1 || a[1] > kMaxPackTriangles) return SetError(kErrBadValue);
   if (!AllocatePack(a[0], a[1])) SetError(kErrPackMemory);
 }
@@ -37,9 +37,9 @@ void CmdCreate3DPack(WindowRef window, const ArgList& args, int) {
 void CmdSet3DCenter(WindowRef window, const ArgList& args, int) {
   int32_t a[3];
   if (!GetIntArgs(window, args, 0, 2, a)) return;
-  projection.center_x = a[0];
-  projection.center_y = a[1];
-  projection.deep = a[2];
+  pack_scene.projection.center_x = a[0];
+  pack_scene.projection.center_y = a[1];
+  pack_scene.projection.deep = a[2];
 }
 
 // Add3DPack(pack_n,x1,y1,z1,x2,y2,z2,x3,y3,z3,r,g,b): appends a triangle.

@@ -7,11 +7,10 @@
 
 namespace zep {
 
-Pack3D packs[kPackCount];
-Projection projection;
+PackScene pack_scene;
 
 void FreePacks() {
-  for (Pack3D& pack : packs) {
+  for (Pack3D& pack : pack_scene.packs) {
     delete[] pack.triangles;
     pack = Pack3D{};
   }
@@ -19,13 +18,13 @@ void FreePacks() {
 
 void InitPacks() {
   FreePacks();
-  projection = Projection{};
+  pack_scene.projection = Projection{};
 }
 
 bool AllocatePack(int32_t pack_n, int32_t size) {
   int32_t* triangles = new (std::nothrow) int32_t[static_cast<size_t>(size) * kTriangleValues];
   if (triangles == nullptr) return false;
-  Pack3D& pack = packs[pack_n];
+  Pack3D& pack = pack_scene.packs[pack_n];
   pack = Pack3D{};
   pack.capacity = size;
   pack.triangles = triangles;
@@ -33,11 +32,11 @@ bool AllocatePack(int32_t pack_n, int32_t size) {
 }
 
 Pack3D* CreatedPack(int32_t pack_n) {
-  if (pack_n < 0 || pack_n >= kPackCount || packs[pack_n].capacity == 0) {
+  if (pack_n < 0 || pack_n >= kPackCount || pack_scene.packs[pack_n].capacity == 0) {
     SetError(kErrPackNumber);
     return nullptr;
   }
-  return &packs[pack_n];
+  return &pack_scene.packs[pack_n];
 }
 
 namespace {
@@ -58,11 +57,11 @@ void FreePacksOf(WindowRef) { FreePacks(); }
 }  // namespace
 
 void DrawPack(WindowRef window, const Pack3D& pack) {
-  int n = BuildFaces(pack, projection, faces);
+  int n = BuildFaces(pack, pack_scene.projection, faces);
   if (n == 0) return;
   Target target = AcquireTarget(window);
   for (int i = 0; i < n; ++i) {
-    canvas->DrawFigure(target.surface, TriangleFigure(faces[i]), {faces[i].colour, false},
+    canvas_system->DrawFigure(target.surface, TriangleFigure(faces[i]), {faces[i].colour, false},
                        {faces[i].colour, false});
   }
   ReleaseTarget(window, target);

@@ -14,9 +14,13 @@ namespace zep {
 constexpr int kPackCount = 256;
 constexpr int32_t kMaxPackTriangles = 1024;
 
-extern Pack3D packs[kPackCount];
-// center_x, center_y and deep of every Draw3DPack.
-extern Projection projection;
+// A run's packs and the projection they are drawn with.
+struct PackScene {
+  Pack3D packs[kPackCount];
+  Projection projection;  // center_x, center_y and deep of every Draw3DPack
+};
+
+extern PackScene pack_scene;
 
 // Start values of a run: no pack created, the default projection. Memory a
 // pack still holds is given back first.

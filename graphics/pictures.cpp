@@ -37,12 +37,12 @@ bool ReadBmp(const char* name) {
       BmpCheck::kOk) {
     return false;
   }
-  return canvas->KeepBitmap(picture.image);
+  return canvas_system->KeepBitmap(picture.image);
 }
 
 void DrawKept(WindowRef window, int32_t x, int32_t y) {
   Target target = AcquireTarget(window);
-  canvas->DrawKeptBitmap(target.surface, x, y);
+  canvas_system->DrawKeptBitmap(target.surface, x, y);
   ReleaseTarget(window, target);
 }
 
@@ -59,12 +59,12 @@ bool WriteBmp(WindowRef window, const int32_t* rect, const char* name) {
   }
   DibPixels dib;
   Target target = AcquireTarget(window);
-  bool captured = canvas->CaptureBitmap(target.surface, {rect[0], rect[1], w, h}, &dib);
+  bool captured = canvas_system->CaptureBitmap(target.surface, {rect[0], rect[1], w, h}, &dib);
   ReleaseTarget(window, target);
   if (!captured) return false;
   std::string file = BuildBmpFile(dib);
   if (!file_system->ReplaceWholeFile(name, file.data(), file.size())) return false;
-  canvas->ForgetKeptBitmap();
+  canvas_system->ForgetKeptBitmap();
   return true;
 }
 
@@ -97,7 +97,7 @@ LoadedPicture LoadPictureFile(const char* name) {
   std::string rebuilt;
   if (kind == PictureKind::kBitmap) rebuilt = BmpFileOf(bitmap.image);
   const std::string& handed = kind == PictureKind::kBitmap ? rebuilt : bytes;
-  loaded.picture = canvas->DecodePicture(reinterpret_cast<const uint8_t*>(handed.data()),
+  loaded.picture = canvas_system->DecodePicture(reinterpret_cast<const uint8_t*>(handed.data()),
                                          handed.size(), &loaded.himetric_w, &loaded.himetric_h);
   return loaded;
 }
@@ -106,11 +106,11 @@ LoadedPicture LoadPictureFile(const char* name) {
 // releases it.
 void RenderLoaded(Surface target, const LoadedPicture& loaded, int32_t x, int32_t y) {
   int32_t dpi_x = 0, dpi_y = 0;
-  canvas->Resolution(target, &dpi_x, &dpi_y);
+  canvas_system->Resolution(target, &dpi_x, &dpi_y);
   Area to{x, y, HimetricToPixels(loaded.himetric_w, dpi_x),
           HimetricToPixels(loaded.himetric_h, dpi_y)};
-  canvas->RenderPicture(target, loaded.picture, to);
-  canvas->ReleasePicture(loaded.picture);
+  canvas_system->RenderPicture(target, loaded.picture, to);
+  canvas_system->ReleasePicture(loaded.picture);
 }
 
 }  // namespace

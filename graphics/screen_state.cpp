@@ -15,15 +15,15 @@ void OpenPalette(WindowRef) { ResetPalette(); }
 
 void OpenBackScreen(WindowRef window) {
   if (graphics_state.back_screen_exists) {
-    canvas->CreateBackScreen(window, graphics_state.back_width, graphics_state.back_height);
+    canvas_system->CreateBackScreen(window, graphics_state.back_width, graphics_state.back_height);
   }
 }
 
 // At a failed load no back screen was made; at the window's end it goes,
 // and so does the picture a LoadBMP kept.
 void FreeBackScreen(WindowRef window) {
-  if (window != nullptr && graphics_state.back_screen_exists) canvas->DestroyBackScreen();
-  if (window != nullptr) canvas->ForgetKeptBitmap();
+  if (window != nullptr && graphics_state.back_screen_exists) canvas_system->DestroyBackScreen();
+  if (window != nullptr) canvas_system->ForgetKeptBitmap();
 }
 
 }  // namespace

@@ -9,16 +9,16 @@
 namespace zep {
 
 Target AcquireTarget(WindowRef window) {
-  if (graphics_state.current_screen == 0) return {canvas->BackSurface(), false};
-  return {canvas->AcquireFront(window), true};
+  if (graphics_state.current_screen == 0) return {canvas_system->BackSurface(), false};
+  return {canvas_system->AcquireFront(window), true};
 }
 
 void ReleaseTarget(WindowRef window, const Target& target) {
-  if (target.front) canvas->ReleaseFront(window, target.surface);
+  if (target.front) canvas_system->ReleaseFront(window, target.surface);
 }
 
 Surface ScreenContext(int32_t screen, Surface front) {
-  return screen == 0 ? canvas->BackSurface() : front;
+  return screen == 0 ? canvas_system->BackSurface() : front;
 }
 
 bool ScreenAvailable(int32_t screen) { return screen > 0 || graphics_state.back_screen_exists != 0; }
@@ -83,10 +83,10 @@ void CmdCopyBMP(WindowRef window, const ArgList& args, int) {
   if (!ScreenAvailable(a[0]) || !ScreenAvailable(a[5])) return SetError(kErrNoBackScreen);
   Area from{a[1], a[2], a[3], a[4]};
   Area to = MirroredDestination({a[6], a[7], a[8], a[9]});
-  Surface front = canvas->AcquireFront(window);
-  canvas->StretchCopy(ScreenContext(a[5], front), to, ScreenContext(a[0], front), from,
+  Surface front = canvas_system->AcquireFront(window);
+  canvas_system->StretchCopy(ScreenContext(a[5], front), to, ScreenContext(a[0], front), from,
                       RasterOpFor(a[10]));
-  canvas->ReleaseFront(window, front);
+  canvas_system->ReleaseFront(window, front);
 }
 
 // ShiftBMPColor(Scr,X1,Y1,W,H,Scr,X2,Y2,Percent): copies a rectangle with
@@ -102,12 +102,12 @@ void CmdShiftBMPColor(WindowRef window, const ArgList& args, int) {
   if (bytes > kMaxShiftBytes) return SetError(kErrMemory);
   uint8_t* buffer = static_cast<uint8_t*>(std::malloc(static_cast<size_t>(bytes)));
   if (buffer == nullptr) return SetError(kErrMemory);
-  Surface front = canvas->AcquireFront(window);
-  if (canvas->ReadPixels(ScreenContext(a[0], front), {a[1], a[2], w, h}, buffer)) {
+  Surface front = canvas_system->AcquireFront(window);
+  if (canvas_system->ReadPixels(ScreenContext(a[0], front), {a[1], a[2], w, h}, buffer)) {
     ShiftColourBytes(buffer, static_cast<size_t>(bytes), a[8]);
-    canvas->WritePixels(ScreenContext(a[5], front), {a[6], a[7], w, h}, buffer);
+    canvas_system->WritePixels(ScreenContext(a[5], front), {a[6], a[7], w, h}, buffer);
   }
-  canvas->ReleaseFront(window, front);
+  canvas_system->ReleaseFront(window, front);
   std::free(buffer);
 }
 
@@ -116,7 +116,7 @@ void CmdClipBMP(WindowRef window, const ArgList& args, int) {
   int32_t a[4];
   if (!GetIntArgs(window, args, 0, 3, a)) return;
   Target target = AcquireTarget(window);
-  canvas->CopyToClipboard(window, target.surface, {a[0], a[1], a[2], a[3]});
+  canvas_system->CopyToClipboard(window, target.surface, {a[0], a[1], a[2], a[3]});
   ReleaseTarget(window, target);
 }
 

@@ -45,7 +45,7 @@ bool TextArgs(WindowRef window, const ArgList& args, int last, int32_t* a) {
 void WriteAt(WindowRef window, const int32_t* a, const char* text, size_t length) {
   FontSpec font = MakeFont(a[2], a[3], a[4]);
   Target target = AcquireTarget(window);
-  canvas->WriteText(target.surface, a[0], a[1], text, length, font, palette[a[5]]);
+  canvas_system->WriteText(target.surface, a[0], a[1], text, length, font, palette[a[5]]);
   ReleaseTarget(window, target);
 }
 

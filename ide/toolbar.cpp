@@ -87,7 +87,7 @@ void PaintFace(ToolbarButton& b) {
   f.shape = Shape::kRectangle;
   f.right = b.width;
   f.bottom = b.height;
-  canvas->DrawFigure(b.image, f, Pen{kFace, false}, Brush{kFace, false});
+  canvas_system->DrawFigure(b.image, f, Pen{kFace, false}, Brush{kFace, false});
   button_system->DrawIconAt(b.image, b.command);
 }
 

@@ -117,7 +117,7 @@ void InstallWin32Platform() {
   window_system = &the_window_system;
   menu_system = Win32Menus();
   file_system = Win32FileSystem();
-  canvas = GdiCanvas();
+  canvas_system = GdiCanvas();
   control_system = Win32Controls();
   button_system = Win32Buttons();
   dialog_system = Win32Dialogs();

@@ -94,8 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, PackCodes, ::testing::ValuesIn(kCodeRows));
 
 TEST_F(PacksTest, AFailingCreateFreesThePacksMadeBefore) {
   EXPECT_EQ(Load("CREATE{Create3DPack(3,10);Create3DPack(300,1);}"), 40);
-  EXPECT_EQ(packs[3].capacity, 0);
-  EXPECT_EQ(packs[3].triangles, nullptr);
+  EXPECT_EQ(pack_scene.packs[3].capacity, 0);
+  EXPECT_EQ(pack_scene.packs[3].triangles, nullptr);
 }
 
 struct DrawRow {
@@ -160,10 +160,10 @@ TEST_F(PacksTest, TurnsAndMovesTakeEffectOnceThePackHoldsATriangle) {
                         "Set3DLocalRotateX(0,30);Set3DWorldPosX(0,5);",
                     "Create3DPack(0,2);"),
             0);
-  EXPECT_NEAR(packs[0].angle_x, 30, 1e-9);
-  EXPECT_NEAR(packs[0].angle_y, 360, 1e-9);
-  EXPECT_NEAR(packs[0].angle_z, 360, 1e-9);
-  EXPECT_EQ(packs[0].pos_x, 5);
+  EXPECT_NEAR(pack_scene.packs[0].angle_x, 30, 1e-9);
+  EXPECT_NEAR(pack_scene.packs[0].angle_y, 360, 1e-9);
+  EXPECT_NEAR(pack_scene.packs[0].angle_z, 360, 1e-9);
+  EXPECT_EQ(pack_scene.packs[0].pos_x, 5);
 }
 
 // --- Saving and loading ----------------------------------------------------------
@@ -197,17 +197,17 @@ TEST_F(PacksTest, FiftyBytesLoadTwoTrianglesIntoAPackOfThree) {
                         "CloseFile;",
                         kFirst, 3),
             0);
-  EXPECT_EQ(packs[0].count, 2);
-  EXPECT_EQ(packs[0].triangles[0], 1);
-  EXPECT_EQ(packs[0].triangles[24], 25);
-  EXPECT_EQ(packs[0].pos_x, 7);  // position and angles stay
+  EXPECT_EQ(pack_scene.packs[0].count, 2);
+  EXPECT_EQ(pack_scene.packs[0].triangles[0], 1);
+  EXPECT_EQ(pack_scene.packs[0].triangles[24], 25);
+  EXPECT_EQ(pack_scene.packs[0].pos_x, 7);  // position and angles stay
 }
 
 TEST_F(PacksTest, AFileLongerThanThePackHoldsIsRefusedAndChangesNothing) {
   host_.files["m.dat"] = FiftyBytes();
   EXPECT_EQ(RunWithPack("OpenFileRead(\"m.dat\");Load3DPack(0);", kFirst, 2), 42);
-  EXPECT_EQ(packs[0].count, 1);
-  EXPECT_EQ(packs[0].triangles[3], 100);
+  EXPECT_EQ(pack_scene.packs[0].count, 1);
+  EXPECT_EQ(pack_scene.packs[0].triangles[3], 100);
   // The length was taken and nothing was read.
   EXPECT_EQ(std::count(host_.calls.begin(), host_.calls.end(), "ReadAll 3"), 0);
 }
@@ -215,10 +215,10 @@ TEST_F(PacksTest, AFileLongerThanThePackHoldsIsRefusedAndChangesNothing) {
 TEST_F(PacksTest, AnEmptyFileEmptiesThePackAndAnUnreadableOneIsRefused) {
   host_.files["e.dat"] = "";
   ASSERT_EQ(RunWithPack("OpenFileRead(\"e.dat\");Load3DPack(0);CloseFile;"), 0);
-  EXPECT_EQ(packs[0].count, 0);
+  EXPECT_EQ(pack_scene.packs[0].count, 0);
   // A file opened for writing cannot be read: code 15, the pack unchanged.
   EXPECT_EQ(RunWithPack("OpenFileWrite(\"w.dat\");WriteFile(30,1);Load3DPack(0);"), 15);
-  EXPECT_EQ(packs[0].count, 1);
+  EXPECT_EQ(pack_scene.packs[0].count, 1);
 }
 
 TEST_F(PacksTest, APackSavedAndLoadedBackDrawsTheSamePicture) {
@@ -231,7 +231,7 @@ TEST_F(PacksTest, APackSavedAndLoadedBackDrawsTheSamePicture) {
   ASSERT_EQ(canvas_.calls.size(), 4u);
   EXPECT_EQ(canvas_.calls[0], canvas_.calls[2]);
   EXPECT_EQ(canvas_.calls[1], canvas_.calls[3]);
-  EXPECT_EQ(packs[0].count, 2);
+  EXPECT_EQ(pack_scene.packs[0].count, 2);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ class RunTest : public InterpreterTest {
     button_system = &button_system_;
     button_system_.on_command = [](WindowRef window, int id) { OnRunCommand(window, id, 0); };
     dialog_system = &dialog_system_;
-    canvas = &canvas_;
+    canvas_system = &canvas_;
     menu_system = &menu_system_;
     sound_system = &sound_system_;
     InterpreterTest::SetUp();
@@ -41,7 +41,7 @@ class RunTest : public InterpreterTest {
   void TearDown() override {
     EXPECT_EQ(canvas_.open_fronts, 0) << "a client-area context was not given back";
     InterpreterTest::TearDown();
-    canvas = nullptr;
+    canvas_system = nullptr;
     menu_system = nullptr;
     window_system = nullptr;
     control_system = nullptr;

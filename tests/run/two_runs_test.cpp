@@ -51,10 +51,10 @@ class TwoRunsTest : public RunTest {
     EXPECT_EQ(graphics_state.current_screen, 1);
     EXPECT_STREQ(graphics_state.font_face, "ＭＳ 明朝");
     EXPECT_EQ(control_table.control_count, 0);
-    EXPECT_EQ(packs[2].capacity, 0);
-    EXPECT_EQ(packs[2].triangles, nullptr);
-    EXPECT_EQ(projection.center_x, 100);
-    EXPECT_EQ(projection.deep, 1000.0);
+    EXPECT_EQ(pack_scene.packs[2].capacity, 0);
+    EXPECT_EQ(pack_scene.packs[2].triangles, nullptr);
+    EXPECT_EQ(pack_scene.projection.center_x, 100);
+    EXPECT_EQ(pack_scene.projection.deep, 1000.0);
     EXPECT_EQ(open_file, -1);
     EXPECT_EQ(error_code, 0);
     EXPECT_EQ(run_state.running, 1);
