@@ -1,6 +1,6 @@
 // Two runs one after another in one process, as the editor runs them:
 // nothing of the first (variables, palette, screens, font, timer, controls,
-// 3D packs, data file, error state) is left in the second.
+// 3D packs, data file, dialog, ANSWER, error state) is left in the second.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -14,6 +14,7 @@
 #include "core/variables.h"
 #include "graphics/packs.h"
 #include "graphics/screen_state.h"
+#include "runtime/dialog.h"
 #include "tests/run/run_fixture.h"
 
 namespace zep {
@@ -27,12 +28,16 @@ class TwoRunsTest : public RunTest {
   void RunAndEndFirst() {
     ASSERT_EQ(Load("CREATE{SetTimer(50);SubScreen(100,80);Data(\"arr\",2,2);SetWinColor(0);"
                    "SetCaption(\"one\");SetScrollBar(5,0);Create3DPack(2,5);Set3DCenter(1,2,3);}"
-                   "INIT{x=5;SetPal(1,10,20,30);SelectScreen(0);SetFont(\"Arial\",2);}"),
+                   "INIT{x=5;SetPal(1,10,20,30);SelectScreen(0);SetFont(\"Arial\",2);"
+                   "DlgBox(\"ID_d\");}ID_dCREATE{SetTimer(40);}"),
               0);
     OnRunCreate(kWindow);
     ASSERT_EQ(error_code, 0) << error_name;
     ASSERT_EQ(Var("x"), 5);
+    ASSERT_EQ(script_dialog.window, FakeDialogSystem::kDialog);
     open_file = 7;
+    run_state.answer = 9;
+    run_state.function_result = 9;
     control_table.control_count = 1;
     CopyText(control_table.records[0].id, sizeof control_table.records[0].id, "ID_ok");
     host_.calls.clear();
@@ -58,6 +63,11 @@ class TwoRunsTest : public RunTest {
     EXPECT_EQ(open_file, -1);
     EXPECT_EQ(error_code, 0);
     EXPECT_EQ(run_state.running, 1);
+    EXPECT_EQ(run_state.answer, 0);
+    EXPECT_EQ(run_state.dialog_open, 0);
+    EXPECT_EQ(script_dialog.window, nullptr);
+    EXPECT_STREQ(script_dialog.name, "");
+    EXPECT_EQ(script_dialog.settings.timer_ms, 0);
   }
 };
 
