@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "core/host.h"
 #include "core/run_settings.h"
+#include "core/trig.h"
 #include "core/variables.h"
 
 namespace zep {
@@ -222,8 +223,8 @@ bool Domain(double x, const char* name) {
 // Each gives false after setting a code.
 bool BuiltinValue(int id, double x, double* r) {
   switch (id) {
-    case 0: *r = std::sin(x * kDegree); return true;
-    case 1: *r = std::cos(x * kDegree); return true;
+    case 0: *r = Sine(x * kDegree); return true;
+    case 1: *r = Cosine(x * kDegree); return true;
     case 2: *r = std::tan(x * kDegree); return true;
     case 3: return Domain(x, "asin") && (*r = std::asin(x) / kDegree, true);
     case 4: return Domain(x, "acos") && (*r = std::acos(x) / kDegree, true);
