@@ -150,14 +150,15 @@ void CmdGetEditCode(WindowRef window, const ArgList& args, int) {
 }
 
 // GetEditData("ID"): the one-line field's text (511 bytes at most) read as a
-// decimal number; 0 when it does not start with one.
+// decimal number, full-width digits and signs as their half-width forms; 0
+// when it does not start with one.
 void CmdGetEditData(WindowRef, const ArgList& args, int) {
   char id[kMaxStatement];
   if (!GetStrArg(args, 0, id)) return;
   WindowRef edit = Control(id, TypeRange::kSingleLine);
   if (edit == nullptr) return;
   std::string text = control_system->GetText(edit).substr(0, 511);
-  run_state.function_result = std::strtod(text.c_str(), nullptr);
+  run_state.function_result = std::strtod(HalfWidthNumberText(text).c_str(), nullptr);
 }
 
 // GetEditText("ID_A",st,sp,"ID_B"): inserts bytes st..sp of A's text at B's

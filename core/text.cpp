@@ -1,5 +1,7 @@
 #include "core/text.h"
 
+#include <algorithm>
+
 namespace zep {
 
 namespace {
@@ -79,6 +81,25 @@ size_t FindInText(const std::string& text, const std::string& wanted, size_t fro
     if (text.compare(at, wanted.size(), wanted) == 0) return at;
   }
   return std::string::npos;
+}
+
+std::string HalfWidthNumberText(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t at = 0; at < text.size();) {
+    size_t n = std::min(CharLength(&text[at]), text.size() - at);
+    unsigned char lead = static_cast<unsigned char>(text[at]);
+    unsigned char trail = n == 2 ? static_cast<unsigned char>(text[at + 1]) : 0;
+    if (lead == 0x82 && trail >= 0x4F && trail <= 0x58) {
+      out += static_cast<char>('0' + (trail - 0x4F));
+    } else if (lead == 0x81 && (trail == 0x40 || trail == 0x44 || trail == 0x7B || trail == 0x7C)) {
+      out += trail == 0x40 ? ' ' : trail == 0x44 ? '.' : trail == 0x7B ? '+' : '-';
+    } else {
+      out.append(text, at, n);
+    }
+    at += n;
+  }
+  return out;
 }
 
 }  // namespace zep

@@ -58,4 +58,10 @@ int32_t RichOffsetOf(const std::string& text, int32_t characters);
 // characters so that no match starts on a trail byte; npos if nowhere.
 size_t FindInText(const std::string& text, const std::string& wanted, size_t from = 0);
 
+// The text with the full-width digits, signs, point and space an input
+// method types (０-９ ＋ － ． and the ideographic space) in their
+// half-width forms, so that it reads as the number the user sees; every
+// other character stays as it is.
+std::string HalfWidthNumberText(const std::string& text);
+
 }  // namespace zep

@@ -73,6 +73,13 @@ const CommandRow kRows[] = {
     {"v=GetEditCode(\"ID_e\",0-1);", kErrBadValue, NAN, nullptr},
     {"SetEditText(\"ID_e\",\"12.5kg\");v=GetEditData(\"ID_e\");", 0, 12.5, nullptr},
     {"SetEditText(\"ID_e\",\"kg\");v=GetEditData(\"ID_e\");", 0, 0, nullptr},
+    // Full-width digits, signs, point and spaces read as the user sees them;
+    // a trail byte that looks like the first byte of a digit does not.
+    {"SetEditText(\"ID_e\",\"５６\");v=GetEditData(\"ID_e\");", 0, 56, nullptr},
+    {"SetEditText(\"ID_e\",\"　－１２．５ｋｇ\");v=GetEditData(\"ID_e\");", 0, -12.5, nullptr},
+    {"SetEditText(\"ID_e\",\"＋3．２5\");v=GetEditData(\"ID_e\");", 0, 3.25, nullptr},
+    {"SetEditText(\"ID_e\",\"モO\");v=GetEditData(\"ID_e\");", 0, 0, nullptr},
+    {"SetEditText(\"ID_e\",\"１,２\");v=GetEditData(\"ID_e\");", 0, 1, nullptr},
     {"v=GetEditData(\"ID_m\");", kErrControlType, NAN, nullptr},
     {"SetEditText(\"ID_e\",\"abcd\");SetEditCursol(\"ID_e\",1,3);"
      "v=GetEditCursolStart(\"ID_e\")*10+GetEditCursolEnd(\"ID_e\");", 0, 13, nullptr},
