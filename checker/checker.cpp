@@ -30,7 +30,9 @@ struct Token {
   size_t at;     // byte offset in the Shift-JIS text
   size_t bytes;
   char kind;
-  int depth = 0;  // the braces open around it
+  int depth = 0;     // the braces open around it
+  int parens = 0;    // the parentheses open before it in its statement
+  int section = -1;  // the index of its section's name in the section list
 };
 
 // A full-width character that the language reads only in half width, and
@@ -317,12 +319,15 @@ class Checker {
         open.pop_back();
       }
     };
+    int section = -1;
     for (size_t i = 0; i < tokens_.size(); ++i) {
       Token& t = tokens_[i];
       t.depth = braces;
+      t.section = braces > 0 ? section : -1;
+      t.parens = static_cast<int>(std::count_if(open.begin(), open.end(), [&](size_t k) { return tokens_[k].kind == '('; }));
       if (t.kind == '{') {
         close_parens();
-        if (braces == 0) CheckSectionHeader(header, i);
+        if (braces == 0) section = CheckSectionHeader(header, i);
         open.push_back(i);
         ++braces;
       } else if (t.kind == '}') {
@@ -369,14 +374,19 @@ class Checker {
   }
 
   // The tokens from first up to the `{` at brace, outside every section:
-  // a section's name alone, or text that never runs.
-  void CheckSectionHeader(size_t first, size_t brace) {
+  // a section's name alone, or text that never runs. Gives the index of
+  // the section in sections_, or -1 when it has no name.
+  int CheckSectionHeader(size_t first, size_t brace) {
     if (brace == first) {
       Report(tokens_[brace].at, 1, Severity::kWarning, texts::kNoSectionName, texts::kNoSectionNameHint);
-      return;
+      return -1;
     }
-    if (brace - first > 1 || tokens_[first].kind != kWord) return ReportOutside(first);
+    if (brace - first > 1 || tokens_[first].kind != kWord) {
+      ReportOutside(first);
+      return -1;
+    }
     sections_.push_back(first);
+    return static_cast<int>(sections_.size()) - 1;
   }
 
   // A section runs by itself only when it is named as an event, and else
@@ -429,16 +439,80 @@ class Checker {
     }
     for (size_t i = 0; i < tokens_.size(); ++i) {
       const Token& t = tokens_[i];
+      CheckStatementEnd(i);
       if (t.kind != kWord || t.depth == 0) continue;
       std::string word = TokenText(t);
       if (!HasValue(word) && CheckMissingWord(t, word)) continue;
-      if (i + 1 < tokens_.size() && tokens_[i + 1].kind == '(') {
+      char next = i + 1 < tokens_.size() ? tokens_[i + 1].kind : '}';
+      bool starts = i == 0 || std::strchr("{;}", tokens_[i - 1].kind) != nullptr;
+      if (starts && (next == ';' || next == '}')) {
+        CheckBareStatement(i, word);
+      } else if (next == '(') {
+        if (starts && !CheckPhase(i, word)) continue;
         CheckCall(i, word);
       } else {
         CheckPlainWord(t, word);
       }
     }
     for (size_t s : sections_) CheckSectionName(tokens_[s]);
+  }
+
+  int LineOf(size_t at) const {
+    return static_cast<int>(std::upper_bound(line_starts_.begin(), line_starts_.end(), at) - line_starts_.begin());
+  }
+
+  // A statement ends with `;`: a `}` right after one, or a new line that
+  // begins with a name right after a statement's last value, means the
+  // `;` was left out, and the two statements run together. Reported just
+  // after the statement's last character.
+  void CheckStatementEnd(size_t i) {
+    if (i == 0) return;
+    const Token& t = tokens_[i];
+    const Token& before = tokens_[i - 1];
+    if (t.depth == 0 || t.parens > 0 || std::strchr("{;}", before.kind) != nullptr) return;
+    bool value_before = before.kind == kWord || before.kind == kNumber || before.kind == kText || before.kind == ')';
+    bool ends = t.kind == '}' || (t.kind == kWord && value_before && LineOf(before.at) < LineOf(t.at));
+    if (!ends) return;
+    Report(before.at + before.bytes, 1, Severity::kError, texts::kNoSemicolon, texts::kNoSemicolonHint);
+  }
+
+  // A statement of one name: a control statement, a command without
+  // arguments, or nothing the language knows.
+  void CheckBareStatement(size_t i, const std::string& word) {
+    const Token& t = tokens_[i];
+    if (!CheckPhase(i, word) || IsControlStatement(word)) return;
+    if (IsCommand(word)) {
+      int wanted = WantedArgCount(word, 0);
+      if (wanted > 0) {
+        Report(t.at, t.bytes, Severity::kError, texts::ArgCount(CommandForm(word), wanted, 0),
+               texts::ArgCountHint(wanted));
+      }
+      return;
+    }
+    ReportUnknownCommand(t, word);
+  }
+
+  // The CREATE section runs before the window opens, and knows only the
+  // commands of that phase, loop and if; the other sections only the
+  // others. (A dialog's set-up section, its ID string before CREATE, reads
+  // the dialog's own list, and is left alone.) False when reported.
+  bool CheckPhase(size_t i, const std::string& word) {
+    const Token& t = tokens_[i];
+    if (t.section < 0) return true;
+    std::string section = TokenText(tokens_[sections_[static_cast<size_t>(t.section)]]);
+    bool create = FindCommand(word.c_str(), kPhaseCreate) != nullptr;
+    bool run = FindCommand(word.c_str(), kPhaseRun) != nullptr;
+    int count;
+    if (section == "CREATE") {
+      bool known = create || ControlStatementKind(word.c_str(), true, &count) >= 0;
+      if (known || !(run || IsControlStatement(word))) return true;
+      Report(t.at, t.bytes, Severity::kError, texts::NotInCreate(word), texts::kNotInCreateHint);
+      return false;
+    }
+    if (section.size() > 6 && section.compare(section.size() - 6, 6, "CREATE") == 0) return true;
+    if (run || !create) return true;
+    Report(t.at, t.bytes, Severity::kError, texts::OnlyInCreate(word), texts::kOnlyInCreateHint);
+    return false;
   }
 
   // else, while, for, and, or: reported with what to write instead.
@@ -471,6 +545,10 @@ class Checker {
       }
       return;
     }
+    ReportUnknownCommand(t, word);
+  }
+
+  void ReportUnknownCommand(const Token& t, const std::string& word) {
     // The commands as installed now, so read for each script.
     if (callables_.empty()) {
       for (int k = 0; k < CommandCount(); ++k) callables_.push_back(CommandAt(k).name);

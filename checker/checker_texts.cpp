@@ -31,6 +31,12 @@ const char kWideSpaceHint[] = "半角のスペースにしてください。";
 const char kUnknownCommandHint[] = "命令の名前のつづりと、大文字・小文字をたしかめてください。";
 const char kEncodingHint[] = "ファイルを Shift-JIS か UTF-8 で保存しなおしてください。";
 
+const char kNoSemicolon[] = "ここに「;」がありません。";
+const char kNoSemicolonHint[] = "命令の終わりには「;」を書いてください。";
+const char kNotInCreateHint[] =
+    "CREATE はウィンドウが開く前に動きます。この命令は INIT などのセクションに書いてください。";
+const char kOnlyInCreateHint[] = "この命令は CREATE { } の中に書いてください。";
+
 std::string Missing(const std::string& word) { return "「" + word + "」はこの言語にはありません。"; }
 
 const char* MissingWordHint(const std::string& word) {
@@ -63,6 +69,14 @@ std::string UnknownName(const std::string& name) {
 
 std::string NotEvent(const std::string& name) {
   return "「" + name + "」はイベントの名前ではないので、このセクションはひとりでは動きません。";
+}
+
+std::string NotInCreate(const std::string& name) {
+  return "「" + name + "」は CREATE の中では使えません。";
+}
+
+std::string OnlyInCreate(const std::string& name) {
+  return "「" + name + "」は CREATE の中でだけ使えます。";
 }
 
 std::string UseName(const std::string& name) { return "「" + name + "」と書いてください。"; }

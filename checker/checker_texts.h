@@ -32,6 +32,10 @@ extern const char kWideSpace[];
 extern const char kWideSpaceHint[];
 extern const char kUnknownCommandHint[];
 extern const char kEncodingHint[];
+extern const char kNoSemicolon[];
+extern const char kNoSemicolonHint[];
+extern const char kNotInCreateHint[];
+extern const char kOnlyInCreateHint[];
 
 // 「word」はこの言語にはありません。
 std::string Missing(const std::string& word);
@@ -44,6 +48,8 @@ std::string WideHint(const std::string& half);
 std::string UnknownCommand(const std::string& name);
 std::string UnknownName(const std::string& name);
 std::string NotEvent(const std::string& name);
+std::string NotInCreate(const std::string& name);
+std::string OnlyInCreate(const std::string& name);
 // 「name」と書いてください。
 std::string UseName(const std::string& name);
 // form takes wanted values; count were written.

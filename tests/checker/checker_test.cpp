@@ -63,6 +63,14 @@ const Mistake kMistakes[] = {
     {"WideParen", "INIT {\n  Print（1, 1, 0, 0, 16, 0, \"a\"） ;\n}\n", 2, 8, E, {"「（」", "「(」"}},
     {"WideSemicolon", "INIT {\n  x = 1 ；\n}\n", 2, 9, E, {"「；」", "「;」"}},
     {"WideSpace", "INIT {\n  x　= 1 ;\n}\n", 2, 4, E, {"全角のスペース"}},
+    // Statements: the `;` that ends each, a name alone, the CREATE phase.
+    {"NoSemicolonBeforeBrace", "INIT {\n  x = 1\n}\n", 2, 8, E, {"「;」"}},
+    {"NoSemicolonAtLineEnd", "INIT {\n  Box(1, 1, 2, 2, 0, 0)\n  y = 2 ;\n}\n", 2, 24, E, {"「;」"}},
+    {"BareUnknownName", "PAINT {\n  Prin ;\n}\n", 2, 3, E, {"「Prin」", "「Print」"}},
+    {"BareCommandWithoutItsValues", "PAINT {\n  Box ;\n}\n", 2, 3, E, {" 6 個", " 0 個しかありません"}},
+    {"RunCommandInCreate", "CREATE {\n  Print(1, 1, 0, 0, 16, 0, \"a\") ;\n}\n", 2, 3, E, {"「Print」", "CREATE の中では"}},
+    {"CallInCreate", "CREATE {\n  call(\"A\") ;\n}\nA {\n}\n", 2, 3, E, {"「call」", "INIT"}},
+    {"CreateCommandInInit", "INIT {\n  SetTimer(100) ;\n}\n", 2, 3, E, {"「SetTimer」", "CREATE { }"}},
     // A section ended early, and text outside every section.
     {"StrayBrace", "INIT {\n  x = 1 ;\n}\n}\n", 4, 1, W, {"「}」と組になる「{」"}},
     {"TextOutside", "INIT {\n  x = 1 ; }\n  y = 2 ;\n}\n", 3, 3, W, {"セクションの外"}},
@@ -150,6 +158,12 @@ const char* const kCorrectScripts[] = {
     "PAINT {\n  x = MOUSE_X + sin(PI) + abs(KEY) + fix(x / 2) ;\n  loop(3) { x = x - 1 ; }\n  return ;\n}\n",
     "INIT {\n  x = 1;y = 2;\n  if(x<y){x=y;}\n}\n",
     u8"INIT {\n  点 = 1 ;\n}\n",
+    // A dialog's set-up section reads its own list; CREATE knows loop and if.
+    "INIT {\n  DlgBox(\"D\") ;\n}\nDCREATE {\n  SetWinSize(100, 100) ;\n}\n",
+    "CREATE {\n  if (SCR_X > 800) { SetWinSize(800, 600) ; }\n  loop(2) { n = 1 ; }\n  SetTimer(10) ;\n}\n",
+    // Statements over more than one line, and names alone.
+    "INIT {\n  x = 1 +\n    2 ;\n  Print(1, 1, 0, 0,\n    16, 0, \"a\") ;\n}\n",
+    "INIT {\n  CloseFile ;\n  end ;\n}\nTIMER { return ; }\n",
 };
 
 TEST_F(CheckerTest, CorrectScriptsHaveNoProblem) {
