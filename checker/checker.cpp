@@ -121,6 +121,18 @@ std::string NearestName(const std::string& word, const std::vector<std::string>&
   return best;
 }
 
+// The syntax lines of the catalog's entries of one kind.
+std::vector<std::string> CatalogForms(EntryKind kind) {
+  std::vector<std::string> forms;
+  for (int c = 0; c < kCategoryCount; ++c) {
+    const CatalogCategory& category = CategoryAt(c);
+    for (int e = 0; e < category.count; ++e) {
+      if (category.entries[e].kind == kind) forms.push_back(category.entries[e].text);
+    }
+  }
+  return forms;
+}
+
 // The names of the catalog's entries of one kind.
 std::vector<std::string> CatalogNames(EntryKind kind) {
   std::vector<std::string> names;
@@ -529,7 +541,11 @@ class Checker {
     const Token& t = tokens_[i];
     int count = 0;
     size_t close = CloseOf(i + 1, &count);
-    if (IsControlStatement(word) || quoted_.count(word) != 0) return;
+    if (IsControlStatement(word)) {
+      if (close != 0) CheckControl(i, close, count, word);
+      return;
+    }
+    if (quoted_.count(word) != 0) return;
     if (IsCommand(word)) {
       int wanted = WantedArgCount(word, count);
       if (close != 0 && wanted >= 0) {
@@ -545,7 +561,61 @@ class Checker {
       }
       return;
     }
+    if (close != 0 && close + 1 < tokens_.size() && tokens_[close + 1].kind == '=') {
+      Report(t.at, t.bytes, Severity::kError, texts::NoArray(word), texts::NoArrayHint(word));
+      return;
+    }
     ReportUnknownCommand(t, word);
+  }
+
+  // loop(n), if(a > b) and call("NAME") take one value; an if compares,
+  // with ==, !=, <, >, <= or >=; a call names a section of the script.
+  void CheckControl(size_t i, size_t close, int count, const std::string& word) {
+    const Token& t = tokens_[i];
+    size_t span = tokens_[close].at + 1 - t.at;
+    if (word != "loop" && word != "if" && word != "call") return;
+    if (count != 1) {
+      Report(t.at, span, Severity::kError, texts::ArgCount(StatementForm(word), 1, count), texts::ArgCountHint(1));
+      return;
+    }
+    if (word == "if") return CheckCondition(i, close);
+    const Token& name = tokens_[i + 2];
+    if (word != "call" || name.kind != kText || close != i + 3) return;
+    std::string section = TokenText(name).substr(1, name.bytes - 2);
+    std::vector<std::string> names;
+    for (size_t s : sections_) names.push_back(TokenText(tokens_[s]));
+    if (std::find(names.begin(), names.end(), section) != names.end()) return;
+    // The run fails only when the call runs, and whether it does is not
+    // known before: a section may never be asked for, an if or an end may
+    // pass it by (scripts that check themselves call a missing section on
+    // purpose, where they must never arrive). So it is a warning.
+    std::string near = NearestName(section, names);
+    Report(name.at, name.bytes, Severity::kWarning, texts::NoSection(section),
+           near.empty() ? texts::NoSectionHint(section) : texts::UseName(near));
+  }
+
+  void CheckCondition(size_t i, size_t close) {
+    bool equals = false;
+    for (size_t k = i + 2; k < close; ++k) {
+      const Token& t = tokens_[k];
+      if (t.kind == kComparison || (t.kind == kOther && std::strchr("<>", text_[t.at]) != nullptr)) return;
+      if (t.kind == '=' && !equals) {
+        equals = true;
+        Report(t.at, 1, Severity::kError, texts::kIfEquals, texts::kIfEqualsHint);
+      }
+    }
+    if (!equals) {
+      Report(tokens_[i].at, tokens_[close].at + 1 - tokens_[i].at, Severity::kError, texts::kIfNoComparison,
+             texts::kIfNoComparisonHint);
+    }
+  }
+
+  // The catalog's form of a control statement up to its `)`: "loop(n)".
+  static std::string StatementForm(const std::string& word) {
+    for (const std::string& form : CatalogForms(EntryKind::kStatement)) {
+      if (form.compare(0, word.size() + 1, word + "(") == 0) return form.substr(0, form.find(')') + 1);
+    }
+    return word;
   }
 
   void ReportUnknownCommand(const Token& t, const std::string& word) {

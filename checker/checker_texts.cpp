@@ -36,6 +36,11 @@ const char kNoSemicolonHint[] = "命令の終わりには「;」を書いてく�
 const char kNotInCreateHint[] =
     "CREATE はウィンドウが開く前に動きます。この命令は INIT などのセクションに書いてください。";
 const char kOnlyInCreateHint[] = "この命令は CREATE { } の中に書いてください。";
+const char kIfEquals[] = "if の中で「=」は使えません。";
+const char kIfEqualsHint[] = "同じかどうかを比べるときは「==」と書いてください。例: if (a == 1) { … }";
+const char kIfNoComparison[] = "if の ( ) の中に、比べる式がありません。";
+const char kIfNoComparisonHint[] =
+    "==、!=、<、>、<=、>= のどれかで比べてください。例: if (a > 0) { … }";
 
 std::string Missing(const std::string& word) { return "「" + word + "」はこの言語にはありません。"; }
 
@@ -77,6 +82,20 @@ std::string NotInCreate(const std::string& name) {
 
 std::string OnlyInCreate(const std::string& name) {
   return "「" + name + "」は CREATE の中でだけ使えます。";
+}
+
+std::string NoArray(const std::string& name) { return "「" + name + "」という配列はありません。"; }
+
+std::string NoArrayHint(const std::string& name) {
+  return "CREATE の中で Data(\"" + name + "\", 行の数, 列の数) ; と書いて、配列を作ってください。";
+}
+
+std::string NoSection(const std::string& name) {
+  return "「" + name + "」というセクションがないので、この call が動くとエラーで止まります。";
+}
+
+std::string NoSectionHint(const std::string& name) {
+  return name + " { … } というセクションを作ってください。";
 }
 
 std::string UseName(const std::string& name) { return "「" + name + "」と書いてください。"; }

@@ -35,6 +35,10 @@ extern const char kEncodingHint[];
 extern const char kNoSemicolon[];
 extern const char kNoSemicolonHint[];
 extern const char kNotInCreateHint[];
+extern const char kIfEquals[];
+extern const char kIfEqualsHint[];
+extern const char kIfNoComparison[];
+extern const char kIfNoComparisonHint[];
 extern const char kOnlyInCreateHint[];
 
 // 「word」はこの言語にはありません。
@@ -49,6 +53,10 @@ std::string UnknownCommand(const std::string& name);
 std::string UnknownName(const std::string& name);
 std::string NotEvent(const std::string& name);
 std::string NotInCreate(const std::string& name);
+std::string NoArray(const std::string& name);
+std::string NoArrayHint(const std::string& name);
+std::string NoSection(const std::string& name);
+std::string NoSectionHint(const std::string& name);
 std::string OnlyInCreate(const std::string& name);
 // 「name」と書いてください。
 std::string UseName(const std::string& name);

@@ -71,6 +71,11 @@ const Mistake kMistakes[] = {
     {"RunCommandInCreate", "CREATE {\n  Print(1, 1, 0, 0, 16, 0, \"a\") ;\n}\n", 2, 3, E, {"「Print」", "CREATE の中では"}},
     {"CallInCreate", "CREATE {\n  call(\"A\") ;\n}\nA {\n}\n", 2, 3, E, {"「call」", "INIT"}},
     {"CreateCommandInInit", "INIT {\n  SetTimer(100) ;\n}\n", 2, 3, E, {"「SetTimer」", "CREATE { }"}},
+    {"IfWithOneEquals", "INIT {\n  if (x = 1) { y = 1 ; }\n}\n", 2, 9, E, {"「=」", "「==」"}},
+    {"IfWithoutComparison", "INIT {\n  if (x) { y = 1 ; }\n}\n", 2, 3, E, {"比べる式"}},
+    {"LoopWithoutCount", "INIT {\n  loop() { x = 1 ; }\n}\n", 2, 3, E, {"「loop(n)」", " 0 個"}},
+    {"ArrayNotMade", "INIT {\n  a(1) = 5 ;\n}\n", 2, 3, E, {"「a」という配列", "Data(\"a\""}},
+    {"CallOfNoSection", "INIT {\n  call(\"DRAWW\") ;\n}\nDRAW {\n}\n", 2, 8, W, {"「DRAWW」", "「DRAW」"}},
     // A section ended early, and text outside every section.
     {"StrayBrace", "INIT {\n  x = 1 ;\n}\n}\n", 4, 1, W, {"「}」と組になる「{」"}},
     {"TextOutside", "INIT {\n  x = 1 ; }\n  y = 2 ;\n}\n", 3, 3, W, {"セクションの外"}},
@@ -164,6 +169,7 @@ const char* const kCorrectScripts[] = {
     // Statements over more than one line, and names alone.
     "INIT {\n  x = 1 +\n    2 ;\n  Print(1, 1, 0, 0,\n    16, 0, \"a\") ;\n}\n",
     "INIT {\n  CloseFile ;\n  end ;\n}\nTIMER { return ; }\n",
+    "INIT {\n  call(\"DRAW\") ;\n}\nDRAW {\n  if (MOUSE_X >= 0) { return ; }\n  if (1 < 2) { }\n}\n",
 };
 
 TEST_F(CheckerTest, CorrectScriptsHaveNoProblem) {
