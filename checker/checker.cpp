@@ -332,6 +332,7 @@ class Checker {
       }
     };
     int section = -1;
+    size_t outdented = 0;  // the first `{` closed by a `}` indented less, plus one
     for (size_t i = 0; i < tokens_.size(); ++i) {
       Token& t = tokens_[i];
       t.depth = braces;
@@ -350,6 +351,7 @@ class Checker {
           header = i + 1;
           continue;
         }
+        if (outdented == 0 && Outdented(open.back(), i)) outdented = open.back() + 1;
         open.pop_back();
         if (--braces == 0) header = i + 1;
       } else if (t.kind == '(') {
@@ -365,13 +367,40 @@ class Checker {
       }
     }
     if (braces == 0 && header < tokens_.size()) ReportOutside(header);
+    // With a `}` missing, each `}` closes the `{` before the one it was
+    // written for, and the first `{` stays open. The pupil's indentation
+    // tells which one lacks it: the first `{` whose `}` stands left of the
+    // line that opened it.
+    bool brace_reported = false;
     for (size_t k : open) {
       if (tokens_[k].kind == '(') {
         ReportOpenParen(tokens_[k]);
-      } else {
-        Report(tokens_[k].at, 1, Severity::kError, texts::kOpenBrace, texts::kOpenBraceHint);
+      } else if (!brace_reported) {
+        size_t lacking = outdented > 0 ? outdented - 1 : k;
+        Report(tokens_[lacking].at, 1, Severity::kError, texts::kOpenBrace, texts::kOpenBraceHint);
+        brace_reported = outdented > 0;
       }
     }
+  }
+
+  // The blanks before the first character of the line that holds at, or
+  // -1 when something else stands before at on its line.
+  int Indent(size_t at) const {
+    size_t start = line_starts_[static_cast<size_t>(LineOf(at)) - 1];
+    for (size_t k = start; k < at; ++k) {
+      if (text_[k] != ' ' && text_[k] != '\t') return -1;
+    }
+    return static_cast<int>(at - start);
+  }
+
+  // Whether the `}` at close starts its line left of the line of the `{`
+  // at open, which it closes.
+  bool Outdented(size_t open, size_t close) const {
+    int closing = Indent(tokens_[close].at);
+    if (closing < 0) return false;
+    size_t start = line_starts_[static_cast<size_t>(LineOf(tokens_[open].at)) - 1];
+    size_t first = text_.find_first_not_of(" \t", start);
+    return static_cast<int>(first - start) > closing;
   }
 
   // A `(` left open, unless a text left open on its line took the `)`:

@@ -84,6 +84,23 @@ TEST(CheckerCorpus, NoErrorInAScriptThatRuns) {
   host_system = nullptr;
 }
 
+// The shipped examples do all they say: not even a warning.
+TEST(CheckerCorpus, NoProblemInAnExample) {
+  FakeHost host;
+  host_system = &host;
+  InstallSubsystems();
+  int examples = 0;
+  for (const auto& entry : fs::directory_iterator(ZEP_SOURCE_DIR "/examples")) {
+    if (entry.path().extension() != ".zep") continue;
+    ++examples;
+    for (const Problem& p : CheckScript(ReadFile(entry.path()))) {
+      ADD_FAILURE() << entry.path().filename().string() << ":" << p.line << ":" << p.column << " " << p.message;
+    }
+  }
+  EXPECT_GE(examples, 20);
+  host_system = nullptr;
+}
+
 TEST(CheckerCorpus, TheErrorScriptsAreTheOnesThatSaySo) {
   EXPECT_TRUE(ExpectsError("//! box! \"ZEP Error\" \"x\"\nINIT { }\n"));
   EXPECT_TRUE(ExpectsError("//! exit 3\n"));

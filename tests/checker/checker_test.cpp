@@ -47,6 +47,7 @@ const Mistake kMistakes[] = {
     {"OpenParen", "INIT {\n  x = (1 + 2 ;\n}\n", 2, 7, E, {"「(」を閉じる「)」"}},
     {"StrayParen", "INIT {\n  x = 1 + 2) ;\n}\n", 2, 12, E, {"「)」と組になる「(」"}},
     {"OpenBrace", "INIT {\n  x = 1 ;\n", 1, 6, E, {"「{」を閉じる「}」"}},
+    {"OpenBraceByIndent", "INIT {\n  if (x == 1) {\n    x = 2 ;\n}\nTIMER {\n}\n", 2, 15, E, {"「}」"}},
     {"OpenQuote", "INIT {\n  Print(1, 1, 0, 0, 16, 0, \"abc) ;\n}\n", 2, 28, E, {"「\"」", "閉じていません"}},
     // What the language does not have, with what to write instead.
     {"Else", "INIT {\n  if (x > 1) { y = 1 ; } else { y = 2 ; }\n}\n", 2, 26, E, {"「else」", "if"}},
