@@ -304,6 +304,8 @@ class Checker {
       half += h;
       if (IsDigit(h)) {
         Add(i, 2, kNumber);
+      } else if (h == '<' || h == '>') {
+        Add(i, 2, kComparison);
       } else if (h != ' ' && h != '"') {
         bool own = std::strchr("(){};,=", h) != nullptr;
         Add(i, 2, own ? h : static_cast<char>(kOther));
@@ -337,7 +339,8 @@ class Checker {
       Token& t = tokens_[i];
       t.depth = braces;
       t.section = braces > 0 ? section : -1;
-      t.parens = static_cast<int>(std::count_if(open.begin(), open.end(), [&](size_t k) { return tokens_[k].kind == '('; }));
+      t.parens = static_cast<int>(
+          std::count_if(open.begin(), open.end(), [&](size_t k) { return tokens_[k].kind == '('; }));
       if (t.kind == '{') {
         close_parens();
         if (braces == 0) section = CheckSectionHeader(header, i);
