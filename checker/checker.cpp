@@ -105,12 +105,14 @@ size_t Distance(const std::string& a, const std::string& b) {
 
 // The known name nearest to word: one that differs only in case first,
 // else the first of the least edit distance, when that distance is small
-// for the word's length (one edit up to four letters, two beyond). Empty
-// when none is near.
-std::string NearestName(const std::string& word, const std::vector<std::string>& names) {
+// for the word's length (none up to two letters, one up to four, two
+// beyond). Empty when none is near.
+std::string NearestName(const std::string& word, const std::vector<std::string>& names, size_t* distance = nullptr) {
+  if (distance != nullptr) *distance = 0;
   for (const std::string& n : names) {
     if (Lower(n) == Lower(word)) return n;
   }
+  if (word.size() <= 2) return "";
   size_t limit = word.size() <= 4 ? 1 : 2;
   std::string best;
   size_t best_distance = limit + 1;
@@ -118,6 +120,7 @@ std::string NearestName(const std::string& word, const std::vector<std::string>&
     size_t d = Distance(word, n);
     if (d < best_distance) best = n, best_distance = d;
   }
+  if (distance != nullptr) *distance = best_distance;
   return best;
 }
 
@@ -494,7 +497,7 @@ class Checker {
       } else if (next == '(') {
         if (starts && !CheckPhase(i, word)) continue;
         CheckCall(i, word);
-      } else {
+      } else if (next != '{') {
         CheckPlainWord(t, word);
       }
     }
@@ -666,14 +669,31 @@ class Checker {
   // A word read as a value that no one gives a value and that is near a
   // reserved variable's name: reading it stops the run.
   void CheckPlainWord(const Token& t, const std::string& word) {
-    static const std::vector<std::string> reserved = CatalogNames(EntryKind::kVariable);
+    // The catalog's reserved variables that are values ("FILE_NAME" is one
+    // only in quotes).
+    static const std::vector<std::string> reserved = [] {
+      std::vector<std::string> names;
+      for (const std::string& n : CatalogNames(EntryKind::kVariable)) {
+        if (ReservedId(n.c_str()) >= 0) names.push_back(n);
+      }
+      return names;
+    }();
     if (HasValue(word) || ReservedId(word.c_str()) >= 0 || IsCommand(word) || IsControlStatement(word) ||
         BuiltinId(word.c_str()) >= 0) {
       return;
     }
-    std::string near = NearestName(word, reserved);
-    if (near.empty() || ReservedId(near.c_str()) < 0) return;
-    Report(t.at, t.bytes, Severity::kError, texts::UnknownName(word), texts::UseName(near));
+    // The nearer of a reserved variable and a variable of the script; the
+    // script's on a tie, as the one the pupil typed before.
+    size_t to_reserved = 0, to_variable = 0;
+    std::string reserved_name = NearestName(word, reserved, &to_reserved);
+    std::vector<std::string> variables(assigned_.begin(), assigned_.end());
+    std::string variable = NearestName(word, variables, &to_variable);
+    if (!reserved_name.empty() && (variable.empty() || to_reserved < to_variable)) {
+      Report(t.at, t.bytes, Severity::kError, texts::UnknownName(word), texts::UseName(reserved_name));
+      return;
+    }
+    Report(t.at, t.bytes, Severity::kError, texts::NoValue(word),
+           variable.empty() ? texts::NoValueHint(word) : texts::UseName(variable));
   }
 
   const std::string& text_;

@@ -72,6 +72,14 @@ std::string UnknownName(const std::string& name) {
   return "「" + name + "」という名前はなく、値も入っていません。";
 }
 
+std::string NoValue(const std::string& name) {
+  return "変数「" + name + "」には、どこでも値を入れていません。";
+}
+
+std::string NoValueHint(const std::string& name) {
+  return "使う前に「" + name + " = 0 ;」のように値を入れてください。";
+}
+
 std::string NotEvent(const std::string& name) {
   return "「" + name + "」はイベントの名前ではないので、このセクションはひとりでは動きません。";
 }

@@ -51,6 +51,8 @@ std::string Wide(const std::string& wide);
 std::string WideHint(const std::string& half);
 std::string UnknownCommand(const std::string& name);
 std::string UnknownName(const std::string& name);
+std::string NoValue(const std::string& name);
+std::string NoValueHint(const std::string& name);
 std::string NotEvent(const std::string& name);
 std::string NotInCreate(const std::string& name);
 std::string NoArray(const std::string& name);
