@@ -45,7 +45,7 @@ struct WideChar {
 const WideChar kWideChars[] = {
     {"（", '('}, {"）", ')'}, {"｛", '{'}, {"｝", '}'}, {"；", ';'}, {"，", ','}, {"＝", '='},
     {"＋", '+'}, {"－", '-'}, {"＊", '*'}, {"／", '/'}, {"％", '%'}, {"＜", '<'}, {"＞", '>'},
-    {"！", '!'}, {"．", '.'}, {"”", '"'}, {"“", '"'}, {"　", ' '}, {"０", '0'}, {"１", '1'},
+    {"！", '!'}, {"．", '.'}, {"”", '"'}, {"“", '"'}, {"「", '"'}, {"」", '"'}, {"　", ' '}, {"０", '0'}, {"１", '1'},
     {"２", '2'}, {"３", '3'}, {"４", '4'}, {"５", '5'}, {"６", '6'}, {"７", '7'}, {"８", '8'},
     {"９", '9'},
 };
@@ -257,6 +257,8 @@ class Checker {
       } else if ((c == '&' && p[i + 1] == '&') || (c == '|' && p[i + 1] == '|')) {
         Report(i, 2, Severity::kError, texts::Missing(text_.substr(i, 2)), c == '&' ? texts::kAndHint : texts::kOrHint);
         i += 2;
+      } else if (IsWideQuote(p + i, "「“")) {
+        i = LexWideText(i);
       } else if (HalfWidthOf(p + i) != '\0') {
         i = LexWide(i);
       } else if (IsDigit(c) || (c == '.' && IsDigit(p[i + 1]))) {
@@ -294,6 +296,30 @@ class Checker {
     quoted_.insert(text_.substr(i + 1, close - i - 1));
     Add(i, close + 1 - i, kText);
     return close + 1;
+  }
+
+  // Whether the double-byte character at p is one of quotes.
+  static bool IsWideQuote(const char* p, const char* quotes) {
+    for (const char* q = quotes; *q != '\0'; q += 2) {
+      if (p[0] == q[0] && p[1] == q[1]) return true;
+    }
+    return false;
+  }
+
+  // A text in full-width quotes, 「...」 or “...”, closed on its line: both
+  // quotes are reported, and it stands as a text. Else the opening quote
+  // alone is a full-width character.
+  size_t LexWideText(size_t i) {
+    const char* p = text_.c_str();
+    size_t end = LineEnd(i);
+    for (size_t k = i + 2; k < end; k += CharLength(p + k)) {
+      if (!IsWideQuote(p + k, "」”")) continue;
+      for (size_t q : {i, k}) Report(q, 2, Severity::kError, texts::Wide(text_.substr(q, 2)), texts::WideHint("\""));
+      quoted_.insert(text_.substr(i + 2, k - i - 2));
+      Add(i, k + 2 - i, kText);
+      return k + 2;
+    }
+    return LexWide(i);
   }
 
   // A run of full-width characters outside texts: one problem for the run,
@@ -501,7 +527,16 @@ class Checker {
         CheckPlainWord(t, word);
       }
     }
-    for (size_t s : sections_) CheckSectionName(tokens_[s]);
+    std::set<std::string> seen;
+    for (size_t s : sections_) {
+      const Token& t = tokens_[s];
+      if (seen.insert(TokenText(t)).second) {
+        CheckSectionName(t);
+      } else {
+        // A run finds a section by its name from the top: the first wins.
+        Report(t.at, t.bytes, Severity::kWarning, texts::SecondSection(TokenText(t)), texts::kSecondSectionHint);
+      }
+    }
   }
 
   int LineOf(size_t at) const {

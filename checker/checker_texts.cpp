@@ -41,6 +41,7 @@ const char kIfEqualsHint[] = "同じかどうかを比べるときは「==」と
 const char kIfNoComparison[] = "if の ( ) の中に、比べる式がありません。";
 const char kIfNoComparisonHint[] =
     "==、!=、<、>、<=、>= のどれかで比べてください。例: if (a > 0) { … }";
+const char kSecondSectionHint[] = "二つを一つにまとめるか、こちらの名前を変えてください。";
 
 std::string Missing(const std::string& word) { return "「" + word + "」はこの言語にはありません。"; }
 
@@ -82,6 +83,10 @@ std::string NoValueHint(const std::string& name) {
 
 std::string NotEvent(const std::string& name) {
   return "「" + name + "」はイベントの名前ではないので、このセクションはひとりでは動きません。";
+}
+
+std::string SecondSection(const std::string& name) {
+  return "セクション「" + name + "」は前にもあるので、こちらは動きません。";
 }
 
 std::string NotInCreate(const std::string& name) {

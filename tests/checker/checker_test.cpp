@@ -65,6 +65,7 @@ const Mistake kMistakes[] = {
     {"WideDigits", "INIT {\n  x = ５６ ;\n}\n", 2, 7, E, {"「５６」", "「56」"}},
     {"WideParen", "INIT {\n  Print（1, 1, 0, 0, 16, 0, \"a\"） ;\n}\n", 2, 8, E, {"「（」", "「(」"}},
     {"WideSemicolon", "INIT {\n  x = 1 ；\n}\n", 2, 9, E, {"「；」", "「;」"}},
+    {"JapaneseQuotes", "INIT {\n  Print(1, 1, 0, 0, 16, 0, 「a」) ;\n}\n", 2, 28, E, {"「「」", "「\"」"}},
     {"WideSpace", "INIT {\n  x　= 1 ;\n}\n", 2, 4, E, {"全角のスペース"}},
     // Statements: the `;` that ends each, a name alone, the CREATE phase.
     {"NoSemicolonBeforeBrace", "INIT {\n  x = 1\n}\n", 2, 8, E, {"「;」"}},
@@ -82,6 +83,7 @@ const Mistake kMistakes[] = {
     // A section ended early, and text outside every section.
     {"StrayBrace", "INIT {\n  x = 1 ;\n}\n}\n", 4, 1, W, {"「}」と組になる「{」"}},
     {"TextOutside", "INIT {\n  x = 1 ; }\n  y = 2 ;\n}\n", 3, 3, W, {"セクションの外"}},
+    {"SecondSection", "TIMER {\n}\nINIT {\n}\nTIMER {\n  x = 1 ;\n}\n", 5, 1, W, {"「TIMER」", "前にも"}},
     {"NoSectionName", "INIT {\n}\n{\n  x = 1 ;\n}\n", 3, 1, W, {"名前がありません"}},
 };
 
@@ -139,6 +141,15 @@ TEST_F(CheckerTest, PlacesCountCharactersAndCoverTheMistake) {
   EXPECT_EQ(p[0].length, 2);                 // ５６
   EXPECT_EQ(p[1].column, 12);                // Box, after two double-byte digits
   EXPECT_EQ(p[1].length, 6);                 // Box(1)
+}
+
+// Both full-width quotes are named, and what they hold is a text, not a
+// variable with no value.
+TEST_F(CheckerTest, FullWidthQuotesHoldAText) {
+  std::vector<Problem> p = CheckScript("INIT {\n  Print(1, 1, 0, 0, 16, 0, 「あい」) ;\n}\n");
+  ASSERT_EQ(p.size(), 2u) << Describe(p);
+  EXPECT_EQ(p[0].column, 28);
+  EXPECT_EQ(p[1].column, 31);
 }
 
 TEST_F(CheckerTest, AFileThatIsNoScriptIsOneError) {
