@@ -504,8 +504,9 @@ class Checker {
   // named in quotes (an array of Data, a variable a command fills).
   bool HasValue(const std::string& word) const { return assigned_.count(word) != 0 || quoted_.count(word) != 0; }
 
-  // The words inside sections: names before `(`, the words the language
-  // does not have, and misspelt reserved variables; then the sections' names.
+  // The statements inside sections: each one's `;`, the names before `(`
+  // and alone, the words the language does not have, the commands of the
+  // other phase, and the names read as values; then the sections' names.
   void CheckWords() {
     for (size_t i = 0; i + 1 < tokens_.size(); ++i) {
       if (tokens_[i].kind == kWord && tokens_[i + 1].kind == '=') assigned_.insert(TokenText(tokens_[i]));
