@@ -84,6 +84,7 @@ std::vector<LayerFolder> LayerFolders() {
   }
   folders.push_back({"assist", {"core", "assist"}});
   folders.push_back({"compiler", {"core", "compiler"}});
+  folders.push_back({"checker", {"core", "assist", "checker"}});
   for (LayerFolder& folder : folders) {
     bool editor_or_above = folder.name == "ide" || folder.name == "platform" || folder.name == "app";
     if (editor_or_above) folder.may_include.push_back("assist");

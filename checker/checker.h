@@ -1,0 +1,39 @@
+// The script checker: reads a script as the editor holds it and lists what
+// will go wrong before it runs, each problem with its place and a short
+// message and hint in plain Japanese (Shift-JIS, as every text of the
+// program). It stands on the interpreter's own tables: the installed
+// command rows with their argument letters, the functions, the reserved
+// variables, the control statements, and the catalog's event sections and
+// syntax lines. It runs nothing and changes no state of a run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zep {
+
+enum class Severity : unsigned char {
+  kError,    // エラー: the run fails, or does nothing of what is written
+  kWarning,  // 注意: it runs, but not as written
+};
+
+struct Problem {
+  int line;    // from 1
+  int column;  // from 1, in characters: a double-byte character is one
+  int length;  // characters the problem covers, at least 1
+  Severity kind;
+  std::string message;  // what is wrong
+  std::string hint;     // what to write instead
+};
+
+// The problems of a script, in the order of their places. text is the
+// file's bytes: Shift-JIS, or UTF-8 read as a run reads it (the places are
+// then counted in the same characters). Line ends may be CR LF or LF.
+// Reads the command table as installed: install the subsystems first;
+// a UTF-8 file is converted through host_system, which must be set.
+std::vector<Problem> CheckScript(const std::string& text);
+
+// "エラー" or "注意", as the editor shows a problem's kind.
+const char* SeverityName(Severity kind);
+
+}  // namespace zep
