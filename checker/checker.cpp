@@ -27,7 +27,7 @@ enum TokenKind : char {
 };
 
 struct Token {
-  size_t at;     // byte offset in the Shift-JIS text
+  size_t at;  // byte offset in the Shift-JIS text
   size_t bytes;
   char kind;
   int depth = 0;     // the braces open around it
@@ -45,9 +45,9 @@ struct WideChar {
 const WideChar kWideChars[] = {
     {"（", '('}, {"）", ')'}, {"｛", '{'}, {"｝", '}'}, {"；", ';'}, {"，", ','}, {"＝", '='},
     {"＋", '+'}, {"－", '-'}, {"＊", '*'}, {"／", '/'}, {"％", '%'}, {"＜", '<'}, {"＞", '>'},
-    {"！", '!'}, {"．", '.'}, {"”", '"'}, {"“", '"'}, {"「", '"'}, {"」", '"'}, {"　", ' '}, {"０", '0'}, {"１", '1'},
-    {"２", '2'}, {"３", '3'}, {"４", '4'}, {"５", '5'}, {"６", '6'}, {"７", '7'}, {"８", '8'},
-    {"９", '9'},
+    {"！", '!'}, {"．", '.'}, {"”", '"'},  {"“", '"'},  {"「", '"'}, {"」", '"'}, {"　", ' '},
+    {"０", '0'}, {"１", '1'}, {"２", '2'}, {"３", '3'}, {"４", '4'}, {"５", '5'}, {"６", '6'},
+    {"７", '7'}, {"８", '8'}, {"９", '9'},
 };
 
 // The half-width form of the double-byte character at p, or '\0' when it
@@ -76,7 +76,9 @@ bool IsNamePart(const char* p) {
   return half == '\0' || IsDigit(half);
 }
 
-bool IsNameStart(const char* p) { return !IsDigit(*p) && IsNamePart(p) && (!IsLeadByte(*p) || HalfWidthOf(p) == '\0'); }
+bool IsNameStart(const char* p) {
+  return !IsDigit(*p) && IsNamePart(p) && (!IsLeadByte(*p) || HalfWidthOf(p) == '\0');
+}
 
 std::string Lower(const std::string& s) {
   std::string out = s;
@@ -107,7 +109,8 @@ size_t Distance(const std::string& a, const std::string& b) {
 // else the first of the least edit distance, when that distance is small
 // for the word's length (none up to two letters, one up to four, two
 // beyond). Empty when none is near.
-std::string NearestName(const std::string& word, const std::vector<std::string>& names, size_t* distance = nullptr) {
+std::string NearestName(const std::string& word, const std::vector<std::string>& names,
+                        size_t* distance = nullptr) {
   if (distance != nullptr) *distance = 0;
   for (const std::string& n : names) {
     if (Lower(n) == Lower(word)) return n;
@@ -167,7 +170,8 @@ std::string CommandForm(const std::string& name) {
 }
 
 bool IsCommand(const std::string& name) {
-  return FindCommand(name.c_str(), kPhaseRun) != nullptr || FindCommand(name.c_str(), kPhaseCreate) != nullptr;
+  return FindCommand(name.c_str(), kPhaseRun) != nullptr ||
+         FindCommand(name.c_str(), kPhaseCreate) != nullptr;
 }
 
 // -1 when some row of the command takes count arguments or counts them
@@ -210,9 +214,10 @@ class Checker {
   }
 
  private:
-  void Report(size_t at, size_t bytes, Severity kind, const std::string& message, const std::string& hint) {
-    size_t line = static_cast<size_t>(std::upper_bound(line_starts_.begin(), line_starts_.end(), at) -
-                                      line_starts_.begin());
+  void Report(size_t at, size_t bytes, Severity kind, const std::string& message,
+              const std::string& hint) {
+    size_t line = static_cast<size_t>(
+        std::upper_bound(line_starts_.begin(), line_starts_.end(), at) - line_starts_.begin());
     size_t start = line_starts_[line - 1];
     int column = 1, length = 0;
     const char* p = text_.c_str();
@@ -255,7 +260,8 @@ class Checker {
       } else if (c == '"') {
         i = LexText(i);
       } else if ((c == '&' && p[i + 1] == '&') || (c == '|' && p[i + 1] == '|')) {
-        Report(i, 2, Severity::kError, texts::Missing(text_.substr(i, 2)), c == '&' ? texts::kAndHint : texts::kOrHint);
+        Report(i, 2, Severity::kError, texts::Missing(text_.substr(i, 2)),
+               c == '&' ? texts::kAndHint : texts::kOrHint);
         i += 2;
       } else if (IsWideQuote(p + i, "「“")) {
         i = LexWideText(i);
@@ -314,7 +320,8 @@ class Checker {
     size_t end = LineEnd(i);
     for (size_t k = i + 2; k < end; k += CharLength(p + k)) {
       if (!IsWideQuote(p + k, "」”")) continue;
-      for (size_t q : {i, k}) Report(q, 2, Severity::kError, texts::Wide(text_.substr(q, 2)), texts::WideHint("\""));
+      for (size_t q : {i, k})
+        Report(q, 2, Severity::kError, texts::Wide(text_.substr(q, 2)), texts::WideHint("\""));
       quoted_.insert(text_.substr(i + 2, k - i - 2));
       Add(i, k + 2 - i, kText);
       return k + 2;
@@ -368,8 +375,8 @@ class Checker {
       Token& t = tokens_[i];
       t.depth = braces;
       t.section = braces > 0 ? section : -1;
-      t.parens = static_cast<int>(
-          std::count_if(open.begin(), open.end(), [&](size_t k) { return tokens_[k].kind == '('; }));
+      t.parens = static_cast<int>(std::count_if(open.begin(), open.end(),
+                                                [&](size_t k) { return tokens_[k].kind == '('; }));
       if (t.kind == '{') {
         close_parens();
         if (braces == 0) section = CheckSectionHeader(header, i);
@@ -443,7 +450,8 @@ class Checker {
   }
 
   void ReportOutside(size_t first) {
-    Report(tokens_[first].at, tokens_[first].bytes, Severity::kWarning, texts::kOutside, texts::kOutsideHint);
+    Report(tokens_[first].at, tokens_[first].bytes, Severity::kWarning, texts::kOutside,
+           texts::kOutsideHint);
   }
 
   // The tokens from first up to the `{` at brace, outside every section:
@@ -451,7 +459,8 @@ class Checker {
   // the section in sections_, or -1 when it has no name.
   int CheckSectionHeader(size_t first, size_t brace) {
     if (brace == first) {
-      Report(tokens_[brace].at, 1, Severity::kWarning, texts::kNoSectionName, texts::kNoSectionNameHint);
+      Report(tokens_[brace].at, 1, Severity::kWarning, texts::kNoSectionName,
+             texts::kNoSectionNameHint);
       return -1;
     }
     if (brace - first > 1 || tokens_[first].kind != kWord) {
@@ -469,7 +478,8 @@ class Checker {
   void CheckSectionName(const Token& t) {
     static const std::vector<std::string> events = CatalogNames(EntryKind::kSection);
     std::string name = TokenText(t);
-    if (std::find(events.begin(), events.end(), name) != events.end() || quoted_.count(name) != 0) return;
+    if (std::find(events.begin(), events.end(), name) != events.end() || quoted_.count(name) != 0)
+      return;
     for (const std::string& e : events) {
       if (name.size() > e.size() && name.compare(name.size() - e.size(), e.size(), e) == 0 &&
           quoted_.count(name.substr(0, name.size() - e.size())) != 0) {
@@ -502,14 +512,17 @@ class Checker {
 
   // Whether the script gives the word a value: a name before a lone `=`, or
   // named in quotes (an array of Data, a variable a command fills).
-  bool HasValue(const std::string& word) const { return assigned_.count(word) != 0 || quoted_.count(word) != 0; }
+  bool HasValue(const std::string& word) const {
+    return assigned_.count(word) != 0 || quoted_.count(word) != 0;
+  }
 
   // The statements inside sections: each one's `;`, the names before `(`
   // and alone, the words the language does not have, the commands of the
   // other phase, and the names read as values; then the sections' names.
   void CheckWords() {
     for (size_t i = 0; i + 1 < tokens_.size(); ++i) {
-      if (tokens_[i].kind == kWord && tokens_[i + 1].kind == '=') assigned_.insert(TokenText(tokens_[i]));
+      if (tokens_[i].kind == kWord && tokens_[i + 1].kind == '=')
+        assigned_.insert(TokenText(tokens_[i]));
     }
     for (size_t i = 0; i < tokens_.size(); ++i) {
       const Token& t = tokens_[i];
@@ -535,13 +548,15 @@ class Checker {
         CheckSectionName(t);
       } else {
         // A run finds a section by its name from the top: the first wins.
-        Report(t.at, t.bytes, Severity::kWarning, texts::SecondSection(TokenText(t)), texts::kSecondSectionHint);
+        Report(t.at, t.bytes, Severity::kWarning, texts::SecondSection(TokenText(t)),
+               texts::kSecondSectionHint);
       }
     }
   }
 
   int LineOf(size_t at) const {
-    return static_cast<int>(std::upper_bound(line_starts_.begin(), line_starts_.end(), at) - line_starts_.begin());
+    return static_cast<int>(std::upper_bound(line_starts_.begin(), line_starts_.end(), at) -
+                            line_starts_.begin());
   }
 
   // A statement ends with `;`: a `}` right after one, or a new line that
@@ -553,10 +568,13 @@ class Checker {
     const Token& t = tokens_[i];
     const Token& before = tokens_[i - 1];
     if (t.depth == 0 || t.parens > 0 || std::strchr("{;}", before.kind) != nullptr) return;
-    bool value_before = before.kind == kWord || before.kind == kNumber || before.kind == kText || before.kind == ')';
-    bool ends = t.kind == '}' || (t.kind == kWord && value_before && LineOf(before.at) < LineOf(t.at));
+    bool value_before = before.kind == kWord || before.kind == kNumber || before.kind == kText ||
+                        before.kind == ')';
+    bool ends =
+        t.kind == '}' || (t.kind == kWord && value_before && LineOf(before.at) < LineOf(t.at));
     if (!ends) return;
-    Report(before.at + before.bytes, 1, Severity::kError, texts::kNoSemicolon, texts::kNoSemicolonHint);
+    Report(before.at + before.bytes, 1, Severity::kError, texts::kNoSemicolon,
+           texts::kNoSemicolonHint);
   }
 
   // A statement of one name: a control statement, a command without
@@ -620,15 +638,15 @@ class Checker {
     if (IsCommand(word)) {
       int wanted = WantedArgCount(word, count);
       if (close != 0 && wanted >= 0) {
-        Report(t.at, tokens_[close].at + 1 - t.at, Severity::kError, texts::ArgCount(CommandForm(word), wanted, count),
-               texts::ArgCountHint(wanted));
+        Report(t.at, tokens_[close].at + 1 - t.at, Severity::kError,
+               texts::ArgCount(CommandForm(word), wanted, count), texts::ArgCountHint(wanted));
       }
       return;
     }
     if (BuiltinId(word.c_str()) >= 0) {
       if (close != 0 && count != 1) {
-        Report(t.at, tokens_[close].at + 1 - t.at, Severity::kError, texts::ArgCount(word + "(x)", 1, count),
-               texts::ArgCountHint(1));
+        Report(t.at, tokens_[close].at + 1 - t.at, Severity::kError,
+               texts::ArgCount(word + "(x)", 1, count), texts::ArgCountHint(1));
       }
       return;
     }
@@ -646,7 +664,8 @@ class Checker {
     size_t span = tokens_[close].at + 1 - t.at;
     if (word != "loop" && word != "if" && word != "call") return;
     if (count != 1) {
-      Report(t.at, span, Severity::kError, texts::ArgCount(StatementForm(word), 1, count), texts::ArgCountHint(1));
+      Report(t.at, span, Severity::kError, texts::ArgCount(StatementForm(word), 1, count),
+             texts::ArgCountHint(1));
       return;
     }
     if (word == "if") return CheckCondition(i, close);
@@ -669,22 +688,24 @@ class Checker {
     bool equals = false;
     for (size_t k = i + 2; k < close; ++k) {
       const Token& t = tokens_[k];
-      if (t.kind == kComparison || (t.kind == kOther && std::strchr("<>", text_[t.at]) != nullptr)) return;
+      if (t.kind == kComparison || (t.kind == kOther && std::strchr("<>", text_[t.at]) != nullptr))
+        return;
       if (t.kind == '=' && !equals) {
         equals = true;
         Report(t.at, 1, Severity::kError, texts::kIfEquals, texts::kIfEqualsHint);
       }
     }
     if (!equals) {
-      Report(tokens_[i].at, tokens_[close].at + 1 - tokens_[i].at, Severity::kError, texts::kIfNoComparison,
-             texts::kIfNoComparisonHint);
+      Report(tokens_[i].at, tokens_[close].at + 1 - tokens_[i].at, Severity::kError,
+             texts::kIfNoComparison, texts::kIfNoComparisonHint);
     }
   }
 
   // The catalog's form of a control statement up to its `)`: "loop(n)".
   static std::string StatementForm(const std::string& word) {
     for (const std::string& form : CatalogForms(EntryKind::kStatement)) {
-      if (form.compare(0, word.size() + 1, word + "(") == 0) return form.substr(0, form.find(')') + 1);
+      if (form.compare(0, word.size() + 1, word + "(") == 0)
+        return form.substr(0, form.find(')') + 1);
     }
     return word;
   }
@@ -714,8 +735,8 @@ class Checker {
       }
       return names;
     }();
-    if (HasValue(word) || ReservedId(word.c_str()) >= 0 || IsCommand(word) || IsControlStatement(word) ||
-        BuiltinId(word.c_str()) >= 0) {
+    if (HasValue(word) || ReservedId(word.c_str()) >= 0 || IsCommand(word) ||
+        IsControlStatement(word) || BuiltinId(word.c_str()) >= 0) {
       return;
     }
     // The nearer of a reserved variable and a variable of the script; the
@@ -725,7 +746,8 @@ class Checker {
     std::vector<std::string> variables(assigned_.begin(), assigned_.end());
     std::string variable = NearestName(word, variables, &to_variable);
     if (!reserved_name.empty() && (variable.empty() || to_reserved < to_variable)) {
-      Report(t.at, t.bytes, Severity::kError, texts::UnknownName(word), texts::UseName(reserved_name));
+      Report(t.at, t.bytes, Severity::kError, texts::UnknownName(word),
+             texts::UseName(reserved_name));
       return;
     }
     Report(t.at, t.bytes, Severity::kError, texts::NoValue(word),
@@ -750,7 +772,8 @@ std::vector<Problem> CheckScript(const std::string& text) {
   int line = 0;
   ScriptText read = DecodeScriptText(text.data(), text.size(), &sjis, &line);
   if (read != ScriptText::kRead) {
-    return {{line > 0 ? line : 1, 1, 1, Severity::kError, ScriptTextMessage(read, line), texts::kEncodingHint}};
+    return {{line > 0 ? line : 1, 1, 1, Severity::kError, ScriptTextMessage(read, line),
+             texts::kEncodingHint}};
   }
   return Checker(sjis).Run();
 }

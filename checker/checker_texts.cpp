@@ -1,6 +1,5 @@
 #include "checker/checker_texts.h"
 
-
 namespace zep {
 namespace texts {
 
@@ -10,7 +9,8 @@ const char kHashComment[] = "「#」はこの言語では使えません。";
 const char kHashCommentHint[] = "コメントなら「//」で書いてください。";
 const char kAndHint[] =
     "「かつ」は if の中に if を書いてください。例: if (a > 0) { if (b > 0) { … } }";
-const char kOrHint[] = "「または」は if を二つ書いてください。例: if (a > 0) { … } と if (b > 0) { … }";
+const char kOrHint[] =
+    "「または」は if を二つ書いてください。例: if (a > 0) { … } と if (b > 0) { … }";
 const char kOpenQuote[] = "この「\"」で始まる文字が、行の終わりまでに閉じていません。";
 const char kOpenQuoteHint[] = "文字の終わりにも「\"」を書いてください。";
 const char kOpenParen[] = "この「(」を閉じる「)」がありません。";
@@ -37,13 +37,16 @@ const char kNotInCreateHint[] =
     "CREATE はウィンドウが開く前に動きます。この命令は INIT などのセクションに書いてください。";
 const char kOnlyInCreateHint[] = "この命令は CREATE { } の中に書いてください。";
 const char kIfEquals[] = "if の中で「=」は使えません。";
-const char kIfEqualsHint[] = "同じかどうかを比べるときは「==」と書いてください。例: if (a == 1) { … }";
+const char kIfEqualsHint[] =
+    "同じかどうかを比べるときは「==」と書いてください。例: if (a == 1) { … }";
 const char kIfNoComparison[] = "if の ( ) の中に、比べる式がありません。";
 const char kIfNoComparisonHint[] =
     "==、!=、<、>、<=、>= のどれかで比べてください。例: if (a > 0) { … }";
 const char kSecondSectionHint[] = "二つを一つにまとめるか、こちらの名前を変えてください。";
 
-std::string Missing(const std::string& word) { return "「" + word + "」はこの言語にはありません。"; }
+std::string Missing(const std::string& word) {
+  return "「" + word + "」はこの言語にはありません。";
+}
 
 const char* MissingWordHint(const std::string& word) {
   struct Row {
@@ -51,7 +54,8 @@ const char* MissingWordHint(const std::string& word) {
     const char* hint;
   };
   static const Row kRows[] = {
-      {"else", "反対の条件の if をもう一つ書いてください。例: if (a > b) { … } と if (a <= b) { … }"},
+      {"else",
+       "反対の条件の if をもう一つ書いてください。例: if (a > b) { … } と if (a <= b) { … }"},
       {"while", "くり返しは loop(回数) { … } で書いてください。"},
       {"for", "くり返しは loop(回数) { … } で書いてください。数えるなら変数を一つずつふやします。"},
       {"and", kAndHint},
@@ -67,7 +71,9 @@ std::string Wide(const std::string& wide) { return "全角の「" + wide + "」�
 
 std::string WideHint(const std::string& half) { return "半角の「" + half + "」に直してください。"; }
 
-std::string UnknownCommand(const std::string& name) { return "「" + name + "」という命令はありません。"; }
+std::string UnknownCommand(const std::string& name) {
+  return "「" + name + "」という命令はありません。";
+}
 
 std::string UnknownName(const std::string& name) {
   return "「" + name + "」という名前はなく、値も入っていません。";
