@@ -775,8 +775,10 @@ std::vector<Problem> CheckScript(const std::string& text) {
     return {{line > 0 ? line : 1, 1, 1, Severity::kError, ScriptTextMessage(read, line),
              texts::kEncodingHint}};
   }
-  return Checker(sjis).Run();
+  return CheckScriptText(sjis);
 }
+
+std::vector<Problem> CheckScriptText(const std::string& sjis) { return Checker(sjis).Run(); }
 
 const char* SeverityName(Severity kind) { return kind == Severity::kError ? "エラー" : "注意"; }
 

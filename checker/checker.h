@@ -32,6 +32,9 @@ struct Problem {
 // Reads the command table as installed: install the subsystems first;
 // a UTF-8 file is converted through host_system, which must be set.
 std::vector<Problem> CheckScript(const std::string& text);
+// The same for a text already in Shift-JIS with CR LF line ends, as the
+// editor's text control holds it.
+std::vector<Problem> CheckScriptText(const std::string& sjis);
 
 // "エラー" or "注意", as the editor shows a problem's kind.
 const char* SeverityName(Severity kind);

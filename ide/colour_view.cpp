@@ -91,6 +91,15 @@ int32_t ColourView::NextUncoloured(int32_t from) const {
   return LineCount();
 }
 
+int32_t ColourView::LineAt(int32_t position) const {
+  auto after = std::upper_bound(starts_.begin(), starts_.end(), position);
+  return std::max(0, static_cast<int32_t>(after - starts_.begin()) - 1);
+}
+
+void ColourView::Forget(int32_t line) {
+  if (line >= 0 && line < LineCount()) coloured_[static_cast<size_t>(line)] = 0;
+}
+
 std::vector<ColourRun> ColourView::Take(int32_t first, int32_t last) {
   std::vector<ColourRun> runs;
   last = std::min(last, LineCount());

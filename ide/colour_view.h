@@ -20,6 +20,9 @@ uint32_t ColourValue(Colour colour);
 struct ColourRun {
   int32_t start, end;  // the control's characters
   Colour colour;
+  // A problem's mark: underlined on a background of its own, the colours
+  // of the characters left as they are.
+  bool problem = false;
 };
 
 class ColourView {
@@ -39,6 +42,10 @@ class ColourView {
   int32_t MapPosition(int32_t old) const;
 
   int32_t LineCount() const { return static_cast<int32_t>(lines_.size()); }
+  // The line that holds the control's character at position.
+  int32_t LineAt(int32_t position) const;
+  // The line is to be coloured again, when it is next about to be seen.
+  void Forget(int32_t line);
   // The first line from `from` on that is not coloured yet; LineCount() if none.
   int32_t NextUncoloured(int32_t from) const;
 

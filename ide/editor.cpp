@@ -7,6 +7,7 @@
 #include "controls/registry.h"
 #include "core/host.h"
 #include "ide/editor_system.h"
+#include "ide/problem_panel.h"
 #include "ide/recovery.h"
 #include "ide/samples.h"
 #include "ide/toolbar.h"
@@ -30,6 +31,9 @@ constexpr uint32_t kTextStyle = 0x50B011C4u;
 constexpr uint32_t kSearchStyle = 0x50200842u;
 // WS_CHILD WS_VISIBLE SBARS_SIZEGRIP
 constexpr uint32_t kStatusStyle = 0x50000100u;
+// WS_CHILD WS_VISIBLE WS_BORDER WS_VSCROLL LBS_NOTIFY LBS_NOINTEGRALHEIGHT
+constexpr uint32_t kProblemListStyle = 0x50A00101u;
+constexpr int32_t kProblemListHeight = 84;
 // The status bar's parts: the caret's place, the changed mark, the result.
 constexpr int32_t kStatusEdges[] = {150, 230, -1};
 
@@ -48,7 +52,16 @@ int32_t StatusHeight() {
   return editor.status != nullptr ? button_system->ClientRect(editor.status).bottom : 0;
 }
 
-// The status bar first: the text control fills what is left below the strip.
+int32_t ProblemListHeight() { return editor.problem_list != nullptr ? kProblemListHeight : 0; }
+
+// The text control's height in a client area of the given height.
+int32_t TextHeight(int32_t height) {
+  return height - kStripHeight - ProblemListHeight() - StatusHeight();
+}
+
+// The status bar and the problem list above it first: the text control
+// fills what is left below the strip. Without the list the editor only
+// misses its checks.
 bool MakeTextControl() {
   editor.status = control_system->CreateChild(editor.window, "msctls_statusbar32", "",
                                               kStatusStyle, 0, 0, 0, 0, kStatusBarId);
@@ -56,9 +69,11 @@ bool MakeTextControl() {
     editor_system->SetStatusParts(editor.status, kStatusEdges, 3);
   }
   ClientArea c = button_system->ClientRect(editor.window);
+  editor.problem_list = control_system->CreateChild(
+      editor.window, "LISTBOX", "", kProblemListStyle, 0, c.bottom - StatusHeight() - kProblemListHeight,
+      c.right, kProblemListHeight, kProblemListId);
   editor.text = control_system->CreateChild(editor.window, "RICHEDIT50W", "", kTextStyle, 0,
-                                            kStripHeight, c.right,
-                                            c.bottom - kStripHeight - StatusHeight(),
+                                            kStripHeight, c.right, TextHeight(c.bottom),
                                             kTextControlId);
   if (editor.text == nullptr) return false;
   editor_system->PrepareText(editor.text);
@@ -115,6 +130,7 @@ void OnEditorCreate(WindowRef window) {
   if (!MakeTextControl() || !MakeSearchBox()) return;
   editor.font = control_system->MakeFont(DefaultFont());
   control_system->SetFont(editor.search, editor.font);
+  if (editor.problem_list != nullptr) control_system->SetFont(editor.problem_list, editor.font);
   SetEditorTitle(editor.document.file_title);
   editor.toolbar.focus_holder = editor.text;
   for (const ToolbarRow& b : kToolbar) {
@@ -129,8 +145,12 @@ void OnEditorSize(int32_t width, int32_t height) {
   if (editor.status != nullptr) {
     control_system->PlaceControl(editor.status, 0, height - StatusHeight(), width, StatusHeight());
   }
-  control_system->PlaceControl(editor.text, 0, kStripHeight, width,
-                               height - kStripHeight - StatusHeight());
+  if (editor.problem_list != nullptr) {
+    control_system->PlaceControl(editor.problem_list, 0,
+                                 height - StatusHeight() - kProblemListHeight, width,
+                                 kProblemListHeight);
+  }
+  control_system->PlaceControl(editor.text, 0, kStripHeight, width, TextHeight(height));
 }
 
 void OnEditorSetFocus() {
@@ -161,6 +181,7 @@ bool MenuCommand(int id, int code) {
     case kTextControlId:
       if (code == kTextChanged) OnEditorTextChanged();
       return true;
+    case kProblemListId: OnProblemListCommand(code); return true;
     default: return OnEditCommand(id) || OnAssistCommand(id) || OnSampleCommand(id);
   }
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "checker/checker.h"
 #include "controls/control_system.h"
 #include "core/common.h"
 #include "ide/colour_view.h"
@@ -36,7 +37,7 @@ enum EditorCommand : int {
   kCmdZoomIn = ZEP_CMD_ZOOM_IN, kCmdZoomOut = ZEP_CMD_ZOOM_OUT, kCmdZoomReset = ZEP_CMD_ZOOM_RESET,
   kCmdHelpWord = ZEP_CMD_HELP_WORD, kCmdHelpGuide = ZEP_CMD_HELP_GUIDE,
   kCmdSaveButton = ZEP_GLYPH_SAVE, kCmdRunButton = ZEP_GLYPH_EXCLAMATION, kCmdFindButton = ZEP_GLYPH_FIND,
-  kTextControlId = 200, kSearchBoxId = 201, kStatusBarId = 202,
+  kTextControlId = 200, kSearchBoxId = 201, kStatusBarId = 202, kProblemListId = 203,
 };
 
 // The text control's notification that its text changed.
@@ -61,6 +62,9 @@ struct Editor {
   int32_t zoom = 100;           // percent
   int32_t digits = 0;           // the line-number margin's width
   bool colouring = false;       // the editor is colouring: no change of the text
+  WindowRef problem_list = nullptr;  // the problems the checker found (id 203)
+  std::vector<Problem> problems;     // as of the last check
+  std::vector<ColourRun> problem_marks;  // their places in the text now
 };
 
 extern Editor editor;

@@ -8,6 +8,7 @@
 #include "ide/editor.h"
 #include "ide/editor_system.h"
 #include "ide/error_place.h"
+#include "ide/problem_panel.h"
 #include "ide/text_offsets.h"
 #include "runtime/start.h"
 
@@ -22,6 +23,7 @@ bool TextEmpty() { return control_system->TextLength(editor.text) == 0; }
 void EditorRun() {
   if (run_state.running != 0) return ShowEditorMessage(EditorMessage::kRunning);
   if (TextEmpty()) return ShowEditorMessage(EditorMessage::kEmpty);
+  CheckEditorText();  // advice beside the run, never in its way
   RunFromEditor(editor.window);
 }
 

@@ -20,6 +20,9 @@
 
 namespace zep {
 
+// The id of the check's timer on the editor's window (the recovery timer is 1).
+constexpr unsigned kCheckTimerId = 2;
+
 // A file found in a folder: its name without the folder, its size in bytes
 // and when it was last written (a count that grows with time).
 struct FolderFile {
@@ -55,6 +58,9 @@ class EditorSystem {
   // The whole text replaced by text (Shift-JIS), plain, at percent of its
   // size, with no notification; the undo history starts empty.
   virtual void LoadText(WindowRef control, const char* text, int32_t percent) = 0;
+  // The check's timer on the editor's window (kCheckTimerId), and its end.
+  virtual void StartCheckTimer(WindowRef window, int32_t milliseconds) = 0;
+  virtual void StopCheckTimer(WindowRef window) = 0;
   // Colours runs of the text (the control's characters, a line end one),
   // foreground and underline for unknown calls; `marked` runs also get the
   // mark's background, the others none. Neither the undo history nor the

@@ -10,6 +10,7 @@
 #include "ide/editing_rules.h"
 #include "ide/editor.h"
 #include "ide/editor_system.h"
+#include "ide/problem_panel.h"
 
 namespace zep {
 
@@ -91,9 +92,11 @@ void ShowNewText(const char* bytes) {
   editor.shown = control_system->GetText(editor.text);
   editor.colours.Reset(editor.shown);
   editor.marks[0] = editor.marks[1] = -1;
+  editor.problem_marks.clear();
   FitNumberMargin();
   ShowEditorChanged();
   OnEditorSelectionChanged();
+  CheckEditorText();
 }
 
 void OnEditorTextChanged() {
@@ -102,6 +105,8 @@ void OnEditorTextChanged() {
   editor.shown = control_system->GetText(editor.text);
   for (int32_t& mark : editor.marks) mark = editor.colours.MapPosition(mark);
   editor.colours.Update(editor.shown);
+  MapProblemMarks();
+  ScheduleEditorCheck();
   FitNumberMargin();
   ShowEditorChanged();
   OnEditorSelectionChanged();  // the control told of the selection before the text
@@ -110,7 +115,9 @@ void OnEditorTextChanged() {
 void OnEditorTextPaint() {
   int32_t first = 0, last = 0;
   editor_system->ShownLines(editor.text, &first, &last);
-  Paint(editor.colours.Take(first, last + 1), false);
+  std::vector<ColourRun> runs = editor.colours.Take(first, last + 1);
+  AddProblemMarks(&runs);
+  Paint(runs, false);
 }
 
 // The caret's place, and the bracket at the caret (or just before it) and

@@ -4,6 +4,8 @@
 #include <richedit.h>
 
 #include "ide/editor.h"
+#include "ide/editor_system.h"
+#include "ide/problem_panel.h"
 #include "ide/recovery.h"
 #include "resources/resource_ids.h"
 
@@ -21,7 +23,13 @@ BOOL OnCreate(HWND hwnd, LPCREATESTRUCT) {
 void OnSize(HWND, UINT, int width, int height) { OnEditorSize(width, height); }
 void OnSetFocus(HWND, HWND) { OnEditorSetFocus(); }
 void OnClose(HWND) { OnEditorClose(); }
-void OnTimer(HWND, UINT) { OnRecoveryTimer(); }
+void OnTimer(HWND, UINT id) {
+  if (id == kCheckTimerId) {
+    CheckEditorText();
+  } else {
+    OnRecoveryTimer();
+  }
+}
 void OnDestroy(HWND) { OnEditorDestroy(); }
 
 // A line of one colour from (0, y) far to the right.

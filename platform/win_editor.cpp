@@ -31,6 +31,7 @@ HINSTANCE InstanceOf(WindowRef w) {
 
 constexpr char kSettingsKey[] = "Software\\ZEP\\Editor";
 constexpr COLORREF kMarkBack = RGB(255, 224, 128);
+constexpr COLORREF kProblemBack = RGB(255, 208, 208);
 constexpr size_t kFewRuns = 16;
 
 // A height in pixels as the control's twips.
@@ -77,6 +78,13 @@ void ColourRun1(HWND control, const ColourRun& run, bool marked) {
   SendMessageW(control, EM_EXSETSEL, 0, (LPARAM)&range);
   CHARFORMAT2W cf = {};
   cf.cbSize = sizeof cf;
+  if (run.problem) {
+    cf.dwMask = CFM_UNDERLINE | CFM_BACKCOLOR;
+    cf.dwEffects = CFE_UNDERLINE;
+    cf.crBackColor = kProblemBack;
+    SendMessageW(control, EM_SETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
+    return;
+  }
   cf.dwMask = CFM_COLOR | CFM_UNDERLINE | CFM_BACKCOLOR;
   cf.crTextColor = ColourRef(ColourValue(run.colour));
   cf.dwEffects = run.colour == Colour::kUnknownCall ? CFE_UNDERLINE : 0;
@@ -175,6 +183,12 @@ class Win32EditorSystem : public EditorSystem {
     SendMessageW(h, EM_SETMODIFY, FALSE, 0);
     SendMessageW(h, EM_SETEVENTMASK, 0, mask);
   }
+
+  void StartCheckTimer(WindowRef window, int32_t milliseconds) override {
+    SetTimer(Hwnd(window), kCheckTimerId, static_cast<UINT>(milliseconds), nullptr);
+  }
+
+  void StopCheckTimer(WindowRef window) override { KillTimer(Hwnd(window), kCheckTimerId); }
 
   // With the notifications off, the undo history suspended and the
   // selection and scroll position put back afterwards. A few runs (a typed

@@ -162,7 +162,7 @@ class FakeControlSystem : public ControlSystem {
   // the editor's text 200 and search box 201); any other window is "window".
   static std::string Name(WindowRef w) {
     int id = static_cast<int>(reinterpret_cast<intptr_t>(w)) - 0x1000;
-    bool child = (id >= 600 && id < 600 + 256) || id == 200 || id == 201;
+    bool child = (id >= 600 && id < 600 + 256) || id == 200 || id == 201 || id == 203;
     return child ? std::to_string(id) : "window";
   }
 

@@ -57,14 +57,22 @@ class FakeEditorSystem : public EditorSystem {
   void ZoomText(WindowRef, int32_t percent) override {
     Log("ZoomText " + std::to_string(percent));
   }
+  void StartCheckTimer(WindowRef, int32_t ms) override { Log("StartCheckTimer " + std::to_string(ms)); }
+  void StopCheckTimer(WindowRef) override { Log("StopCheckTimer"); }
   void LoadText(WindowRef control, const char* text, int32_t percent) override {
     Log("LoadText " + std::to_string(percent));
     control_system->SetText(control, text);
     control_system->SetSelection(control, 0, 0);
   }
-  // Every run coloured, in order, as "start-end:COLOUR" (plus "!" when marked).
+  // Every run coloured, in order, as "start-end:COLOUR" (plus "!" when
+  // marked), a problem's mark as "start-end:problem".
   void ColourRuns(WindowRef, const ColourRun* runs, size_t count, bool marked) override {
     for (size_t i = 0; i < count; ++i) {
+      if (runs[i].problem) {
+        coloured.push_back(std::to_string(runs[i].start) + "-" + std::to_string(runs[i].end) +
+                           ":problem");
+        continue;
+      }
       coloured.push_back(std::to_string(runs[i].start) + "-" + std::to_string(runs[i].end) + ":" +
                          std::to_string(static_cast<int>(runs[i].colour)) + (marked ? "!" : ""));
     }

@@ -17,7 +17,8 @@ namespace {
 TEST_F(EditorTest, CreationMakesTheControlsFontTitleAndButtons) {
   OnEditorCreate(kEditor);
   EXPECT_EQ(host_.calls.at(0), "CreateChild msctls_statusbar32 \"\" 50000100 0,0,0,0 id 202");
-  EXPECT_TRUE(Called("CreateChild RICHEDIT50W \"\" 50B011C4 0,28,400,252 id 200"));
+  EXPECT_TRUE(Called("CreateChild LISTBOX \"\" 50A00101 0,196,400,84 id 203"));
+  EXPECT_TRUE(Called("CreateChild RICHEDIT50W \"\" 50B011C4 0,28,400,168 id 200"));
   EXPECT_TRUE(Called("PrepareText"));
   EXPECT_TRUE(Called("LimitText 65535"));
   EXPECT_TRUE(Called("CreateChild COMBOBOX \"\" 50200842 80,4,256,256 id 201"));
@@ -49,7 +50,8 @@ TEST_F(EditorTest, TheTextControlFillsTheWindowBelowTheStrip) {
   Open();
   OnEditorSize(500, 300);
   EXPECT_TRUE(Called("PlaceControl window 0,280,500,20"));
-  EXPECT_TRUE(Called("PlaceControl 200 0,28,500,252"));
+  EXPECT_TRUE(Called("PlaceControl 203 0,196,500,84"));
+  EXPECT_TRUE(Called("PlaceControl 200 0,28,500,168"));
 }
 
 // Ids the editor does not know (and the search box's notifications) go to
@@ -289,6 +291,7 @@ TEST_F(EditorTest, SaveWritesInPlaceOnlyWhenEdited) {
   OnEditorCommand(kCmdSave, 0);
   EXPECT_TRUE(host_.calls.empty());  // clean: nothing written
   Type("B{}");
+  host_.calls.clear();
   OnEditorCommand(kCmdSaveButton, 0);
   EXPECT_EQ(host_.calls, (std::vector<std::string>{"ReplaceWholeFile C:\\work\\prog.zep 6"}));
   EXPECT_EQ(host_.files["C:\\work\\prog.zep"], "B{}A{}");

@@ -88,6 +88,7 @@ std::vector<LayerFolder> LayerFolders() {
   for (LayerFolder& folder : folders) {
     bool editor_or_above = folder.name == "ide" || folder.name == "platform" || folder.name == "app";
     if (editor_or_above) folder.may_include.push_back("assist");
+    if (editor_or_above) folder.may_include.push_back("checker");
     if (folder.name == "platform" || folder.name == "app") folder.may_include.push_back("compiler");
   }
   return folders;

@@ -61,6 +61,7 @@ const DirectiveDef kDirectives[] = {
     {"itemclick", "i", Needs::LiveWindow, runItemClick},
     {"itemselect", "ii", Needs::LiveWindow, runItemSelect},
     {"itemchoose", "is", Needs::LiveWindow, runItemChoose},
+    {"itemdblclick", "ii", Needs::LiveWindow, runItemDoubleClick},
     {"itemselected", "is", Needs::LiveWindow, runItemSelected},
     {"itemcount", "ii", Needs::LiveWindow, runItemCount},
     {"itemcheck", "iz", Needs::LiveWindow, runItemCheck},

@@ -66,6 +66,7 @@ Outcome runItemText(Context&, const Directive&);
 Outcome runItemClick(Context&, const Directive&);
 Outcome runItemSelect(Context&, const Directive&);
 Outcome runItemChoose(Context&, const Directive&);
+Outcome runItemDoubleClick(Context&, const Directive&);
 Outcome runItemSelected(Context&, const Directive&);
 Outcome runItemCount(Context&, const Directive&);
 Outcome runItemCheck(Context&, const Directive&);

@@ -139,6 +139,16 @@ Outcome runItemSelect(Context& c, const Directive& d) {
     return pass();
 }
 
+// itemdblclick ID INDEX: selects a list box's item and tells the parent of
+// a double-click on it (LBN_DBLCLK), waiting until it has handled that.
+Outcome runItemDoubleClick(Context& c, const Directive& d) {
+    HWND h = item(c, d);
+    if (h == nullptr) return fail(idText(d.args[0].num), "none");
+    sendTo(h, LB_SETCURSEL, (WPARAM)d.args[1].num, 0);
+    sendTo(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), LBN_DBLCLK), (LPARAM)h);
+    return pass();
+}
+
 // itemchoose ID "TEXT": selects the list or combo item with exactly this text.
 Outcome runItemChoose(Context& c, const Directive& d) {
     HWND h = item(c, d);

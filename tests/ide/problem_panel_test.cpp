@@ -1,0 +1,125 @@
+// The problem panel: the checker's problems listed under the text half a
+// second after typing stops and before each run, marked where they stand,
+// and selected in the text by a double-click on their line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "ide/problem_panel.h"
+#include "tests/ide/editor_fixture.h"
+
+namespace zep {
+namespace {
+
+TEST(ProblemPanelRows, ListLinesAndPlacesInTheText) {
+  struct Row {
+    const char* text;
+    Problem problem;
+    const char* line;
+    int32_t start, end;  // plain characters, a line end two
+  };
+  const Row rows[] = {
+      {"A {\r\n  Prin(1) ;\r\n}", {2, 3, 4, Severity::kError, "「Prin」はありません。", "「Print」と書いてください。"},
+       "2 行 3 列  エラー: 「Prin」はありません。 「Print」と書いてください。", 7, 11},
+      {"点数 = 1 ;", {1, 6, 1, Severity::kWarning, "m", ""}, "1 行 6 列  注意: m", 5, 6},
+      // A place past its line's end stops there; a line past the text's end
+      // is the text's end.
+      {"ab\r\ncd", {1, 2, 9, Severity::kError, "m", "h"}, "1 行 2 列  エラー: m h", 1, 2},
+      {"ab", {5, 1, 1, Severity::kError, "m", "h"}, "5 行 1 列  エラー: m h", 2, 2},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(ProblemListLine(row.problem), row.line) << row.text;
+    int32_t start = -1, end = -1;
+    ProblemRange(row.text, row.problem, &start, &end);
+    EXPECT_EQ(start, row.start) << row.text;
+    EXPECT_EQ(end, row.end) << row.text;
+  }
+}
+
+class ProblemPanelTest : public EditorTest {
+ protected:
+  FakeControlSystem::Child& List() {
+    return control_system_.children[reinterpret_cast<WindowRef>(0x1000 + kProblemListId)];
+  }
+  bool Marked(const std::string& run) const {
+    const std::vector<std::string>& c = editor_system_.coloured;
+    return std::find(c.begin(), c.end(), run) != c.end();
+  }
+};
+
+TEST_F(ProblemPanelTest, TypingWaitsForTheTimerThenListsAndMarks) {
+  Open();
+  Type("INIT {\r\n  Prin(1) ;\r\n}\r\n");
+  EXPECT_TRUE(Called("StartCheckTimer 500"));
+  EXPECT_TRUE(List().items.empty()) << "nothing before the text has rested";
+  editor_system_.coloured.clear();
+  CheckEditorText();  // the timer
+  EXPECT_TRUE(Called("StopCheckTimer"));
+  ASSERT_EQ(List().items.size(), 1u);
+  EXPECT_NE(List().items[0].find("2 行 3 列  エラー: "), std::string::npos) << List().items[0];
+  EXPECT_NE(List().items[0].find("「Print」"), std::string::npos) << List().items[0];
+  // Prin stands at characters 9-13 of the control (a line end one).
+  EXPECT_TRUE(Marked("9-13:problem")) << ::testing::PrintToString(editor_system_.coloured);
+}
+
+TEST_F(ProblemPanelTest, ADoubleClickSelectsTheProblemInTheText) {
+  Open();
+  Type("INIT {\r\n  x = 1 ;\r\n  Boxx(1, 1, 2, 2, 0, 0) ;\r\n}\r\n");
+  CheckEditorText();
+  ASSERT_EQ(List().items.size(), 1u);
+  Select(0, 0);
+  OnEditorCommand(kProblemListId, 1);  // a single click selects nothing in the text
+  EXPECT_EQ(Selected(), "");
+  control_system_.SelectItem(editor.problem_list, false, 0);
+  OnEditorCommand(kProblemListId, 2);
+  EXPECT_EQ(Selected(), "Boxx");
+  EXPECT_TRUE(Called("ControlFocus 200"));
+}
+
+// The marks of lines an edit leaves alone move with them; the list waits
+// for the next check.
+TEST_F(ProblemPanelTest, MarksMoveWithTheirLines) {
+  Open();
+  Type("INIT {\r\n  Prin(1) ;\r\n}\r\n");
+  CheckEditorText();
+  Select(0, 0);
+  Type("// a\r\n");
+  ASSERT_EQ(editor.problem_marks.size(), 1u);
+  EXPECT_EQ(editor.problem_marks[0].start, 14);
+  EXPECT_EQ(editor.problem_marks[0].end, 18);
+  // Its line coloured again: the mark comes with it.
+  editor.colours.Forget(2);
+  editor_system_.coloured.clear();
+  OnEditorTextPaint();
+  EXPECT_TRUE(Marked("14-18:problem")) << ::testing::PrintToString(editor_system_.coloured);
+  // An edit of its line takes it away until the next check.
+  Select(16, 16);
+  Type("t");
+  EXPECT_TRUE(editor.problem_marks.empty());
+  EXPECT_EQ(List().items.size(), 1u);
+}
+
+// A run checks first, and runs whatever the check found.
+TEST_F(ProblemPanelTest, ARunChecksFirstAndStillRuns) {
+  Open();
+  Type("INIT {\r\n  x = 1\r\n}\r\n");
+  EXPECT_TRUE(List().items.empty());
+  OnEditorCommand(kCmdRun, 0);
+  ASSERT_EQ(List().items.size(), 1u);
+  EXPECT_NE(List().items[0].find("「;」"), std::string::npos) << List().items[0];
+  EXPECT_TRUE(Called("OpenRunWindow"));
+}
+
+TEST_F(ProblemPanelTest, AnOpenedFileIsCheckedAtOnce) {
+  Open();
+  host_.files["C:\\work\\prog.zep"] = "INIT {\r\n  Prin(1) ;\r\n}\r\n";
+  OnEditorCommand(kCmdOpen, 0);
+  EXPECT_EQ(List().items.size(), 1u);
+  host_.files["C:\\work\\prog.zep"] = "INIT {\r\n  x = 1 ;\r\n}\r\n";
+  OnEditorCommand(kCmdOpen, 0);
+  EXPECT_TRUE(List().items.empty());
+}
+
+}  // namespace
+}  // namespace zep
