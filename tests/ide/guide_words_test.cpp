@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "checker/checker.h"
 #include "core/errors.h"
 #include "core/script_text.h"
 #include "core/text.h"
@@ -67,6 +68,7 @@ std::string ProgramWords() {
     words += std::string(s) + "\n";
   }
   words += "ZEP Error\n変更あり\n";
+  words += std::string(SeverityName(Severity::kError)) + "\n" + SeverityName(Severity::kWarning) + "\n";
   // The platform's own buttons of a message box.
   words += "はい\nいいえ\nキャンセル\n";
   words += ShiftJisFile("resources/zep.rc") + ShiftJisFile("resources/assist.rc");
