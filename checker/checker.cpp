@@ -8,6 +8,7 @@
 #include "checker/checker_texts.h"
 #include "core/command_table.h"
 #include "core/dispatch.h"
+#include "core/errors.h"
 #include "core/eval_parts.h"
 #include "core/script_text.h"
 #include "core/text.h"
@@ -765,7 +766,99 @@ class Checker {
   size_t open_text_line_end_ = std::string::npos;  // the line end of the last text left open
 };
 
+// The values written between the `(` after name in statement and its `)`:
+// -1 when name is not followed by one.
+int ValuesAfter(const std::string& statement, const std::string& name) {
+  size_t at = FindInText(statement, name + "(");
+  if (at == std::string::npos) return -1;
+  const char* p = statement.c_str() + at + name.size() + 1;
+  int depth = 1, commas = 0;
+  bool any = false;
+  while (*p != '\0') {
+    if (*p == '"') {
+      p = SkipLiteral(p);
+      any = true;
+      continue;
+    }
+    if (*p == '(') ++depth;
+    if (*p == ')' && --depth == 0) break;
+    if (*p == ',' && depth == 1) ++commas;
+    if (*p != ' ' && *p != '\t' && *p != '\r' && *p != '\n') any = true;
+    p += CharLength(p);
+  }
+  return any ? commas + 1 : 0;
+}
+
+// The message and hint of a run's error at a statement.
+void SayRunError(const std::string& statement, int code, const std::string& name,
+                 std::string* message, std::string* hint) {
+  *message = ErrorMessage(code);
+  *hint = texts::RunErrorHint(name);
+  switch (code) {
+    case kErrFewArgs:
+    case kErrArgCount: {
+      int count = ValuesAfter(statement, name), wanted = -1;
+      for (int k = 0; k < CommandCount() && wanted < 0; ++k) {
+        if (name == CommandAt(k).name) wanted = DeclaredArgCount(CommandAt(k));
+      }
+      if (count < 0 || wanted < 0) return;
+      if (count == wanted) {
+        *hint = texts::kSemicolonBefore;
+        return;
+      }
+      *message = texts::ArgCount(CommandForm(name), wanted, count);
+      *hint = texts::ArgCountHint(wanted);
+      return;
+    }
+    case kErrUndefined:
+      *message = texts::NotSet(name);
+      *hint = texts::NoValueHint(name);
+      return;
+    case kErrNoCommand: {
+      if (FindCommand(name.c_str(), kPhaseCreate) != nullptr) {
+        *message = texts::OnlyInCreate(name);
+        *hint = texts::kOnlyInCreateHint;
+        return;
+      }
+      std::vector<std::string> names;
+      for (int k = 0; k < CommandCount(); ++k) names.push_back(CommandAt(k).name);
+      std::string near = NearestName(name, names);
+      *message = texts::UnknownCommand(name);
+      *hint = near.empty() ? std::string(texts::kUnknownCommandHint) : texts::UseName(near);
+      return;
+    }
+    case kErrDivZero:
+      *message = texts::kDivideByZero;
+      *hint = texts::kDivideByZeroHint;
+      return;
+    case kErrArrayRange:
+      *message = texts::ArrayRange(name);
+      *hint = texts::kArrayRangeHint;
+      return;
+    case kErrNoArray:
+      *message = texts::NoArray(name);
+      *hint = texts::NoArrayHint(name);
+      return;
+    default:
+      return;
+  }
+}
+
 }  // namespace
+
+Problem ExplainRunError(const std::string& text, size_t start, size_t end, int code,
+                        const std::string& name) {
+  start = std::min(start, text.size());
+  end = std::max(start, std::min(end, text.size()));
+  size_t line_start = start == 0 ? std::string::npos : text.rfind('\n', start - 1);
+  line_start = line_start == std::string::npos ? 0 : line_start + 1;
+  Problem problem = {1 + static_cast<int>(std::count(text.begin(), text.begin() + start, '\n')),
+                     1 + CharOffsetOf(text.substr(line_start), start - line_start),
+                     std::max(1, CharOffsetOf(text.substr(start), end - start)),
+                     Severity::kError, "", ""};
+  SayRunError(text.substr(start, end - start), code, name, &problem.message, &problem.hint);
+  return problem;
+}
 
 std::vector<Problem> CheckScript(const std::string& text) {
   std::string sjis;

@@ -36,6 +36,14 @@ std::vector<Problem> CheckScript(const std::string& text);
 // editor's text control holds it.
 std::vector<Problem> CheckScriptText(const std::string& sjis);
 
+// A run's error as the editor's list shows it once the box has closed: at
+// the statement that failed, bytes [start, end) of the Shift-JIS text,
+// with the box's code and name said in the checker's words and a hint
+// (how many values a command takes and how many were given, the name
+// meant, ...). Codes it has no words of its own for keep the box's message.
+Problem ExplainRunError(const std::string& text, size_t start, size_t end, int code,
+                        const std::string& name);
+
 // "エラー" or "注意", as the editor shows a problem's kind.
 const char* SeverityName(Severity kind);
 

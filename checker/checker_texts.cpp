@@ -119,6 +119,26 @@ std::string NoSectionHint(const std::string& name) {
 
 std::string UseName(const std::string& name) { return "「" + name + "」と書いてください。"; }
 
+const char kDivideByZero[] = "0 で割ろうとしました。";
+const char kDivideByZeroHint[] = "割る数が 0 にならないように、if で調べてから割ってください。";
+const char kSemicolonBefore[] =
+    "値の数は合っています。前の文の終わりに「;」がないと、二つの文がつながってしまいます。";
+const char kArrayRangeHint[] =
+    "番号は 0 から、Data で決めた数より一つ少ない所までです。";
+
+std::string ArrayRange(const std::string& name) {
+  return "配列「" + name + "」の大きさをこえた番号を使いました。";
+}
+
+std::string NotSet(const std::string& name) {
+  return "変数「" + name + "」に、まだ値が入っていないうちに使いました。";
+}
+
+std::string RunErrorHint(const std::string& name) {
+  return name.empty() ? "止まった文をよく見て、書き方をたしかめてください。"
+                      : "「" + name + "」をヘルプ（F1）で調べて、書き方をたしかめてください。";
+}
+
 std::string ArgCount(const std::string& form, int wanted, int count) {
   std::string said = count < wanted ? " 個しかありません。" : " 個あります。";
   return "「" + form + "」は " + std::to_string(wanted) + " 個の値をとります。ここには " +

@@ -62,6 +62,14 @@ std::string NoArrayHint(const std::string& name);
 std::string NoSection(const std::string& name);
 std::string NoSectionHint(const std::string& name);
 std::string OnlyInCreate(const std::string& name);
+// A run's errors that the checks above do not name.
+extern const char kDivideByZero[];
+extern const char kDivideByZeroHint[];
+extern const char kSemicolonBefore[];
+std::string ArrayRange(const std::string& name);
+extern const char kArrayRangeHint[];
+std::string NotSet(const std::string& name);
+std::string RunErrorHint(const std::string& name);
 // 「name」と書いてください。
 std::string UseName(const std::string& name);
 // form takes wanted values; count were written.

@@ -117,7 +117,8 @@ void SetEditorTitle(const char* name);
 int RunFromEditor(WindowRef window);
 
 // After a run started here stopped with an error, selects the statement
-// where it stopped, if the text is still the one that ran.
+// where it stopped, if the text is still the one that ran, and says the
+// error in the problem list.
 void SelectFailingStatement();
 
 // The run's window has gone.

@@ -64,7 +64,8 @@ void EditorCompile() {
 }
 
 // Positions of the run count in the text that ran: when the text has changed
-// since, nothing is selected.
+// since, nothing is selected. An error whose box was shown is then said in
+// the problem list too.
 void SelectFailingStatement() {
   if (error_code == 0 || error_pos < 0 || editor.text == nullptr) return;
   std::string text = control_system->GetText(editor.text);
@@ -73,6 +74,9 @@ void SelectFailingStatement() {
   if (!FailingStatement(text.c_str(), error_pos, &start, &end)) return;
   control_system->SetSelection(editor.text, CharOffsetOf(text, start), CharOffsetOf(text, end));
   control_system->SetFocusTo(editor.text);
+  if (reported_errors != editor.errors_before) {
+    ShowRunError(ExplainRunError(text, start, end, error_code, error_name));
+  }
 }
 
 void OnEditorRunEnded() {

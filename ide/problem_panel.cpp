@@ -96,6 +96,23 @@ void CheckEditorText() {
   OnEditorTextPaint();
 }
 
+void ShowRunError(const Problem& problem) {
+  if (editor.problem_list == nullptr) return;
+  ForgetMarkedLines();
+  std::vector<Problem>& found = editor.problems;
+  found.erase(std::remove_if(found.begin(), found.end(),
+                             [&](const Problem& p) {
+                               return p.line == problem.line && p.column == problem.column;
+                             }),
+              found.end());
+  found.insert(found.begin(), problem);
+  MarkProblems();
+  ForgetMarkedLines();
+  ShowProblemList();
+  control_system->SelectItem(editor.problem_list, false, 0);
+  OnEditorTextPaint();
+}
+
 void OnProblemListCommand(int code) {
   if (code != kListDoubleClick) return;
   int32_t chosen = control_system->SelectedItem(editor.problem_list, false);

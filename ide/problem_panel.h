@@ -29,6 +29,10 @@ void ScheduleEditorCheck();
 // The check's timer came, or a run is about to start: checks the text as it
 // is and shows what it found.
 void CheckEditorText();
+// A run's error, after its box: said in the checker's words at the head of
+// the list (in place of a problem found at the same place), and selected
+// there.
+void ShowRunError(const Problem& problem);
 // The list's notification: a double-click selects its problem in the text.
 void OnProblemListCommand(int code);
 // The problems' marks that fall on the runs about to be painted.

@@ -4,10 +4,12 @@
 // character set), except the rows written as UTF-8 files are.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "checker/checker.h"
+#include "core/errors.h"
 #include "core/host.h"
 #include "runtime/subsystems.h"
 #include "tests/doubles/fake_host.h"
@@ -189,6 +191,53 @@ const char* const kCorrectScripts[] = {
 TEST_F(CheckerTest, CorrectScriptsHaveNoProblem) {
   for (const char* script : kCorrectScripts) {
     EXPECT_EQ(Describe(CheckScript(script)), "") << script;
+  }
+}
+
+}  // namespace
+}  // namespace zep
+
+namespace zep {
+namespace {
+
+// A run's error said in the checker's words at the statement that failed.
+TEST_F(CheckerTest, RunErrorsAreSaidAtTheirStatement) {
+  struct Row {
+    const char* script;
+    const char* statement;  // where it failed: the first place of this text
+    int code;
+    const char* name;
+    int line, column, length;
+    std::vector<std::string> words;  // all in the message or the hint
+  };
+  const Row rows[] = {
+      {"PAINT {\r\n  Box(10, 10, 50, 50, 1) ;\r\n}\r\n", "Box(10, 10, 50, 50, 1)", kErrFewArgs, "Box",
+       2, 3, 22, {"「Box(XL,YT,XR,YB,OC,IC)」", " 6 個", " 5 個しかありません"}},
+      // The values fit: a `;` left out joined two statements.
+      {"PAINT {\r\n  点 = 1 ; Box(1, 1, 2, 2, 0, 0)\r\n  x = 1 ;\r\n}\r\n",
+       "Box(1, 1, 2, 2, 0, 0)\r\n  x = 1", kErrFewArgs, "Box", 2, 11, 30, {"「;」"}},
+      {"INIT {\r\n  x = y ;\r\n}\r\n", "x = y", kErrUndefined, "y", 2, 3, 5, {"「y」", "「y = 0 ;」"}},
+      {"INIT {\r\n  SetTimer(10) ;\r\n}\r\n", "SetTimer(10)", kErrNoCommand, "SetTimer", 2, 3, 12,
+       {"CREATE { }"}},
+      {"INIT {\r\n  Prin(1) ;\r\n}\r\n", "Prin(1)", kErrNoCommand, "Prin", 2, 3, 7, {"「Print」"}},
+      {"INIT {\r\n  x = 1 / 0 ;\r\n}\r\n", "x = 1 / 0", kErrDivZero, "x", 2, 3, 9, {"0 で割ろう"}},
+      // No words of its own: the box's message, and where to look.
+      {"INIT {\r\n  OpenFile(\"a\", 0) ;\r\n}\r\n", "OpenFile(\"a\", 0)", kErrOpenFile, "OpenFile",
+       2, 3, 16, {"ファイルを開けません", "「OpenFile」", "F1"}},
+  };
+  for (const Row& row : rows) {
+    std::string script = row.script;
+    size_t start = script.find(row.statement);
+    ASSERT_NE(start, std::string::npos) << row.statement;
+    Problem p = ExplainRunError(script, start, start + std::strlen(row.statement), row.code, row.name);
+    EXPECT_EQ(p.kind, Severity::kError);
+    EXPECT_EQ(p.line, row.line) << row.statement;
+    EXPECT_EQ(p.column, row.column) << row.statement;
+    EXPECT_EQ(p.length, row.length) << row.statement;
+    for (const std::string& w : row.words) {
+      EXPECT_NE((p.message + p.hint).find(w), std::string::npos)
+          << row.statement << ": " << w << " not in " << p.message << p.hint;
+    }
   }
 }
 

@@ -111,6 +111,29 @@ TEST_F(ProblemPanelTest, ARunChecksFirstAndStillRuns) {
   EXPECT_TRUE(Called("OpenRunWindow"));
 }
 
+// After the box of a run's error, the list says it first, in its words.
+TEST_F(ProblemPanelTest, ARunsErrorIsSaidFirstOnceItsBoxHasClosed) {
+  Open();
+  Type("CREATE { }\r\nTIMER {\r\n  x = y + 1 ;\r\n}\r\n");
+  ASSERT_EQ(RunFromEditor(kEditor), 1);
+  RunSection(run_window, "TIMER");
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_NE(LastBox().find("変数の値が未定です"), std::string::npos);  // the box as it always is
+  OnRunDestroy(run_window);
+  ASSERT_FALSE(List().items.empty());
+  EXPECT_EQ(List().items[0].find("3 行 3 列  エラー: 変数「y」に、まだ値が入っていない"), 0u)
+      << List().items[0];
+  EXPECT_EQ(List().selected, 0);
+  // A load error too, in place of what the check found at the same place.
+  Select(0, static_cast<int32_t>(Text().text.size()));
+  Type("CREATE {\r\n  Prin(1) ;\r\n}\r\n");
+  CheckEditorText();
+  ASSERT_EQ(List().items.size(), 1u);
+  EXPECT_EQ(RunFromEditor(kEditor), 0);
+  ASSERT_EQ(List().items.size(), 1u);
+  EXPECT_NE(List().items[0].find("「Print」"), std::string::npos) << List().items[0];
+}
+
 TEST_F(ProblemPanelTest, AnOpenedFileIsCheckedAtOnce) {
   Open();
   host_.files["C:\\work\\prog.zep"] = "INIT {\r\n  Prin(1) ;\r\n}\r\n";
