@@ -89,6 +89,7 @@ std::vector<LayerFolder> LayerFolders() {
     bool editor_or_above = folder.name == "ide" || folder.name == "platform" || folder.name == "app";
     if (editor_or_above) folder.may_include.push_back("assist");
     if (folder.name == "platform" || folder.name == "app") folder.may_include.push_back("compiler");
+    if (folder.name == "app") folder.may_include.push_back("checker");
   }
   return folders;
 }
