@@ -100,7 +100,8 @@ class CheckFilesTest : public ::testing::Test {
 };
 
 const char kTwoMistakes[] =
-    "INIT {\r\n  Prin(1, 1, 0, 0, 16, 0, \"a\") ;\r\n}\r\nPAINT {\r\n  Box(10, 10, 50, 50, 1) ;\r\n}\r\n";
+    "INIT {\r\n  Prin(1, 1, 0, 0, 16, 0, \"a\") ;\r\n}\r\n"
+    "PAINT {\r\n  Box(10, 10, 50, 50, 1) ;\r\n}\r\n";
 const char kClean[] = "PAINT {\r\n  Box(10, 10, 50, 50, 1, 2) ;\r\n}\r\n";
 
 TEST_F(CheckFilesTest, EachProblemOfEachFileInOrderAsUtf8) {
