@@ -27,8 +27,8 @@ bool WriteStandardOutput(const std::string& bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     DWORD written = 0;
-    DWORD part = static_cast<DWORD>(bytes.size() - done < 65536 ? bytes.size() - done : 65536);
-    if (!WriteFile(out, bytes.data() + done, part, &written, nullptr) || written == 0) return false;
+    DWORD chunk = static_cast<DWORD>(bytes.size() - done < 65536 ? bytes.size() - done : 65536);
+    if (!WriteFile(out, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
     done += written;
   }
   return true;
