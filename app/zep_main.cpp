@@ -1,18 +1,23 @@
 // The program entry. With a script on the command line it runs that script
 // in its own window and ends when the window closes; without one it opens
 // the editor, which runs its scripts in windows of their own and ends the
-// program when it closes. Both share one message loop.
+// program when it closes. Both share one message loop. With "--check
+// FILE..." it opens no window: it checks the files, writes their problems
+// to the standard output and ends with the number of errors.
 #include <windows.h>
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/run_start.h"
+#include "checker/check_files.h"
 #include "core/script_text.h"
 #include "ide/editor_window_win32.h"
 #include "ide/recovery.h"
 #include "platform/fault_guard.h"
 #include "platform/script_file.h"
+#include "platform/standard_output.h"
 #include "platform/win_editor.h"
 #include "platform/win_editor_store.h"
 #include "platform/win_host.h"
@@ -55,6 +60,14 @@ bool DirectRun(HINSTANCE instance) {
   return StartRun(instance, text.data(), text.size(), ProgramForm::kSource, command_file);
 }
 
+// The check of a batch of files: their lines as UTF-8 on the standard
+// output; no window and no message box. Gives the exit status.
+int CheckRun(const std::vector<std::string>& files) {
+  CheckReport report = CheckFiles(files, kMaxDirectRunBytes);
+  WriteStandardOutput(report.output);
+  return CheckStatus(report.errors);
+}
+
 }  // namespace
 
 }  // namespace zep
@@ -67,7 +80,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) 
   // marker it looks for).
   zep::editor_system = zep::Win32Editor();
   zep::InstallSubsystems();
-  zep::TakeCommandLine(zep::TakeTestFaultOption(zep::TakeRecoveryIntervalOption(command_line)));
+  const char* rest = zep::TakeTestFaultOption(zep::TakeRecoveryIntervalOption(command_line));
+  std::vector<std::string> check_files;
+  if (zep::TakeCheckOption(rest, &check_files)) return zep::CheckRun(check_files);
+  zep::TakeCommandLine(rest);
   zep::RegisterEditorClass(instance);
   if (zep::direct_run) {
     if (!zep::DirectRun(instance)) return 0;

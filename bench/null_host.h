@@ -29,6 +29,14 @@ class NullHost : public Host {
     }
     return true;
   }
+  bool FromShiftJis(const std::string& text, std::u16string* out) override {
+    out->clear();
+    for (char c : text) {
+      if (static_cast<unsigned char>(c) >= 0x80) return false;
+      out->push_back(static_cast<char16_t>(c));
+    }
+    return true;
+  }
 
   int messages_shown = 0;
 };

@@ -47,6 +47,9 @@ class Host {
   // Shift-JIS (code page 932) for UTF-16 text; false when a character has
   // no Shift-JIS form.
   virtual bool ToShiftJis(const std::u16string& text, std::string* out) = 0;
+  // UTF-16 for Shift-JIS (code page 932) text; false when the bytes hold
+  // something that is no Shift-JIS character.
+  virtual bool FromShiftJis(const std::string& text, std::u16string* out) = 0;
 };
 
 // The host in use. Set once at start-up (or by a test).

@@ -130,6 +130,34 @@ ScriptText DecodeScriptText(const char* data, size_t size, std::string* out, int
   return ScriptText::kRead;
 }
 
+std::string ShiftJisToUtf8(const std::string& text) {
+  std::u16string wide;
+  if (!host_system->FromShiftJis(text, &wide)) return text;
+  std::string out;
+  for (size_t i = 0; i < wide.size(); ++i) {
+    char32_t c = wide[i];
+    bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+                wide[i + 1] <= 0xDFFF;
+    if (pair) c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | c >> 6);
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | c >> 12);
+      out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | c >> 18);
+      out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+      out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
 std::string ScriptTextMessage(ScriptText result, int line) {
   switch (result) {
     case ScriptText::kUtf16:

@@ -34,6 +34,10 @@ enum class ScriptText : unsigned char {
 // (from 1) of the first character that cannot be converted.
 ScriptText DecodeScriptText(const char* data, size_t size, std::string* out, int* line);
 
+// Shift-JIS text as UTF-8, through host_system, which must be set. A text
+// with bytes that are no Shift-JIS character is given as it is.
+std::string ShiftJisToUtf8(const std::string& text);
+
 // The Japanese message for a file that cannot be read as a script (line:
 // as DecodeScriptText gave it).
 std::string ScriptTextMessage(ScriptText result, int line);

@@ -58,6 +58,16 @@ class Win32Host : public Host {
     WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, n, &(*out)[0], bytes, nullptr, &defaulted);
     return !defaulted;
   }
+  bool FromShiftJis(const std::string& text, std::u16string* out) override {
+    out->clear();
+    if (text.empty()) return true;
+    int n = static_cast<int>(text.size());
+    int chars = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, text.data(), n, nullptr, 0);
+    if (chars <= 0) return false;
+    out->resize(static_cast<size_t>(chars));
+    wchar_t* wide = reinterpret_cast<wchar_t*>(&(*out)[0]);
+    return MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, text.data(), n, wide, chars) == chars;
+  }
 };
 
 class Win32WindowSystem : public WindowSystem {

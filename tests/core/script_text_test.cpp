@@ -1,5 +1,5 @@
 // Script files as users save them: which encoding a file's bytes are read
-// in, and the conversion from UTF-8.
+// in, the conversion from UTF-8, and back to UTF-8 for written texts.
 #include "core/script_text.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +72,16 @@ TEST_F(ScriptEncodingTest, FilesThatAreNoScriptSayWhy) {
   std::string utf16("\xFF\xFE" "A\0", 4);
   EXPECT_EQ(DecodeScriptText(utf16.data(), utf16.size(), &out, &line), ScriptText::kUtf16);
   EXPECT_NE(ScriptTextMessage(ScriptText::kUtf16, 0).find("UTF-16"), std::string::npos);
+}
+
+// The way back, for texts written out as UTF-8: the same characters, the
+// half-width katakana and full-width forms included; bytes that are no
+// Shift-JIS stay as they are.
+TEST_F(ScriptEncodingTest, ShiftJisTextIsWrittenAsUtf8) {
+  EXPECT_EQ(ShiftJisToUtf8(kShiftJis), kUtf8);
+  EXPECT_EQ(ShiftJisToUtf8("a.zep(2,3): エラー:"), u8"a.zep(2,3): エラー:");
+  EXPECT_EQ(ShiftJisToUtf8(""), "");
+  EXPECT_EQ(ShiftJisToUtf8("A\x81"), "A\x81");
 }
 
 }  // namespace

@@ -79,6 +79,23 @@ class FakeHost : public CallList, public Host, public FakeFileSystem {
     out->assign(buffer.data(), buffer.size() - dst_left);
     return ok;
   }
+  bool FromShiftJis(const std::string& text, std::u16string* out) override {
+    iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    std::string in = text;
+    std::string buffer(text.size() * 2 + 2, '\0');
+    char* src = &in[0];
+    char* dst = &buffer[0];
+    size_t src_left = in.size(), dst_left = buffer.size();
+    bool ok = iconv(cd, &src, &src_left, &dst, &dst_left) != static_cast<size_t>(-1);
+    iconv_close(cd);
+    size_t bytes = buffer.size() - dst_left;
+    out->resize(bytes / 2);
+    for (size_t i = 0; i < out->size(); ++i) {
+      (*out)[i] = static_cast<char16_t>(static_cast<unsigned char>(buffer[2 * i]) |
+                                        static_cast<unsigned char>(buffer[2 * i + 1]) << 8);
+    }
+    return ok;
+  }
 };
 
 }  // namespace zep

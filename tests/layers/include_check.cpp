@@ -90,6 +90,7 @@ std::vector<LayerFolder> LayerFolders() {
     if (editor_or_above) folder.may_include.push_back("assist");
     if (editor_or_above) folder.may_include.push_back("checker");
     if (folder.name == "platform" || folder.name == "app") folder.may_include.push_back("compiler");
+    if (folder.name == "app") folder.may_include.push_back("checker");
   }
   return folders;
 }
