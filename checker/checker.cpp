@@ -143,29 +143,19 @@ std::vector<std::string> CatalogForms(EntryKind kind) {
 // The names of the catalog's entries of one kind.
 std::vector<std::string> CatalogNames(EntryKind kind) {
   std::vector<std::string> names;
-  for (int c = 0; c < kCategoryCount; ++c) {
-    const CatalogCategory& category = CategoryAt(c);
-    for (int e = 0; e < category.count; ++e) {
-      if (category.entries[e].kind == kind) names.push_back(EntryName(category.entries[e].text));
-    }
-  }
+  for (const std::string& form : CatalogForms(kind)) names.push_back(EntryName(form.c_str()));
   return names;
 }
 
 // The syntax line the catalog gives for a command ("Box(XL,YT,XR,YB,OC,IC)"),
 // or the bare name when it lists none.
 std::string CommandForm(const std::string& name) {
-  for (int c = 0; c < kCategoryCount; ++c) {
-    const CatalogCategory& category = CategoryAt(c);
-    for (int e = 0; e < category.count; ++e) {
-      const CatalogEntry& entry = category.entries[e];
-      if (entry.kind != EntryKind::kCommand || EntryName(entry.text) != name) continue;
-      std::string form = entry.text;
-      size_t end = form.find(';');
-      if (end != std::string::npos) form.erase(end);
-      while (!form.empty() && form.back() == ' ') form.pop_back();
-      return form;
-    }
+  for (std::string form : CatalogForms(EntryKind::kCommand)) {
+    if (EntryName(form.c_str()) != name) continue;
+    size_t end = form.find(';');
+    if (end != std::string::npos) form.erase(end);
+    while (!form.empty() && form.back() == ' ') form.pop_back();
+    return form;
   }
   return name;
 }

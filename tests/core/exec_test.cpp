@@ -232,7 +232,9 @@ TEST_F(ExecTest, FaultsOfTheTextAndPlainJoinsAreTheSameEveryPass) {
       std::string script = std::string("MAIN{") + row.body + "}T{call(\"MAIN\");}";
       for (const char* section : {"MAIN", "T"}) {
         EXPECT_EQ(Run(script.c_str(), section), row.code) << row.body << " " << section;
-        if (row.name != nullptr) EXPECT_STREQ(error_name, row.name) << row.body;
+        if (row.name != nullptr) {
+          EXPECT_STREQ(error_name, row.name) << row.body;
+        }
         error_code = 0;
       }
     }

@@ -68,32 +68,31 @@ class FakeHost : public CallList, public Host, public FakeFileSystem {
   }
   // Through iconv, as the platform's code page 932 conversion.
   bool ToShiftJis(const std::u16string& text, std::string* out) override {
-    iconv_t cd = iconv_open("CP932", "UTF-16LE");
-    std::string in(reinterpret_cast<const char*>(text.data()), text.size() * 2);
-    std::string buffer(text.size() * 2 + 1, '\0');
+    return Convert("CP932", "UTF-16LE",
+                   std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2), out);
+  }
+  bool FromShiftJis(const std::string& text, std::u16string* out) override {
+    std::string bytes;
+    bool ok = Convert("UTF-16LE", "CP932", text, &bytes);
+    out->resize(bytes.size() / 2);
+    for (size_t i = 0; i < out->size(); ++i) {
+      (*out)[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                        static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    }
+    return ok;
+  }
+
+ private:
+  // What iconv makes of in, as far as it gets; false when it stopped early.
+  static bool Convert(const char* to, const char* from, std::string in, std::string* out) {
+    iconv_t cd = iconv_open(to, from);
+    std::string buffer(in.size() * 2 + 2, '\0');
     char* src = &in[0];
     char* dst = &buffer[0];
     size_t src_left = in.size(), dst_left = buffer.size();
     bool ok = iconv(cd, &src, &src_left, &dst, &dst_left) != static_cast<size_t>(-1);
     iconv_close(cd);
     out->assign(buffer.data(), buffer.size() - dst_left);
-    return ok;
-  }
-  bool FromShiftJis(const std::string& text, std::u16string* out) override {
-    iconv_t cd = iconv_open("UTF-16LE", "CP932");
-    std::string in = text;
-    std::string buffer(text.size() * 2 + 2, '\0');
-    char* src = &in[0];
-    char* dst = &buffer[0];
-    size_t src_left = in.size(), dst_left = buffer.size();
-    bool ok = iconv(cd, &src, &src_left, &dst, &dst_left) != static_cast<size_t>(-1);
-    iconv_close(cd);
-    size_t bytes = buffer.size() - dst_left;
-    out->resize(bytes / 2);
-    for (size_t i = 0; i < out->size(); ++i) {
-      (*out)[i] = static_cast<char16_t>(static_cast<unsigned char>(buffer[2 * i]) |
-                                        static_cast<unsigned char>(buffer[2 * i + 1]) << 8);
-    }
     return ok;
   }
 };
