@@ -501,6 +501,30 @@ class Checker {
     return 0;
   }
 
+  // An operator inside a section with nothing after it before the
+  // statement, the parentheses or the values go on (`b = a / 2 + ;`), and
+  // `+` between a text and a number, which does not join them.
+  void CheckOperator(size_t i) {
+    const Token& t = tokens_[i];
+    if (t.depth == 0) return;
+    bool arithmetic = t.kind == kOther && t.bytes == 1 && std::strchr("+-*/%", text_[t.at]) != nullptr;
+    bool operates = arithmetic || t.kind == kComparison || t.kind == '=' ||
+                    (t.kind == kOther && t.bytes == 1 && std::strchr("<>", text_[t.at]) != nullptr);
+    char next = i + 1 < tokens_.size() ? tokens_[i + 1].kind : '}';
+    if (operates && std::strchr(";),}", next) != nullptr) {
+      std::string op = TokenText(t);
+      Report(t.at, t.bytes, Severity::kError, texts::NothingAfter(op), texts::NothingAfterHint(op));
+      return;
+    }
+    if (!arithmetic || text_[t.at] != '+' || i == 0 || i + 1 >= tokens_.size()) return;
+    char before = tokens_[i - 1].kind;
+    bool text_first = before == kText && (next == kWord || next == kNumber);
+    bool text_after = next == kText && (before == kWord || before == kNumber || before == ')');
+    if (text_first || text_after) {
+      Report(t.at, 1, Severity::kWarning, texts::kTextAndNumber, texts::kTextAndNumberHint);
+    }
+  }
+
   // Whether the script gives the word a value: a name before a lone `=`, or
   // named in quotes (an array of Data, a variable a command fills).
   bool HasValue(const std::string& word) const {
@@ -518,6 +542,7 @@ class Checker {
     for (size_t i = 0; i < tokens_.size(); ++i) {
       const Token& t = tokens_[i];
       CheckStatementEnd(i);
+      CheckOperator(i);
       if (t.kind != kWord || t.depth == 0) continue;
       std::string word = TokenText(t);
       if (!HasValue(word) && CheckMissingWord(t, word)) continue;
@@ -675,18 +700,25 @@ class Checker {
            near.empty() ? texts::NoSectionHint(section) : texts::UseName(near));
   }
 
+  // One comparison: an if compares two values, once.
   void CheckCondition(size_t i, size_t close) {
-    bool equals = false;
+    bool equals = false, compared = false;
     for (size_t k = i + 2; k < close; ++k) {
       const Token& t = tokens_[k];
-      if (t.kind == kComparison || (t.kind == kOther && std::strchr("<>", text_[t.at]) != nullptr))
-        return;
-      if (t.kind == '=' && !equals) {
+      if (t.kind == kComparison || (t.kind == kOther && std::strchr("<>", text_[t.at]) != nullptr)) {
+        if (compared) {
+          Report(t.at, t.bytes, Severity::kError, texts::kTwoComparisons, texts::kTwoComparisonsHint);
+          return;
+        }
+        compared = true;
+        continue;
+      }
+      if (t.kind == '=' && !equals && !compared) {
         equals = true;
         Report(t.at, 1, Severity::kError, texts::kIfEquals, texts::kIfEqualsHint);
       }
     }
-    if (!equals) {
+    if (!equals && !compared) {
       Report(tokens_[i].at, tokens_[close].at + 1 - tokens_[i].at, Severity::kError,
              texts::kIfNoComparison, texts::kIfNoComparisonHint);
     }

@@ -119,6 +119,19 @@ std::string NoSectionHint(const std::string& name) {
 
 std::string UseName(const std::string& name) { return "「" + name + "」と書いてください。"; }
 
+const char kTwoComparisons[] = "一つの if の中で二つ比べることはできません。";
+const char kTwoComparisonsHint[] =
+    "if (0 < x) { if (x < 10) { … } } のように、if を二つ重ねてください。";
+const char kTextAndNumber[] = "「\"…\"」の文字と数は、「+」ではつながりません。";
+const char kTextAndNumberHint[] =
+    "数は PrintData(X,Y,R,W,H,C,n,data) で表示して、文字は別の Print で出してください。";
+
+std::string NothingAfter(const std::string& op) { return "「" + op + "」のあとに値がありません。"; }
+
+std::string NothingAfterHint(const std::string& op) {
+  return "「" + op + "」のあとに数か変数を書くか、「" + op + "」を消してください。";
+}
+
 const char kDivideByZero[] = "0 で割ろうとしました。";
 const char kDivideByZeroHint[] = "割る数が 0 にならないように、if で調べてから割ってください。";
 const char kSemicolonBefore[] =

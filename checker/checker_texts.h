@@ -62,6 +62,12 @@ std::string NoArrayHint(const std::string& name);
 std::string NoSection(const std::string& name);
 std::string NoSectionHint(const std::string& name);
 std::string OnlyInCreate(const std::string& name);
+extern const char kTwoComparisons[];
+extern const char kTwoComparisonsHint[];
+extern const char kTextAndNumber[];
+extern const char kTextAndNumberHint[];
+std::string NothingAfter(const std::string& op);
+std::string NothingAfterHint(const std::string& op);
 // A run's errors that the checks above do not name.
 extern const char kDivideByZero[];
 extern const char kDivideByZeroHint[];
