@@ -562,6 +562,7 @@ class Checker {
       const Token& t = tokens_[s];
       if (seen.insert(TokenText(t)).second) {
         CheckSectionName(t);
+        CheckTimerSet(t);
       } else {
         // A run finds a section by its name from the top: the first wins.
         Report(t.at, t.bytes, Severity::kWarning, texts::SecondSection(TokenText(t)),
@@ -656,6 +657,8 @@ class Checker {
       if (close != 0 && wanted >= 0) {
         Report(t.at, tokens_[close].at + 1 - t.at, Severity::kError,
                texts::ArgCount(CommandForm(word), wanted, count), texts::ArgCountHint(wanted));
+      } else if (close != 0) {
+        CheckNumbersWanted(i, close, count, word);
       }
       return;
     }
@@ -666,11 +669,74 @@ class Checker {
       }
       return;
     }
-    if (close != 0 && close + 1 < tokens_.size() && tokens_[close + 1].kind == '=') {
+    bool set = close != 0 && close + 1 < tokens_.size() && tokens_[close + 1].kind == '=';
+    bool read = i > 0 && std::strchr("{;}", tokens_[i - 1].kind) == nullptr;
+    // An element read in an expression is an array's, unless the name is
+    // near a command or a function.
+    if (set || (read && NearestName(word, Callables()).empty())) {
       Report(t.at, t.bytes, Severity::kError, texts::NoArray(word), texts::NoArrayHint(word));
       return;
     }
     ReportUnknownCommand(t, word);
+  }
+
+  // TIMER runs only after SetTimer gave it an interval.
+  void CheckTimerSet(const Token& section) {
+    if (TokenText(section) != "TIMER") return;
+    for (const Token& t : tokens_) {
+      if (t.kind == kWord && TokenText(t) == "SetTimer") return;
+    }
+    Report(section.at, section.bytes, Severity::kWarning, texts::kNoTimer, texts::kNoTimerHint);
+  }
+
+  // A text in quotes alone where every row of the command that takes this
+  // many values wants a number: the run stops at it.
+  void CheckNumbersWanted(size_t i, size_t close, int count, const std::string& word) {
+    std::string letters;
+    for (int k = 0; k < CommandCount(); ++k) {
+      const CommandRow& row = CommandAt(k);
+      if (word != row.name || DeclaredArgCount(row) != count || row.args == nullptr) continue;
+      if (letters.empty()) {
+        letters = row.args;
+      } else {
+        for (size_t n = 0; n < letters.size() && row.args[n] != '\0'; ++n) {
+          if (letters[n] != row.args[n]) letters[n] = '?';  // the rows differ here
+        }
+      }
+    }
+    size_t first = i + 2;  // the first token of the value
+    int value = 0, depth = 0;
+    for (size_t k = first; k <= close; ++k) {
+      char kind = tokens_[k].kind;
+      bool ends = k == close || (depth == 0 && kind == ',');
+      if (!ends) {
+        if (kind == '(') ++depth;
+        if (kind == ')') --depth;
+        continue;
+      }
+      bool number = static_cast<size_t>(value) < letters.size() &&
+                    (letters[static_cast<size_t>(value)] == 'i' || letters[static_cast<size_t>(value)] == 'n');
+      if (number && k == first + 1 && tokens_[first].kind == kText) {
+        const Token& text = tokens_[first];
+        std::string inside = TokenText(text).substr(1, text.bytes >= 2 ? text.bytes - 2 : 0);
+        Report(text.at, text.bytes, Severity::kError, texts::TextForNumber(TokenText(text)),
+               texts::TextForNumberHint(inside));
+      }
+      ++value;
+      first = k + 1;
+    }
+  }
+
+  // The names that may stand before `(`: the commands as installed now,
+  // the functions and the control statements.
+  const std::vector<std::string>& Callables() {
+    if (callables_.empty()) {
+      for (int k = 0; k < CommandCount(); ++k) callables_.push_back(CommandAt(k).name);
+      for (EntryKind kind : {EntryKind::kFunction, EntryKind::kStatement}) {
+        for (const std::string& n : CatalogNames(kind)) callables_.push_back(n);
+      }
+    }
+    return callables_;
   }
 
   // loop(n), if(a > b) and call("NAME") take one value; an if compares,
@@ -734,14 +800,7 @@ class Checker {
   }
 
   void ReportUnknownCommand(const Token& t, const std::string& word) {
-    // The commands as installed now, so read for each script.
-    if (callables_.empty()) {
-      for (int k = 0; k < CommandCount(); ++k) callables_.push_back(CommandAt(k).name);
-      for (EntryKind kind : {EntryKind::kFunction, EntryKind::kStatement}) {
-        for (const std::string& n : CatalogNames(kind)) callables_.push_back(n);
-      }
-    }
-    std::string near = NearestName(word, callables_);
+    std::string near = NearestName(word, Callables());
     Report(t.at, t.bytes, Severity::kError, texts::UnknownCommand(word),
            near.empty() ? std::string(texts::kUnknownCommandHint) : texts::UseName(near));
   }

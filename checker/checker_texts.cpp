@@ -132,6 +132,17 @@ std::string NothingAfterHint(const std::string& op) {
   return "「" + op + "」のあとに数か変数を書くか、「" + op + "」を消してください。";
 }
 
+std::string TextForNumber(const std::string& text) {
+  return "「" + text + "」は文字です。ここには数を書きます。";
+}
+
+std::string TextForNumberHint(const std::string& inside) {
+  return "「\"」を消して、" + inside + " と書いてください。";
+}
+
+const char kNoTimer[] = "SetTimer がどこにもないので、TIMER は動きません。";
+const char kNoTimerHint[] = "CREATE { SetTimer(100) ; } のように、何ミリ秒ごとに動くかを決めてください。";
+
 const char kDivideByZero[] = "0 で割ろうとしました。";
 const char kDivideByZeroHint[] = "割る数が 0 にならないように、if で調べてから割ってください。";
 const char kSemicolonBefore[] =

@@ -68,6 +68,10 @@ extern const char kTextAndNumber[];
 extern const char kTextAndNumberHint[];
 std::string NothingAfter(const std::string& op);
 std::string NothingAfterHint(const std::string& op);
+std::string TextForNumber(const std::string& text);
+std::string TextForNumberHint(const std::string& inside);
+extern const char kNoTimer[];
+extern const char kNoTimerHint[];
 // A run's errors that the checks above do not name.
 extern const char kDivideByZero[];
 extern const char kDivideByZeroHint[];

@@ -86,13 +86,17 @@ const Mistake kMistakes[] = {
     {"NothingAfterEquals", "INIT {\n  b = ;\n}\n", 2, 5, E, {"「=」のあとに"}},
     {"TextPlusNumber", "INIT {\n  s = 1 ;\n  Print(1, 1, 0, 0, 16, 0, \"得点 \" + s) ;\n}\n", 3, 34, W,
      {"PrintData"}},
+    {"TextForANumber", "PAINT {\n  Box(10, 10, \"100\", 50, 0, 0) ;\n}\n", 2, 15, E,
+     {"「\"100\"」は文字です", "100 と書いて"}},
+    {"ArrayReadWithoutData", "INIT {\n  x = tbl(1, 2) + 1 ;\n}\n", 2, 7, E, {"「tbl」という配列", "Data(\"tbl\""}},
+    {"TimerWithoutSetTimer", "TIMER {\n  x = 1 ;\n}\n", 1, 1, W, {"SetTimer", "CREATE { SetTimer(100) ; }"}},
     {"LoopWithoutCount", "INIT {\n  loop() { x = 1 ; }\n}\n", 2, 3, E, {"「loop(n)」", " 0 個"}},
     {"ArrayNotMade", "INIT {\n  a(1) = 5 ;\n}\n", 2, 3, E, {"「a」という配列", "Data(\"a\""}},
     {"CallOfNoSection", "INIT {\n  call(\"DRAWW\") ;\n}\nDRAW {\n}\n", 2, 8, W, {"「DRAWW」", "「DRAW」"}},
     // A section ended early, and text outside every section.
     {"StrayBrace", "INIT {\n  x = 1 ;\n}\n}\n", 4, 1, W, {"「}」と組になる「{」"}},
     {"TextOutside", "INIT {\n  x = 1 ; }\n  y = 2 ;\n}\n", 3, 3, W, {"セクションの外"}},
-    {"SecondSection", "TIMER {\n}\nINIT {\n}\nTIMER {\n  x = 1 ;\n}\n", 5, 1, W, {"「TIMER」", "前にも"}},
+    {"SecondSection", "PAINT {\n}\nINIT {\n}\nPAINT {\n  x = 1 ;\n}\n", 5, 1, W, {"「PAINT」", "前にも"}},
     {"NoSectionName", "INIT {\n}\n{\n  x = 1 ;\n}\n", 3, 1, W, {"名前がありません"}},
 };
 
@@ -170,7 +174,7 @@ TEST_F(CheckerTest, AFileThatIsNoScriptIsOneError) {
 }
 
 const char* const kCorrectScripts[] = {
-    "CREATE {\n  SetWinSize(200, 100) ;\n}\nINIT {\n  x = 0 ;\n}\nTIMER {\n  x = x + 1 ;\n"
+    "CREATE {\n  SetWinSize(200, 100) ;\n  SetTimer(100) ;\n}\nINIT {\n  x = 0 ;\n}\nTIMER {\n  x = x + 1 ;\n"
     "  if (x >= 10) { x = 0 ; }\n}\n",
     "CREATE {\r\n  Data(\"a\", 10, 1) ;\r\n}\r\nINIT {\r\n  a(1, 0) = 5 ;\r\n  b = a(1, 0) ;\r\n}\r\n",
     // A section near an event's name that the script calls.
@@ -191,7 +195,7 @@ const char* const kCorrectScripts[] = {
     "CREATE {\n  if (SCR_X > 800) { SetWinSize(800, 600) ; }\n  loop(2) { n = 1 ; }\n  SetTimer(10) ;\n}\n",
     // Statements over more than one line, and names alone.
     "INIT {\n  x = 1 +\n    2 ;\n  Print(1, 1, 0, 0,\n    16, 0, \"a\") ;\n}\n",
-    "INIT {\n  CloseFile ;\n  end ;\n}\nTIMER { return ; }\n",
+    "CREATE {\n  SetTimer(10) ;\n}\nINIT {\n  CloseFile ;\n  end ;\n}\nTIMER { return ; }\n",
     "INIT {\n  call(\"DRAW\") ;\n}\nDRAW {\n  if (MOUSE_X >= 0) { return ; }\n  if (1 < 2) { }\n}\n",
 };
 
