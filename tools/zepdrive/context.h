@@ -70,15 +70,20 @@ inline std::string scriptRelative(const Context& c, const std::string& path) {
     return c.scriptDir + "\\" + relative;
 }
 
-// The whole file as bytes; false when it cannot be read.
+// The whole file as bytes; false when it cannot be read. The file is
+// shared for every use while it is read, so that the program replacing it
+// at that moment (a save, a recovery copy) never fails because of the
+// driver.
 inline bool readFileBytes(const std::string& path, std::string& bytes) {
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
     bytes.clear();
     char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-    std::fclose(f);
+    DWORD n = 0;
+    while (ReadFile(f, buf, sizeof buf, &n, nullptr) && n > 0) bytes.append(buf, n);
+    CloseHandle(f);
     return true;
 }
 
