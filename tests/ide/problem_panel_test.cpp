@@ -77,40 +77,6 @@ TEST_F(ProblemPanelTest, ADoubleClickSelectsTheProblemInTheText) {
   EXPECT_TRUE(Called("ControlFocus 200"));
 }
 
-// The marks of lines an edit leaves alone move with them; the list waits
-// for the next check.
-TEST_F(ProblemPanelTest, MarksMoveWithTheirLines) {
-  Open();
-  Type("INIT {\r\n  Prin(1) ;\r\n}\r\n");
-  CheckEditorText();
-  Select(0, 0);
-  Type("// a\r\n");
-  ASSERT_EQ(editor.problem_marks.size(), 1u);
-  EXPECT_EQ(editor.problem_marks[0].start, 14);
-  EXPECT_EQ(editor.problem_marks[0].end, 18);
-  // Its line coloured again: the mark comes with it.
-  editor.colours.Forget(2);
-  editor_system_.coloured.clear();
-  OnEditorTextPaint();
-  EXPECT_TRUE(Marked("14-18:problem")) << ::testing::PrintToString(editor_system_.coloured);
-  // An edit of its line takes it away until the next check.
-  Select(16, 16);
-  Type("t");
-  EXPECT_TRUE(editor.problem_marks.empty());
-  EXPECT_EQ(List().items.size(), 1u);
-}
-
-// A run checks first, and runs whatever the check found.
-TEST_F(ProblemPanelTest, ARunChecksFirstAndStillRuns) {
-  Open();
-  Type("INIT {\r\n  x = 1\r\n}\r\n");
-  EXPECT_TRUE(List().items.empty());
-  OnEditorCommand(kCmdRun, 0);
-  ASSERT_EQ(List().items.size(), 1u);
-  EXPECT_NE(List().items[0].find("「;」"), std::string::npos) << List().items[0];
-  EXPECT_TRUE(Called("OpenRunWindow"));
-}
-
 // After the box of a run's error, the list says it first, in its words.
 TEST_F(ProblemPanelTest, ARunsErrorIsSaidFirstOnceItsBoxHasClosed) {
   Open();
