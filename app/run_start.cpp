@@ -3,6 +3,7 @@
 #include "core/common.h"
 #include "core/run_parts.h"
 #include "core/run_settings.h"
+#include "platform/shortcuts.h"
 #include "runtime/run_window_win32.h"
 
 namespace zep {
@@ -40,29 +41,15 @@ bool StartRun(HINSTANCE instance, const char* text, size_t size, ProgramForm for
 // is handed on as two byte messages, and the system's edit control converts
 // each byte alone. The program's own windows stay ANSI and still get a
 // double-byte character as its two bytes.
-namespace {
-
-// Ctrl+Z, Ctrl+Y and Ctrl+A typed into an edit field (the editor's search
-// box) belong to that field, not to the editor's text.
-bool EditFieldKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0) return false;
-  if (msg.wParam != 'Z' && msg.wParam != 'Y' && msg.wParam != 'A') return false;
-  char name[16] = "";
-  GetClassNameA(msg.hwnd, name, sizeof name);
-  return lstrcmpiA(name, "Edit") == 0;
-}
-
-}  // namespace
 
 // The shortcuts of shortcut_table work for keys typed into window or any
-// of its children.
-int MessageLoop(HWND window, HACCEL shortcut_table) {
+// of its children, or into a window that also_here accepts.
+int MessageLoop(HWND window, HACCEL shortcut_table, bool (*also_here)(HWND)) {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (shortcut_table != nullptr && (msg.hwnd == window || IsChild(window, msg.hwnd)) &&
-        !EditFieldKey(msg) && TranslateAcceleratorW(window, shortcut_table, &msg)) {
-      continue;
-    }
+    bool here = msg.hwnd == window || IsChild(window, msg.hwnd) ||
+                (also_here != nullptr && also_here(msg.hwnd));
+    if (here && TranslateShortcut(window, shortcut_table, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -20,6 +20,6 @@ bool StartRun(HINSTANCE instance, const char* text, size_t size, ProgramForm for
               const char* name);
 
 // Serves the windows until the quit message; gives its code.
-int MessageLoop(HWND window = nullptr, HACCEL shortcut_table = nullptr);
+int MessageLoop(HWND window = nullptr, HACCEL shortcut_table = nullptr, bool (*also_here)(HWND) = nullptr);
 
 }  // namespace zep

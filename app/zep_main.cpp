@@ -15,6 +15,7 @@
 #include "core/script_text.h"
 #include "ide/editor_window_win32.h"
 #include "ide/recovery.h"
+#include "ide/watch_window_win32.h"
 #include "platform/fault_guard.h"
 #include "platform/script_file.h"
 #include "platform/standard_output.h"
@@ -92,5 +93,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) 
   HWND editor = zep::CreateEditorWindow(instance, show);
   if (editor == nullptr) return 0;
   zep::OfferRecoveryCopies();  // once the editor shows: the copies an earlier session left
-  return zep::MessageLoop(editor, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(ZEP_ACCELERATORS_EDITOR)));
+  return zep::MessageLoop(editor, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(ZEP_ACCELERATORS_EDITOR)),
+                          zep::IsWatchWindowMessage);
 }

@@ -14,6 +14,7 @@
 #include "core/program.h"
 #include "core/run_parts.h"
 #include "core/run_settings.h"
+#include "core/run_watch.h"
 #include "core/section_runs.h"
 #include "core/statement_cache.h"
 #include "core/statement_form.h"
@@ -287,6 +288,7 @@ class BlockWalker {
         if (level_ < 0) return pos_;
         continue;
       }
+      if (statement_watch != nullptr && run_ != nullptr && Watched()) return pos_;
       int kind = Statement();
       if (error_code != 0 || (run_ != nullptr && run_->stopped)) return pos_;
       if (!Step(kind)) return pos_;
@@ -294,6 +296,13 @@ class BlockWalker {
   }
 
  private:
+  // The debugger looks at the statement about to run (and may pause there);
+  // true when the run was stopped meanwhile.
+  bool Watched() {
+    statement_watch(window_, pos_, call_depth_);
+    return error_code != 0 || run_->stopped;
+  }
+
   // Acts on one statement's result; false when the section is finished or failed.
   bool Step(int kind) {
     switch (kind) {
@@ -497,6 +506,19 @@ struct DispatchState {
   double result;
 };
 
+// Tells the debugger of a section run from its start to its end, however
+// it ends.
+struct WatchedSection {
+  WatchedSection(WindowRef window, const char* name) : window(window), name(name) {
+    if (run_watch != nullptr) run_watch->SectionStarted(window, name);
+  }
+  ~WatchedSection() {
+    if (run_watch != nullptr) run_watch->SectionEnded(window, name);
+  }
+  WindowRef window;
+  const char* name;
+};
+
 void RunSectionIn(SectionRun* run, WindowRef window, const char* name) {
   int open = FindSection(name);
   if (error_code != 0) {
@@ -508,6 +530,7 @@ void RunSectionIn(SectionRun* run, WindowRef window, const char* name) {
     return;
   }
   int pos = open;
+  WatchedSection watched(window, name);
   try {
     if (section_starting != nullptr) section_starting(name);
     BlockWalker walker(window, false, nullptr, run);
@@ -522,6 +545,7 @@ void RunSectionIn(SectionRun* run, WindowRef window, const char* name) {
   StopSectionRuns(nullptr);
   StopRunParts(window);
   ReportError(window, error_code, program_text, pos);
+  if (run_watch != nullptr) run_watch->ErrorReported(window, pos);
   run_state.running = 0;
   host_system->PostCloseRequest(window);
 }

@@ -75,6 +75,18 @@ int32_t ColourView::MapPosition(int32_t old) const {
   return old - old_starts_[line] + starts_[line + new_n - old_n];
 }
 
+int32_t ColourView::MapLine(int32_t old) const {
+  if (old < 0) return -1;
+  size_t line = static_cast<size_t>(old);
+  if (line < top_) return old;
+  size_t old_n = old_starts_.size(), new_n = starts_.size();
+  if (line >= old_n) return -1;
+  if (line >= old_n - bottom_) return static_cast<int32_t>(line + new_n - old_n);
+  size_t made_end = new_n - bottom_;  // the changed lines now are [top_, made_end)
+  if (made_end == top_) return -1;
+  return static_cast<int32_t>(std::min(line, made_end - 1));
+}
+
 void ColourView::Measure() {
   starts_.resize(lines_.size());
   int32_t at = 0;

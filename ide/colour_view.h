@@ -40,6 +40,11 @@ class ColourView {
   // Where a character at old (the control's characters before the last
   // Update) stands now; -1 when its line changed or old is -1.
   int32_t MapPosition(int32_t old) const;
+  // Where line old (before the last Update) stands now: a line the edit
+  // left alone moves with its text; a changed line keeps its number among
+  // the lines the edit made (the last of them when it made fewer); -1 when
+  // the edit made none, or old is -1.
+  int32_t MapLine(int32_t old) const;
 
   int32_t LineCount() const { return static_cast<int32_t>(lines_.size()); }
   // The line that holds the control's character at position.

@@ -6,6 +6,7 @@
 #include "controls/button_system.h"
 #include "controls/registry.h"
 #include "core/host.h"
+#include "ide/debugger.h"
 #include "ide/editor_system.h"
 #include "ide/problem_panel.h"
 #include "ide/recovery.h"
@@ -45,6 +46,7 @@ struct ToolbarRow {
 const ToolbarRow kToolbar[] = {
     {4, "上書き保存", kCmdSaveButton},
     {27, "プログラム実行", kCmdRunButton},
+    {50, "変数とイベント", kCmdWatchButton},
     {338, "下方向へ検索", kCmdFindButton},
 };
 
@@ -103,6 +105,21 @@ bool OnEditCommand(int id) {
     case kCmdPaste: EditCommand(EditOp::kPaste); return true;
     case kCmdDelete: EditCommand(EditOp::kClear); return true;
     case kCmdSelectAll: editor_system->SelectAll(editor.text); return true;
+    default: return false;
+  }
+}
+
+// The debugger's commands.
+bool OnDebugCommand(int id) {
+  switch (id) {
+    case kCmdDebugWatch: case kCmdWatchButton: editor_system->OpenWatchWindow(editor.window); return true;
+    case kCmdDebugContinue: DebugContinue(); return true;
+    case kCmdDebugPause: DebugPause(); return true;
+    case kCmdDebugStep: DebugStep(false); return true;
+    case kCmdDebugStepInto: DebugStep(true); return true;
+    case kCmdDebugStop: DebugStop(); return true;
+    case kCmdDebugBreakpoint: ToggleBreakpointAtCaret(); return true;
+    case kCmdDebugClear: ClearBreakpoints(); return true;
     default: return false;
   }
 }
@@ -182,7 +199,8 @@ bool MenuCommand(int id, int code) {
       if (code == kTextChanged) OnEditorTextChanged();
       return true;
     case kProblemListId: OnProblemListCommand(code); return true;
-    default: return OnEditCommand(id) || OnAssistCommand(id) || OnSampleCommand(id);
+    default:
+      return OnEditCommand(id) || OnAssistCommand(id) || OnDebugCommand(id) || OnSampleCommand(id);
   }
 }
 

@@ -36,6 +36,11 @@ enum EditorCommand : int {
   kCmdRedo = ZEP_CMD_REDO, kCmdFind = ZEP_CMD_FIND, kCmdFindNext = ZEP_CMD_FIND_NEXT,
   kCmdZoomIn = ZEP_CMD_ZOOM_IN, kCmdZoomOut = ZEP_CMD_ZOOM_OUT, kCmdZoomReset = ZEP_CMD_ZOOM_RESET,
   kCmdHelpWord = ZEP_CMD_HELP_WORD, kCmdHelpGuide = ZEP_CMD_HELP_GUIDE,
+  kCmdDebugWatch = ZEP_CMD_DEBUG_WATCH, kCmdDebugContinue = ZEP_CMD_DEBUG_CONTINUE,
+  kCmdDebugPause = ZEP_CMD_DEBUG_PAUSE, kCmdDebugStep = ZEP_CMD_DEBUG_STEP,
+  kCmdDebugStepInto = ZEP_CMD_DEBUG_STEP_INTO, kCmdDebugStop = ZEP_CMD_DEBUG_STOP,
+  kCmdDebugBreakpoint = ZEP_CMD_DEBUG_BREAKPOINT, kCmdDebugClear = ZEP_CMD_DEBUG_CLEAR,
+  kCmdWatchButton = ZEP_GLYPH_GRID,
   kCmdSaveButton = ZEP_GLYPH_SAVE, kCmdRunButton = ZEP_GLYPH_EXCLAMATION, kCmdFindButton = ZEP_GLYPH_FIND,
   kTextControlId = 200, kSearchBoxId = 201, kStatusBarId = 202, kProblemListId = 203,
 };

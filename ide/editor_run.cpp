@@ -5,6 +5,7 @@
 #include "core/errors.h"
 #include "core/run_parts.h"
 #include "core/run_settings.h"
+#include "ide/debugger.h"
 #include "ide/editor.h"
 #include "ide/editor_system.h"
 #include "ide/error_place.h"
@@ -21,6 +22,7 @@ bool TextEmpty() { return control_system->TextLength(editor.text) == 0; }
 }  // namespace
 
 void EditorRun() {
+  if (debugger.paused) return DebugContinue();  // F5 goes on from a pause
   if (run_state.running != 0) return ShowEditorMessage(EditorMessage::kRunning);
   if (TextEmpty()) return ShowEditorMessage(EditorMessage::kEmpty);
   CheckEditorText();  // advice beside the run, never in its way
@@ -32,7 +34,9 @@ void EditorRun() {
 int RunFromEditor(WindowRef window) {
   editor.ran_text = control_system->GetText(editor.text);
   editor.errors_before = reported_errors;
+  StartDebugging(editor.ran_text);
   StartFailure failure = PrepareRun(window, editor.ran_text.data(), editor.ran_text.size());
+  if (failure != StartFailure::kNone) StopDebugging();
   if (failure == StartFailure::kLoad) {
     ShowEditorResult(kRunErrorResult);
     SelectFailingStatement();
@@ -49,6 +53,7 @@ int RunFromEditor(WindowRef window) {
   }
   FreeRunParts(nullptr);
   run_state.running = 0;
+  StopDebugging();
   ShowEditorMessage(EditorMessage::kNoRunWindow);
   return 0;
 }
@@ -81,6 +86,7 @@ void SelectFailingStatement() {
 
 void OnEditorRunEnded() {
   run_state.running = 0;
+  StopDebugging();
   ShowEditorResult(reported_errors != editor.errors_before ? kRunErrorResult : kRunEndedResult);
   SelectFailingStatement();
 }

@@ -119,6 +119,24 @@ class EditorSystem {
   virtual std::vector<FolderFile> ListFolder(const char* folder) = 0;
   // Removes the file; false when it is still there.
   virtual bool RemoveFile(const char* path) = 0;
+
+  // The debugger. A clock in milliseconds.
+  virtual int64_t Milliseconds() = 0;
+  // A run waits before a statement: the editor's messages (and those of
+  // its other windows) are handled until *paused is false or the program
+  // is told to end. Meanwhile the run's windows repaint as they were when
+  // the pause began, their input and timer messages wait (the ticks of a
+  // timer fold into one) and follow in order once the run goes on, and a
+  // click on their close box or menu is dropped.
+  virtual void WaitWhilePaused(WindowRef editor, const bool* paused) = 0;
+  // The window of the variables and the event strip, owned by editor:
+  // opened (or brought to the front); whether it is open; its lists shown
+  // anew from the debugger's state (nothing when it is closed).
+  virtual void OpenWatchWindow(WindowRef editor) = 0;
+  virtual bool WatchWindowOpen() = 0;
+  virtual void ShowWatch() = 0;
+  // The text control's margin drawn again (breakpoints and the run's marks).
+  virtual void RedrawMargin(WindowRef control) = 0;
 };
 
 // The editor system in use. Set once at start-up (or by a test).

@@ -1,9 +1,11 @@
 #include "ide/editor_text_win32.h"
 
+#include <windowsx.h>
 #include <richedit.h>
 
 #include <cstdio>
 
+#include "ide/debugger.h"
 #include "ide/editor.h"
 
 namespace zep {
@@ -16,6 +18,11 @@ constexpr COLORREF kMarginBack = RGB(236, 236, 236);
 constexpr COLORREF kMarginNumber = RGB(128, 128, 128);
 constexpr COLORREF kCaretLineBack = RGB(210, 222, 240);
 constexpr COLORREF kCaretLineNumber = RGB(0, 0, 0);
+constexpr COLORREF kBreakpointBack = RGB(220, 40, 40);
+constexpr COLORREF kBreakpointNumber = RGB(255, 255, 255);
+constexpr COLORREF kPausedBack = RGB(255, 214, 0);
+constexpr COLORREF kSectionBar = RGB(0, 160, 60);
+constexpr int kSectionBarWidth = 4;
 constexpr int kMarginGap = 8;
 constexpr int kTextPixels = 16;
 constexpr wchar_t kFace[] = L"ＭＳ ゴシック";
@@ -34,8 +41,15 @@ int LineTop(HWND control, int line) {
   return p.y;
 }
 
+void Band(HDC dc, const RECT& rect, COLORREF colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  FillRect(dc, &rect, brush);
+  DeleteObject(brush);
+}
+
 // The line numbers from the first line shown to the bottom, the caret's
-// line on a band of its own.
+// line on a band of its own; a breakpoint's line on red, the line where a
+// run waits on yellow, a bar beside the name of the section that runs.
 void PaintNumbers(HWND control) {
   int width = NumberMarginWidth(control, editor.digits);
   RECT client;
@@ -57,14 +71,24 @@ void PaintNumbers(HWND control) {
   int top = LineTop(control, first);
   int height = first + 1 < count ? LineTop(control, first + 1) - top : metrics.tmHeight;
   if (height <= 0) height = metrics.tmHeight;
+  int32_t paused = PausedLine(), section = RunningSectionLine();
   for (int line = first; line < count && top <= client.bottom; ++line, top += height) {
     RECT row = {0, top, margin.right, top + height};
-    if (line == caret) {
-      HBRUSH band = CreateSolidBrush(kCaretLineBack);
-      FillRect(dc, &row, band);
-      DeleteObject(band);
+    bool breakpoint = HasBreakpoint(line);
+    COLORREF ink = line == caret ? kCaretLineNumber : kMarginNumber;
+    if (line == paused) {
+      Band(dc, row, kPausedBack);
+      ink = kCaretLineNumber;
+    } else if (breakpoint) {
+      Band(dc, row, kBreakpointBack);
+      ink = kBreakpointNumber;
+    } else if (line == caret) {
+      Band(dc, row, kCaretLineBack);
     }
-    SetTextColor(dc, line == caret ? kCaretLineNumber : kMarginNumber);
+    if (breakpoint && line == paused) Band(dc, {row.right - kSectionBarWidth, row.top, row.right, row.bottom},
+                                          kBreakpointBack);
+    if (line == section) Band(dc, {0, row.top, kSectionBarWidth, row.bottom}, kSectionBar);
+    SetTextColor(dc, ink);
     char number[16];
     std::snprintf(number, sizeof number, "%d ", line + 1);
     DrawTextA(dc, number, -1, &row, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -116,6 +140,17 @@ LRESULT OnKeyDown(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   return Default(hwnd, WM_KEYDOWN, wParam, lParam);
 }
 
+// A click in the margin sets or clears the breakpoint of its line.
+LRESULT OnButtonDown(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  int x = GET_X_LPARAM(lParam);
+  int margin = NumberMarginWidth(hwnd, editor.digits) - kMarginGap / 2;
+  if (x >= margin) return Default(hwnd, WM_LBUTTONDOWN, wParam, lParam);
+  POINTL at = {margin + kMarginGap, GET_Y_LPARAM(lParam)};
+  LRESULT character = SendMessageW(hwnd, EM_CHARFROMPOS, 0, (LPARAM)&at);
+  ToggleBreakpoint(static_cast<int32_t>(SendMessageW(hwnd, EM_EXLINEFROMCHAR, 0, character)));
+  return 0;
+}
+
 LRESULT OnMouseWheel(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) == 0) {
     return Default(hwnd, WM_MOUSEWHEEL, wParam, lParam);
@@ -137,6 +172,7 @@ LRESULT CALLBACK TextProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_KEYDOWN: return OnKeyDown(hwnd, wParam, lParam);
     case WM_PASTE: return PastePlain(hwnd);
     case WM_MOUSEWHEEL: return OnMouseWheel(hwnd, wParam, lParam);
+    case WM_LBUTTONDOWN: return OnButtonDown(hwnd, wParam, lParam);
     case WM_SIZE: return OnSize(hwnd, wParam, lParam);
     default: return Default(hwnd, message, wParam, lParam);
   }

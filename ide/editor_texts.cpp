@@ -57,5 +57,7 @@ const char kSavedResult[] = "保存しました";
 const char kRunResult[] = "実行中";
 const char kRunEndedResult[] = "実行を終えました";
 const char kRunErrorResult[] = "エラーで止まりました";
+const char kDebugPausedResult[] = "一時停止中 (%d 行)";
+const char kDebugErrorPausedResult[] = "エラーで一時停止中 (%d 行)";
 
 }  // namespace zep

@@ -28,6 +28,9 @@ extern const char kSavedResult[];
 extern const char kRunResult[];    // a run started here is under way
 extern const char kRunEndedResult[];
 extern const char kRunErrorResult[];
+// A run of the debugger waits before the statement on line %d.
+extern const char kDebugPausedResult[];
+extern const char kDebugErrorPausedResult[];
 
 // The actions that would drop an edited text, and their question.
 enum class DropAction { kNew, kOpen, kClose };

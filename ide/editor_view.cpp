@@ -8,6 +8,7 @@
 #include "assist/reference_entries.h"
 #include "core/text.h"
 #include "ide/editing_rules.h"
+#include "ide/debugger.h"
 #include "ide/editor.h"
 #include "ide/editor_system.h"
 #include "ide/problem_panel.h"
@@ -93,6 +94,7 @@ void ShowNewText(const char* bytes) {
   editor.colours.Reset(editor.shown);
   editor.marks[0] = editor.marks[1] = -1;
   editor.problem_marks.clear();
+  DropBreakpoints();
   FitNumberMargin();
   ShowEditorChanged();
   OnEditorSelectionChanged();
@@ -106,6 +108,7 @@ void OnEditorTextChanged() {
   for (int32_t& mark : editor.marks) mark = editor.colours.MapPosition(mark);
   editor.colours.Update(editor.shown);
   MapProblemMarks();
+  MapBreakpoints();
   ScheduleEditorCheck();
   FitNumberMargin();
   ShowEditorChanged();

@@ -1,7 +1,7 @@
 // The editor's toolbar buttons: the editor's face of the button model
 // (controls/button_model.h), with the classes BBtn_class and BStr_class. A
 // button shows the icon whose resource id is its command, drawn once at
-// creation, with a single one-pixel frame; at most 4 exist; hover and hints
+// creation, with a single one-pixel frame; at most 6 exist; hover and hints
 // work only while the editor's text control has the keyboard focus; the
 // hint's font is fixed; a focused hint hands the focus to the editor.
 #pragma once
@@ -13,7 +13,7 @@
 
 namespace zep {
 
-constexpr int kMaxToolbarButtons = 4;
+constexpr int kMaxToolbarButtons = 6;
 
 struct ToolbarButton {
   WindowRef window = nullptr;
@@ -36,7 +36,7 @@ struct Toolbar {
 extern ButtonModel toolbar_buttons;
 
 // Creates a button on parent at x, y, sized w by h, showing icon `command`
-// and sending it when clicked: its window, or nullptr when 4 exist already
+// and sending it when clicked: its window, or nullptr when 6 exist already
 // or the window cannot be made. The first creation also makes the hint font
 // and registers the classes; when a registration fails, no button is made.
 WindowRef CreateToolbarButton(WindowRef parent, int32_t x, int32_t y, int32_t w, int32_t h,

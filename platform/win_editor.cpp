@@ -17,7 +17,9 @@
 #include "ide/editor.h"
 #include "ide/editor_text_win32.h"
 #include "ide/toolbar_win32.h"
+#include "ide/watch_window_win32.h"
 #include "platform/win_editor_store.h"
+#include "platform/win_pause.h"
 #include "runtime/run_window_win32.h"
 
 namespace zep {
@@ -342,6 +344,20 @@ class Win32EditorSystem : public EditorSystem {
 
   bool RemoveFile(const char* path) override {
     return DeleteFileA(path) || GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES;
+  }
+
+  int64_t Milliseconds() override { return static_cast<int64_t>(GetTickCount64()); }
+  void WaitWhilePaused(WindowRef editor, const bool* paused) override { RunPausedLoop(Hwnd(editor), paused); }
+  void OpenWatchWindow(WindowRef editor) override { OpenWatch(editor); }
+  bool WatchWindowOpen() override { return WatchOpen(); }
+  void ShowWatch() override { RefreshWatch(); }
+  // Only the margin: the text's own paint does nothing there, and the
+  // margin is painted after it.
+  void RedrawMargin(WindowRef control) override {
+    RECT margin;
+    GetClientRect(Hwnd(control), &margin);
+    margin.right = NumberMarginWidth(Hwnd(control), editor.digits);
+    InvalidateRect(Hwnd(control), &margin, FALSE);
   }
 };
 

@@ -171,6 +171,30 @@ class FakeEditorSystem : public EditorSystem {
     return true;
   }
 
+  // The debugger's calls are counted, not recorded (every run makes them).
+  // A pause runs while_paused (a test's commands during the pause) and is
+  // recorded as "WaitWhilePaused"; the fake never waits.
+  int64_t Milliseconds() override { return clock_ms; }
+  void WaitWhilePaused(WindowRef, const bool* paused) override {
+    Log("WaitWhilePaused");
+    if (while_paused) while_paused();
+    still_paused = *paused;
+  }
+  void OpenWatchWindow(WindowRef) override {
+    Log("OpenWatchWindow");
+    watch_open = true;
+  }
+  bool WatchWindowOpen() override { return watch_open; }
+  void ShowWatch() override { ++watch_shown; }
+  void RedrawMargin(WindowRef) override { ++margin_drawn; }
+
+  int64_t clock_ms = 0;
+  std::function<void()> while_paused;
+  bool still_paused = false;  // the last pause's flag when it returned
+  bool watch_open = false;
+  int watch_shown = 0;
+  int margin_drawn = 0;
+
  private:
   static std::string Filters(const char* filters) {
     std::string shown;

@@ -27,8 +27,9 @@ TEST_F(EditorTest, CreationMakesTheControlsFontTitleAndButtons) {
   EXPECT_STREQ(editor.document.file_path, "NONAME.ZEP");
   EXPECT_TRUE(Called("CreateButtonWindow BBtn_class 4,4,22,22"));
   EXPECT_TRUE(Called("CreateButtonWindow BBtn_class 27,4,22,22"));
+  EXPECT_TRUE(Called("CreateButtonWindow BBtn_class 50,4,22,22"));
   EXPECT_TRUE(Called("CreateButtonWindow BBtn_class 338,4,22,22"));
-  EXPECT_EQ(editor.toolbar.count, 3);
+  EXPECT_EQ(editor.toolbar.count, 4);
   EXPECT_EQ(editor.document.clean, 1);
 }
 

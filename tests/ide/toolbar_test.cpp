@@ -59,18 +59,20 @@ TEST_F(ToolbarTest, CreationPaintsTheFaceAndTheIcon) {
   EXPECT_EQ(Count("CreateFont"), 2);  // the search box's font and the hints' font
   EXPECT_EQ(Count("DrawIconAt surface1 139"), 1);
   EXPECT_EQ(Count("DrawIconAt surface2 140"), 1);
-  EXPECT_EQ(Count("DrawIconAt surface3 143"), 1);
+  EXPECT_EQ(Count("DrawIconAt surface3 163"), 1);  // the watch window's
+  EXPECT_EQ(Count("DrawIconAt surface4 143"), 1);
   EXPECT_EQ(canvas_.calls.at(0), "Rectangle surface1 0,0,22,22 pen c0c0c0 brush c0c0c0");
-  EXPECT_EQ(Count("ShowAndUpdate button"), 3);
+  EXPECT_EQ(Count("ShowAndUpdate button"), 4);
   EXPECT_STREQ(editor.toolbar.buttons[1].hint, "プログラム実行");
   EXPECT_EQ(editor.toolbar.state.button_parent, kEditor);
 }
 
-TEST_F(ToolbarTest, AFifthButtonIsRefused) {
+TEST_F(ToolbarTest, ASeventhButtonIsRefused) {
   OpenToolbar();
-  EXPECT_NE(CreateToolbarButton(kEditor, 400, 4, 22, 22, "4", 139), nullptr);
-  EXPECT_EQ(CreateToolbarButton(kEditor, 430, 4, 22, 22, "5", 139), nullptr);
-  EXPECT_EQ(editor.toolbar.count, 4);
+  EXPECT_NE(CreateToolbarButton(kEditor, 400, 4, 22, 22, "5", 139), nullptr);
+  EXPECT_NE(CreateToolbarButton(kEditor, 430, 4, 22, 22, "6", 139), nullptr);
+  EXPECT_EQ(CreateToolbarButton(kEditor, 460, 4, 22, 22, "7", 139), nullptr);
+  EXPECT_EQ(editor.toolbar.count, 6);
 }
 
 TEST_F(ToolbarTest, AFailedRegistrationMakesNoButton) {
