@@ -157,8 +157,9 @@ Outcome waitForList(Context& c, const Directive& d, const std::string& expected,
 }
 
 // The named list view with the cell (row, col), or null with the failure
-// in *o.
-HWND cellOrFail(Context& c, const Directive& d, long long row, long long col, Outcome* o) {
+// in *o, which expects what.
+HWND cellOrFail(Context& c, const Directive& d, long long row, long long col, const std::string& what,
+                Outcome* o) {
     std::string seen;
     HWND lv = listView(c, d, &seen);
     if (lv == nullptr) {
@@ -167,7 +168,7 @@ HWND cellOrFail(Context& c, const Directive& d, long long row, long long col, Ou
     }
     std::string missing = missingCell(lv, row, col);
     if (!missing.empty()) {
-        *o = fail("row " + std::to_string(row) + " column " + std::to_string(col), missing);
+        *o = fail(what, missing);
         return nullptr;
     }
     return lv;
@@ -209,12 +210,13 @@ bool cellCentre(Context& c, HWND lv, int row, int col, POINT* centre, std::strin
 Outcome clickCell(Context& c, const Directive& d, bool twice) {
     long long row = d.args[1].num, col = d.args[2].num;
     Outcome o;
-    HWND lv = cellOrFail(c, d, row, col, &o);
+    std::string cell = "row " + std::to_string(row) + " column " + std::to_string(col);
+    HWND lv = cellOrFail(c, d, row, col, cell, &o);
     if (lv == nullptr) return o;
     POINT p;
     std::string why;
     if (!cellCentre(c, lv, (int)row, (int)col, &p, &why)) {
-        return fail("row " + std::to_string(row) + " column " + std::to_string(col) + " on show", why);
+        return fail(cell + " on show", why);
     }
     postMouseMove(lv, p.x, p.y);
     postButton(lv, Button::Left, Press::Down, p.x, p.y);
@@ -285,7 +287,7 @@ Outcome runLvFind(Context& c, const Directive& d) {
 Outcome runLvSelect(Context& c, const Directive& d) {
     long long row = d.args[1].num;
     Outcome o;
-    HWND lv = cellOrFail(c, d, row, 0, &o);
+    HWND lv = cellOrFail(c, d, row, 0, "row " + std::to_string(row), &o);
     if (lv == nullptr) return o;
     LVITEMW item = {};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;

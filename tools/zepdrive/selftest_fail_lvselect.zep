@@ -1,5 +1,5 @@
 // Must fail: the list view has four rows, so row 4 cannot be selected.
-// expect: FAIL selftest_fail_lvselect.zep:7: lvselect 301 4: row 4 column 0 / no row 4 (4 rows)
+// expect: FAIL selftest_fail_lvselect.zep:7: lvselect 301 4: row 4 / no row 4 (4 rows)
 //! timeout 1
 //! window SELFTEST
 //! key 76
