@@ -71,6 +71,13 @@ const DirectiveDef kDirectives[] = {
     {"defbutton", "i", Needs::LiveWindow, runDefButton},
     {"focuskey", "i", Needs::LiveWindow, runFocusKey},
     {"hastext", "s", Needs::LiveWindow, runHasText},
+    // List views of the current window, named by their id: rows and cells.
+    {"lvcount", "ii", Needs::LiveWindow, runLvCount},
+    {"lvtext", "iiis", Needs::LiveWindow, runLvText},
+    {"lvfind", "iisis", Needs::LiveWindow, runLvFind},
+    {"lvselect", "ii", Needs::LiveWindow, runLvSelect},
+    {"lvclick", "iii", Needs::LiveWindow, runLvClick},
+    {"lvdblclick", "iii", Needs::LiveWindow, runLvDoubleClick},
     // The clipboard.
     {"clipboard", "s", Needs::Nothing, runClipboard},
     {"setclipboard", "s", Needs::Nothing, runSetClipboard},

@@ -77,6 +77,14 @@ Outcome runDefButton(Context&, const Directive&);
 Outcome runFocusKey(Context&, const Directive&);
 Outcome runHasText(Context&, const Directive&);
 
+// handlers_listview.cpp
+Outcome runLvCount(Context&, const Directive&);
+Outcome runLvText(Context&, const Directive&);
+Outcome runLvFind(Context&, const Directive&);
+Outcome runLvSelect(Context&, const Directive&);
+Outcome runLvClick(Context&, const Directive&);
+Outcome runLvDoubleClick(Context&, const Directive&);
+
 // handlers_clipboard.cpp
 Outcome runClipboard(Context&, const Directive&);
 Outcome runSetClipboard(Context&, const Directive&);

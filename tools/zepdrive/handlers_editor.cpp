@@ -39,13 +39,6 @@ std::wstring toWide(const std::string& sjis) {
     return w;
 }
 
-std::string toSjis(const std::wstring& w) {
-    int n = WideCharToMultiByte(932, 0, w.data(), (int)w.size(), nullptr, 0, nullptr, nullptr);
-    std::string s(n, '\0');
-    WideCharToMultiByte(932, 0, w.data(), (int)w.size(), &s[0], n, nullptr, nullptr);
-    return s;
-}
-
 // The control's text as the control keeps it, in UTF-16 code units, which
 // is how its selection counts.
 std::wstring wideText(HWND control) {
@@ -105,7 +98,7 @@ std::string selectedText(HWND control) {
     std::wstring text = wideText(control);
     if (end > text.size()) end = text.size();
     if (start > end) start = end;
-    return toSjis(text.substr(start, end - start));
+    return utf16ToSjis(text.substr(start, end - start));
 }
 
 // A combo box's or list box's items, joined by '|'. Read in UTF-16 and
@@ -122,7 +115,7 @@ std::string itemsOf(HWND control) {
         wchar_t buf[1024] = L"";
         SendMessageTimeoutW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, (LPARAM)buf,
                             SMTO_ABORTIFHUNG, kSendTimeoutMs, nullptr);
-        joined += (i > 0 ? "|" : "") + toSjis(buf);
+        joined += (i > 0 ? "|" : "") + utf16ToSjis(buf);
     }
     return joined;
 }
@@ -388,7 +381,7 @@ Outcome runStatusText(Context& c, const Directive& d) {
             text[LOWORD(got)] = L'\0';
         }
         VirtualFreeEx(c.proc.hProcess, remote, 0, MEM_RELEASE);
-        seen = toSjis(text);
+        seen = utf16ToSjis(text);
         return seen == d.args[1].text ? Poll::Done : Poll::Wait;
     });
     return ok ? pass() : fail(quoted(d.args[1].text), quoted(seen));

@@ -62,14 +62,6 @@ std::wstring wide(const std::string& sjis) {
     return w;
 }
 
-std::string narrow(const std::wstring& w) {
-    int n = WideCharToMultiByte(932, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string s(n > 0 ? (size_t)n : 1, '\0');
-    WideCharToMultiByte(932, 0, w.c_str(), -1, &s[0], n, nullptr, nullptr);
-    s.resize(s.size() - 1);
-    return s;
-}
-
 // The text of the list's or combo box's item at index, quoted; "none" for -1.
 std::string itemAt(HWND h, LRESULT index) {
     if (index < 0) return "none";
@@ -79,7 +71,7 @@ std::string itemAt(HWND h, LRESULT index) {
     std::wstring text((size_t)len + 1, L'\0');
     sendToW(h, combo ? CB_GETLBTEXT : LB_GETTEXT, (WPARAM)index, (LPARAM)&text[0]);
     text.resize(wcslen(text.c_str()));
-    return quoted(narrow(text));
+    return quoted(utf16ToSjis(text));
 }
 
 // Selects index and tells the parent, as a user's choice does; the parent

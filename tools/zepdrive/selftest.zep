@@ -85,6 +85,47 @@
 //! pixel 0 0 FF0000
 //! rect 50 50 4 4 0000FF
 //
+// A list view (id 301, in a panel of the window "一覧" that key 76 opens):
+// rows and cells read in the program's memory, a row found by its first
+// cell, a selection and real clicks, which the window's static (id 302)
+// reports as the list view told it.
+//! key 76
+//! window SELFTESTLIST "一覧"
+//! itemtext 302 "none"
+//! lvcount 301 4
+//! lvtext 301 0 0 "得点"
+//! lvtext 301 1 1 "太郎"
+//! lvtext 301 2 2 "実数"
+//! lvtext 301 3 1 "一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十"
+//! lvfind 301 0 "名前" 2 "文字列"
+//! lvfind 301 2 "実数" 1 "1.5"
+//! lvselect 301 2
+//! itemtext 302 "selected 2 focused"
+//! lvclick 301 1 2
+//! itemtext 302 "click 1 2"
+// A double click adds a row "追加N"; after eight the list scrolls, and a
+// click on the last row brings it into view first.
+//! lvdblclick 301 0 1
+//! itemtext 302 "dblclick 0 1"
+//! lvcount 301 5
+//! lvtext 301 4 0 "追加1"
+//! lvdblclick 301 3 0
+//! lvdblclick 301 3 0
+//! lvdblclick 301 3 0
+//! lvdblclick 301 3 0
+//! lvdblclick 301 3 0
+//! lvdblclick 301 3 0
+//! lvdblclick 301 3 0
+//! lvcount 301 12
+//! lvfind 301 0 "追加8" 1 "8"
+//! lvclick 301 11 1
+//! itemtext 302 "click 11 1"
+//! lvclick 301 0 0
+//! itemtext 302 "click 0 0"
+//! close
+//! nowindow SELFTESTLIST
+//! window SELFTEST
+//
 // Key 67 writes the program's arguments; selftest.sh checks that they are
 // the quoted full path of this script.
 //! key 67

@@ -49,6 +49,15 @@ std::string sjisToUtf8(const std::string& bytes) {
     return out;
 }
 
+std::string utf16ToSjis(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    int n = WideCharToMultiByte(932, 0, text.data(), (int)text.size(), nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return std::string();
+    std::string out((size_t)n, '\0');
+    WideCharToMultiByte(932, 0, text.data(), (int)text.size(), &out[0], n, nullptr, nullptr);
+    return out;
+}
+
 bool parseInt(const std::string& s, long long& out) {
     size_t i = (!s.empty() && (s[0] == '-' || s[0] == '+')) ? 1 : 0;
     if (i >= s.size() || s[i] == ' ') return false;

@@ -17,6 +17,10 @@ std::string quoted(const std::string& bytes);
 // Converts Shift-JIS (code page 932) bytes to UTF-8.
 std::string sjisToUtf8(const std::string& bytes);
 
+// Converts UTF-16 text (read from a control in its Unicode form, which
+// crosses processes unconverted) to Shift-JIS, as the scripts are written.
+std::string utf16ToSjis(const std::wstring& text);
+
 // Decimal, or hexadecimal with 0x; optional leading minus.
 bool parseInt(const std::string& s, long long& out);
 
