@@ -112,10 +112,12 @@ void OnStatement(WindowRef window, int pos, int call_depth) {
   int depth = SectionRunDepth();
   uint32_t serial = depth > 0 && static_cast<size_t>(depth) <= debugger.serials.size()
                         ? debugger.serials[static_cast<size_t>(depth) - 1] : 0;
+  // A breakpoint pauses where the run comes to its line: from another line,
+  // or back to the line's start (the next pass of a loop, the next event).
   int32_t line = LineOf(pos);
   bool at_break = line >= 0 && static_cast<size_t>(line) < debugger.break_lines.size() &&
-                  debugger.break_lines[line] != 0 && line != debugger.resumed_line;
-  if (line != debugger.resumed_line) debugger.resumed_line = -1;
+                  debugger.break_lines[line] != 0 && (line != LineOf(debugger.last_pos) || pos <= debugger.last_pos);
+  debugger.last_pos = pos;
   if (at_break || RulePauses(debugger.rule, depth, serial, call_depth)) {
     Pause(window, pos, false, PauseRule{PauseRule::kOver, depth, serial, call_depth});
   }
@@ -197,7 +199,7 @@ void StartDebugging(const std::string& text) {
   debugger.ran_text = text;
   debugger.line_of = CompactedLines(text);
   debugger.break_lines.assign(std::count(text.begin(), text.end(), '\n') + 1, 0);
-  debugger.resumed_line = -1;
+  debugger.last_pos = -1;
   debugger.serials.clear();
   debugger.section_line = -1;
   debugger.events.clear();
@@ -222,7 +224,6 @@ void StopDebugging() {
 
 void DebugContinue() {
   if (!debugger.paused) return;
-  debugger.resumed_line = LineOf(debugger.pos);
   debugger.paused = false;
 }
 
@@ -236,7 +237,6 @@ void DebugPause() {
 // after it. The place is known when the pause ends (OnStatement).
 void DebugStep(bool into) {
   if (!debugger.paused) return;
-  debugger.resumed_line = -1;
   debugger.paused = false;
   if (debugger.error_stop) return;
   debugger.rule = debugger.here;

@@ -76,7 +76,7 @@ struct Debugger {
   std::string ran_text;            // the text the run was loaded from
   std::vector<int32_t> line_of;    // the line of ran_text of each compacted byte
   std::vector<uint8_t> break_lines;  // the run's breakpoints, by line of ran_text
-  int32_t resumed_line = -1;  // a breakpoint here waits until another line runs
+  int last_pos = -1;  // the statement the hook saw last
   std::vector<uint32_t> serials;   // the serial of each section run in progress
   uint32_t next_serial = 0;
   int32_t section_line = -1;  // the name's line of the section that runs (or ran last)

@@ -59,6 +59,7 @@ const DirectiveDef kDirectives[] = {
     // Items of the current window (a dialog's controls), named by their id.
     {"itemtext", "is", Needs::LiveWindow, runItemText},
     {"itemclick", "i", Needs::LiveWindow, runItemClick},
+    {"itemsettext", "is", Needs::LiveWindow, runItemSetText},
     {"itemselect", "ii", Needs::LiveWindow, runItemSelect},
     {"itemchoose", "is", Needs::LiveWindow, runItemChoose},
     {"itemdblclick", "ii", Needs::LiveWindow, runItemDoubleClick},

@@ -64,6 +64,7 @@ Outcome runDialogFile(Context&, const Directive&);
 // handlers_items.cpp
 Outcome runItemText(Context&, const Directive&);
 Outcome runItemClick(Context&, const Directive&);
+Outcome runItemSetText(Context&, const Directive&);
 Outcome runItemSelect(Context&, const Directive&);
 Outcome runItemChoose(Context&, const Directive&);
 Outcome runItemDoubleClick(Context&, const Directive&);

@@ -112,6 +112,17 @@ Outcome runItemText(Context& c, const Directive& d) {
     return waitForItem(c, d, quoted(d.args[1].text), [](HWND h) { return quoted(controlText(h)); });
 }
 
+// itemsettext ID "TEXT": replaces the item's text (WM_SETTEXT), as pasting
+// over all of it; an edit field then tells its parent of the change.
+Outcome runItemSetText(Context& c, const Directive& d) {
+    HWND h = item(c, d);
+    if (h == nullptr) return fail(idText(d.args[0].num), "none");
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(h, WM_SETTEXT, 0, (LPARAM)d.args[1].text.c_str(), SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                        &result);
+    return pass();
+}
+
 // itemclick ID: a click on a button (BM_CLICK), which checks an automatic
 // check box or radio button and tells the parent. Waits until the click has
 // been handled, or for at most 2 s when it opens a modal window.
