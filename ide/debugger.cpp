@@ -231,6 +231,7 @@ void DebugPause() {
   if (!debugger.active || debugger.paused) return;
   debugger.rule = PauseRule{PauseRule::kNext};
   WatchStatements();
+  ShowEditorResult(kDebugPauseAsked);
 }
 
 // A step pauses again before the next statement; over a call, the one

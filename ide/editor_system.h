@@ -126,8 +126,8 @@ class EditorSystem {
   // its other windows) are handled until *paused is false or the program
   // is told to end. Meanwhile the run's windows repaint as they were when
   // the pause began, their input and timer messages wait (the ticks of a
-  // timer fold into one) and follow in order once the run goes on, and a
-  // click on their close box or menu is dropped.
+  // timer fold into one) and follow in order once the run goes on, a click
+  // on their menu is dropped, and one on their close box ends the run.
   virtual void WaitWhilePaused(WindowRef editor, const bool* paused) = 0;
   // The window of the variables and the event strip, owned by editor:
   // opened (or brought to the front); whether it is open; its lists shown

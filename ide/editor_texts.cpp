@@ -57,7 +57,14 @@ const char kSavedResult[] = "保存しました";
 const char kRunResult[] = "実行中";
 const char kRunEndedResult[] = "実行を終えました";
 const char kRunErrorResult[] = "エラーで止まりました";
+const char kWatchTitle[] = "変数とイベント";
+const char* const kEventColumns[4] = {"区画", "回数", "最後", "状態"};
+const char* const kVariableColumns[2] = {"名前", "値"};
+const char kWatchFilterLabel[] = "名前で絞り込み:";
+const char kWatchSetButton[] = "値を変える";
+const char kWatchRunning[] = "実行中";
 const char kDebugPausedResult[] = "一時停止中 (%d 行)";
+const char kDebugPauseAsked[] = "次の文の前で止まります";
 const char kDebugErrorPausedResult[] = "エラーで一時停止中 (%d 行)";
 
 }  // namespace zep

@@ -28,8 +28,18 @@ extern const char kSavedResult[];
 extern const char kRunResult[];    // a run started here is under way
 extern const char kRunEndedResult[];
 extern const char kRunErrorResult[];
+// The debugger's window: its caption, the columns of its event strip and
+// of its variables, the filter's label, the value button and the word for
+// a section that runs now.
+extern const char kWatchTitle[];
+extern const char* const kEventColumns[4];
+extern const char* const kVariableColumns[2];
+extern const char kWatchFilterLabel[];
+extern const char kWatchSetButton[];
+extern const char kWatchRunning[];
 // A run of the debugger waits before the statement on line %d.
 extern const char kDebugPausedResult[];
+extern const char kDebugPauseAsked[];  // F6: it waits before the next statement
 extern const char kDebugErrorPausedResult[];
 
 // The actions that would drop an edited text, and their question.

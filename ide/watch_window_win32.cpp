@@ -11,6 +11,7 @@
 #include "ide/debugger.h"
 #include "ide/editor.h"
 #include "ide/editor_system.h"
+#include "ide/editor_texts.h"
 #include "resources/resource_ids.h"
 
 namespace zep {
@@ -18,7 +19,6 @@ namespace zep {
 namespace {
 
 constexpr char kClassName[] = "ZEPWATCH";
-constexpr char kTitle[] = "変数とイベント";
 constexpr UINT_PTR kTimerId = 1;
 constexpr int kEventsHeight = 120;
 constexpr int kRowHeight = 24;
@@ -119,7 +119,7 @@ void ShowEvents() {
   std::vector<LPARAM> keys;
   for (size_t i = 0; i < debugger.events.size(); ++i) {
     const EventRow& e = debugger.events[i];
-    rows.push_back({e.name, std::to_string(e.count), EventTimeText(e.last_ms), e.running > 0 ? "実行中" : ""});
+    rows.push_back({e.name, std::to_string(e.count), EventTimeText(e.last_ms), e.running > 0 ? kWatchRunning : ""});
     keys.push_back(static_cast<LPARAM>(i));
   }
   ShowRows(&watch.events, rows, keys);
@@ -224,14 +224,16 @@ ShownList MakeList(HWND hwnd, int id, const std::vector<std::pair<std::string, i
 BOOL OnCreate(HWND hwnd, LPCREATESTRUCT) {
   watch.window = hwnd;
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  watch.events = MakeList(hwnd, kWatchEventsId, {{"区画", 120}, {"回数", 60}, {"最後", 80}, {"状態", 60}});
-  watch.filter_label = Child(hwnd, "STATIC", "名前で絞り込み:", SS_RIGHT, 0, -1);
+  watch.events = MakeList(hwnd, kWatchEventsId,
+                          {{kEventColumns[0], 120}, {kEventColumns[1], 60}, {kEventColumns[2], 80},
+                           {kEventColumns[3], 60}});
+  watch.filter_label = Child(hwnd, "STATIC", kWatchFilterLabel, SS_RIGHT, 0, -1);
   watch.filter = Child(hwnd, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kWatchFilterId);
-  watch.variables = MakeList(hwnd, kWatchVariablesId, {{"名前", 130}, {"値", 190}});
+  watch.variables = MakeList(hwnd, kWatchVariablesId, {{kVariableColumns[0], 130}, {kVariableColumns[1], 190}});
   watch.grid = MakeList(hwnd, kWatchGridId, {});
   watch.cell = Child(hwnd, "STATIC", "", SS_RIGHT, 0, kWatchCellId);
   watch.value = Child(hwnd, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kWatchValueId);
-  watch.set = Child(hwnd, "BUTTON", "値を変える", BS_PUSHBUTTON | WS_TABSTOP, 0, kWatchSetId);
+  watch.set = Child(hwnd, "BUTTON", kWatchSetButton, BS_PUSHBUTTON | WS_TABSTOP, 0, kWatchSetId);
   for (HWND child : {watch.events.list, watch.filter, watch.variables.list, watch.grid.list, watch.value,
                      watch.set}) {
     if (child == nullptr) return FALSE;
@@ -357,7 +359,7 @@ bool OpenWatch(WindowRef owner) {
     if (!RegisterWatchClass(instance)) return false;
     RECT at = {0, 0, 0, 0};
     if (owner != nullptr) GetWindowRect(static_cast<HWND>(owner), &at);
-    CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, at.right > 420 ? at.right - 420 : 0,
+    CreateWindowExA(0, kClassName, kWatchTitle, WS_OVERLAPPEDWINDOW, at.right > 420 ? at.right - 420 : 0,
                     at.top + 60, 400, 560, static_cast<HWND>(owner), nullptr, instance, nullptr);
     if (watch.window == nullptr) return false;
     ShowWindow(watch.window, SW_SHOWNORMAL);

@@ -71,10 +71,12 @@ bool Held(UINT message) {
          message == WM_COMMAND || message == WM_SYSCOMMAND || message == WM_CLOSE || message >= MM_JOY1MOVE;
 }
 
-// A click on the close box, the menu bar or the window menu: dropped.
-bool Refused(const MSG& msg) {
+// A click on the menu bar or the window menu is dropped; one on the close
+// box ends the run (as the editor's Shift+F5 does).
+bool Refused(HWND editor, const MSG& msg) {
   bool click = msg.message == WM_NCLBUTTONDOWN || msg.message == WM_NCLBUTTONDBLCLK ||
                msg.message == WM_NCRBUTTONDOWN;
+  if (click && msg.wParam == HTCLOSE) PostMessageW(editor, WM_COMMAND, ZEP_CMD_DEBUG_STOP, 0);
   return click && (msg.wParam == HTCLOSE || msg.wParam == HTMENU || msg.wParam == HTSYSMENU);
 }
 
@@ -113,7 +115,7 @@ void RunPausedLoop(HWND editor, const bool* paused) {
         }
         if (painted) continue;
       }
-      if (Refused(msg)) continue;
+      if (Refused(editor, msg)) continue;
       if (Held(msg.message)) {
         if (!Folded(held, msg)) held.push_back(msg);
         continue;

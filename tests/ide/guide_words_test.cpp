@@ -64,9 +64,13 @@ std::string ProgramWords() {
     words += std::string(DropQuestionOf(a).caption) + "\n" + DropQuestionOf(a).text + "\n";
   }
   for (const char* s : {kFindWrapped, kFindNone, kSavedResult, kRunResult, kRunEndedResult,
-                        kRunErrorResult, kFileError, kStandardProgram}) {
+                        kRunErrorResult, kFileError, kStandardProgram, kDebugPausedResult,
+                        kDebugErrorPausedResult, kWatchTitle, kWatchFilterLabel, kWatchSetButton,
+                        kWatchRunning}) {
     words += std::string(s) + "\n";
   }
+  for (const char* column : kEventColumns) words += std::string(column) + "\n";
+  for (const char* column : kVariableColumns) words += std::string(column) + "\n";
   words += "ZEP Error\n変更あり\n";
   words += std::string(SeverityName(Severity::kError)) + "\n" + SeverityName(Severity::kWarning) + "\n";
   // The platform's own buttons of a message box.

@@ -1,13 +1,13 @@
-// The sample menu stands on the menu bar between アシスト and ﾍﾙﾌﾟ, its
+// The sample menu stands on the menu bar between ﾃﾞﾊﾞｯｸﾞ and ﾍﾙﾌﾟ, its
 // items in the order of the examples' file names (ball.zep, buttons.zep,
 // ...). The menus of another process cannot be read under Wine, so the bar
-// is walked with the keyboard as a user walks it: right of アシスト, left of
+// is walked with the keyboard as a user walks it: right of ﾃﾞﾊﾞｯｸﾞ, left of
 // ﾍﾙﾌﾟ, and Alt+S. An untouched copy is dropped without a question; a
 // changed text is asked about as before Open. The copy comes in unchanged,
 // with nothing to undo behind it.
 //! cmdline
 //! window ZEP2 "ZEP - [NONAME.ZEP]"
-//! altkey a
+//! altkey d
 //! menuopen
 //! key 0x27
 //! menuopen
