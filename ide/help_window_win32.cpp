@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ide/help_window.h"
+#include "ide/tool_window_win32.h"
 #include "resources/resource_ids.h"
 
 namespace zep {
@@ -112,20 +113,16 @@ LRESULT CALLBACK SearchProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   return CallWindowProcW(help.search_procedure, hwnd, message, wParam, lParam);
 }
 
-HWND Child(HWND parent, const char* class_name, const char* text, DWORD style, DWORD ex_style, int id) {
-  return CreateWindowExA(ex_style, class_name, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-}
 
 BOOL OnCreate(HWND hwnd, LPCREATESTRUCT) {
   help.window = hwnd;
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  help.label = Child(hwnd, "STATIC", kHelpSearchLabel, SS_RIGHT, 0, kSearchLabelId);
-  help.search = Child(hwnd, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kSearchId);
-  help.tree = Child(hwnd, WC_TREEVIEWA, "",
+  help.label = ToolChild(hwnd, "STATIC", kHelpSearchLabel, SS_RIGHT, 0, kSearchLabelId);
+  help.search = ToolChild(hwnd, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kSearchId);
+  help.tree = ToolChild(hwnd, WC_TREEVIEWA, "",
                     TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_TABSTOP,
                     WS_EX_CLIENTEDGE, kTreeId);
-  help.page = Child(hwnd, "RICHEDIT50W", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP,
+  help.page = ToolChild(hwnd, "RICHEDIT50W", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP,
                     WS_EX_CLIENTEDGE, kPageId);
   if (help.search == nullptr || help.tree == nullptr || help.page == nullptr) return FALSE;
   for (HWND child : {help.label, help.search, help.tree}) SendMessageA(child, WM_SETFONT, (WPARAM)font, 0);
@@ -146,10 +143,7 @@ void OnSize(HWND, UINT, int width, int height) {
 
 void OnSearchChanged() {
   if (help.quiet) return;
-  int length = GetWindowTextLengthA(help.search);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  GetWindowTextA(help.search, &text[0], length + 1);
-  text.resize(static_cast<size_t>(length));
+  std::string text = ToolText(help.search);
   ShowPage(text.empty() ? "contents" : "search:" + text);
 }
 
@@ -191,21 +185,8 @@ LRESULT CALLBACK HelpWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 }
 
 bool RegisterHelpClass(HINSTANCE instance) {
-  WNDCLASSEXA wc = {};
-  if (GetClassInfoExA(instance, kClassName, &wc)) return true;
   LoadLibraryA("msftedit.dll");
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = HelpWindowProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ZEP_ICON_PROGRAM));
-  wc.hIconSm = wc.hIcon;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  return RegisterClassExA(&wc) != 0;
+  return RegisterToolWindowClass(instance, kClassName, HelpWindowProc, ICC_TREEVIEW_CLASSES);
 }
 
 }  // namespace

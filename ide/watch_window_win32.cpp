@@ -12,6 +12,7 @@
 #include "ide/editor.h"
 #include "ide/editor_system.h"
 #include "ide/editor_texts.h"
+#include "ide/tool_window_win32.h"
 #include "resources/resource_ids.h"
 
 namespace zep {
@@ -49,10 +50,6 @@ struct WatchWindow {
 
 WatchWindow watch;
 
-HWND Child(HWND parent, const char* class_name, const char* text, DWORD style, DWORD ex_style, int id) {
-  return CreateWindowExA(ex_style, class_name, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-}
 
 void AddColumn(HWND list, int index, const char* title, int width) {
   LVCOLUMNA column = {};
@@ -213,7 +210,7 @@ void Layout(int width, int height) {
 
 ShownList MakeList(HWND hwnd, int id, const std::vector<std::pair<std::string, int>>& columns) {
   ShownList shown;
-  shown.list = Child(hwnd, WC_LISTVIEWA, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
+  shown.list = ToolChild(hwnd, WC_LISTVIEWA, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
                      WS_EX_CLIENTEDGE, id);
   if (shown.list == nullptr) return shown;
   SendMessageA(shown.list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -227,13 +224,13 @@ BOOL OnCreate(HWND hwnd, LPCREATESTRUCT) {
   watch.events = MakeList(hwnd, kWatchEventsId,
                           {{kEventColumns[0], 120}, {kEventColumns[1], 60}, {kEventColumns[2], 80},
                            {kEventColumns[3], 60}});
-  watch.filter_label = Child(hwnd, "STATIC", kWatchFilterLabel, SS_RIGHT, 0, -1);
-  watch.filter = Child(hwnd, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kWatchFilterId);
+  watch.filter_label = ToolChild(hwnd, "STATIC", kWatchFilterLabel, SS_RIGHT, 0, -1);
+  watch.filter = ToolChild(hwnd, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kWatchFilterId);
   watch.variables = MakeList(hwnd, kWatchVariablesId, {{kVariableColumns[0], 130}, {kVariableColumns[1], 190}});
   watch.grid = MakeList(hwnd, kWatchGridId, {});
-  watch.cell = Child(hwnd, "STATIC", "", SS_RIGHT, 0, kWatchCellId);
-  watch.value = Child(hwnd, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kWatchValueId);
-  watch.set = Child(hwnd, "BUTTON", kWatchSetButton, BS_PUSHBUTTON | WS_TABSTOP, 0, kWatchSetId);
+  watch.cell = ToolChild(hwnd, "STATIC", "", SS_RIGHT, 0, kWatchCellId);
+  watch.value = ToolChild(hwnd, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kWatchValueId);
+  watch.set = ToolChild(hwnd, "BUTTON", kWatchSetButton, BS_PUSHBUTTON | WS_TABSTOP, 0, kWatchSetId);
   for (HWND child : {watch.events.list, watch.filter, watch.variables.list, watch.grid.list, watch.value,
                      watch.set}) {
     if (child == nullptr) return FALSE;
@@ -249,21 +246,13 @@ BOOL OnCreate(HWND hwnd, LPCREATESTRUCT) {
 void OnSize(HWND, UINT, int width, int height) { Layout(width, height); }
 
 void OnSetValue() {
-  int length = GetWindowTextLengthA(watch.value);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  GetWindowTextA(watch.value, &text[0], length + 1);
-  text.resize(static_cast<size_t>(length));
-  if (!SetWatchValue(watch.chosen_row, watch.chosen_cell, text)) MessageBeep(MB_ICONEXCLAMATION);
+  if (!SetWatchValue(watch.chosen_row, watch.chosen_cell, ToolText(watch.value))) MessageBeep(MB_ICONEXCLAMATION);
 }
 
 void OnCommand(HWND, int id, HWND, UINT code) {
   if (watch.quiet) return;
   if (id == kWatchFilterId && code == EN_CHANGE) {
-    int length = GetWindowTextLengthA(watch.filter);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(watch.filter, &text[0], length + 1);
-    text.resize(static_cast<size_t>(length));
-    watch.filter_text = text;
+    watch.filter_text = ToolText(watch.filter);
     ShowVariables();
   } else if (id == kWatchSetId && code == BN_CLICKED) {
     OnSetValue();
@@ -335,20 +324,7 @@ LRESULT CALLBACK WatchWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 }
 
 bool RegisterWatchClass(HINSTANCE instance) {
-  WNDCLASSEXA wc = {};
-  if (GetClassInfoExA(instance, kClassName, &wc)) return true;
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WatchWindowProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ZEP_ICON_PROGRAM));
-  wc.hIconSm = wc.hIcon;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  return RegisterClassExA(&wc) != 0;
+  return RegisterToolWindowClass(instance, kClassName, WatchWindowProc, ICC_LISTVIEW_CLASSES);
 }
 
 }  // namespace
