@@ -195,7 +195,7 @@ void StartDebugging(const std::string& text) {
   debugger.active = true;
   debugger.paused = false;
   debugger.error_stop = false;
-  debugger.rule = PauseRule();
+  debugger.rule = debugger.start_paused ? PauseRule{PauseRule::kNext} : PauseRule();
   debugger.ran_text = text;
   debugger.line_of = CompactedLines(text);
   debugger.break_lines.assign(std::count(text.begin(), text.end(), '\n') + 1, 0);
@@ -237,7 +237,14 @@ void DebugPause() {
 // A step pauses again before the next statement; over a call, the one
 // after it. The place is known when the pause ends (OnStatement).
 void DebugStep(bool into) {
-  if (!debugger.paused) return;
+  if (!debugger.paused) {
+    // Not running yet: the run starts and waits before its first statement.
+    if (run_state.running) return;
+    debugger.start_paused = true;
+    EditorRun();
+    debugger.start_paused = false;
+    return;
+  }
   debugger.paused = false;
   if (debugger.error_stop) return;
   debugger.rule = debugger.here;
@@ -251,6 +258,17 @@ void DebugStop() {
   StopSectionRuns(nullptr);
   run_state.running = 0;
   if (run_window != nullptr) host_system->PostCloseRequest(run_window);
+}
+
+bool DebugCommandEnabled(int id) {
+  switch (id) {
+    case kCmdDebugContinue: return debugger.paused;
+    case kCmdDebugStep: case kCmdDebugStepInto: return debugger.paused || !run_state.running;
+    case kCmdDebugPause: return debugger.active && !debugger.paused;
+    case kCmdDebugStop: return debugger.active && run_state.running;
+    case kCmdDebugClear: return !debugger.breakpoints.empty();
+    default: return true;
+  }
 }
 
 bool HasBreakpoint(int32_t line) {

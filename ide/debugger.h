@@ -69,6 +69,7 @@ struct Debugger {
   bool active = false;      // a run started here has not ended
   bool paused = false;      // it waits before the statement at pos
   bool error_stop = false;  // the pause is its error's: it ends after it
+  bool start_paused = false;  // the run about to start waits before its first statement
   WindowRef window = nullptr;
   int pos = -1;
   PauseRule here;  // where it waits, as a step over from there
@@ -95,8 +96,10 @@ void StartDebugging(const std::string& text);
 void StopDebugging();
 
 // The commands. Continue (F5 while paused), pause (F6), step (F10), step
-// into (F11), stop the run, toggle the breakpoint on the caret's line (F9)
-// or on a line (a click in the margin), clear them all.
+// into (F11; either starts a run that waits before its first statement
+// when none runs), stop the run, toggle the breakpoint on the caret's line
+// (F9) or on a line (a click in the margin), clear them all. A command of
+// the menu is enabled when it would do something now.
 void DebugContinue();
 void DebugPause();
 void DebugStep(bool into);
@@ -105,6 +108,7 @@ void ToggleBreakpoint(int32_t line);
 void ToggleBreakpointAtCaret();
 void ClearBreakpoints();
 bool HasBreakpoint(int32_t line);
+bool DebugCommandEnabled(int id);
 
 // The text changed: breakpoints move with their lines (ColourView::MapLine);
 // a whole new text has none.

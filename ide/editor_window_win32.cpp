@@ -3,6 +3,7 @@
 #include <windowsx.h>
 #include <richedit.h>
 
+#include "ide/debugger.h"
 #include "ide/editor.h"
 #include "ide/editor_system.h"
 #include "ide/problem_panel.h"
@@ -31,6 +32,13 @@ void OnTimer(HWND, UINT id) {
   }
 }
 void OnDestroy(HWND) { OnEditorDestroy(); }
+
+// The debugger's commands are grey while they would do nothing.
+void OnInitMenuPopup(HWND, HMENU menu, UINT, BOOL) {
+  for (int id = kCmdDebugWatch; id <= kCmdDebugClear; ++id) {
+    EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (DebugCommandEnabled(id) ? MF_ENABLED : MF_GRAYED));
+  }
+}
 
 // A line of one colour from (0, y) far to the right.
 void DrawRule(HDC dc, int y, COLORREF colour) {
@@ -71,6 +79,7 @@ LRESULT CALLBACK EditorWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
     HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
     HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
+    HANDLE_MSG(hwnd, WM_INITMENUPOPUP, OnInitMenuPopup);
     case WM_NOTIFY: return OnNotify(hwnd, static_cast<int>(wParam), reinterpret_cast<NMHDR*>(lParam));
     case WM_COMMAND: return OnCommand(hwnd, wParam, lParam);
     default: return DefWindowProcA(hwnd, message, wParam, lParam);

@@ -260,6 +260,38 @@ TEST_F(DebuggerTest, BreakpointsMoveWithTheirLines) {
   }
 }
 
+TEST_F(DebuggerTest, F10WithNoRunStartsOneThatWaitsBeforeItsFirstStatement) {
+  Open();
+  Type("CREATE { SetTimer(100) ; }\r\nINIT {\r\n  n = 1 ;\r\n  n = 2 ;\r\n}\r\n");
+  OnPauses({Step, Continue});
+  OnEditorCommand(kCmdDebugStep, 0);
+  EXPECT_EQ(seen_, (std::vector<std::string>{"3 n = 1 ;", "4 n = 2 ;"}));
+  EXPECT_EQ(Var("n"), 2);
+  EXPECT_EQ(run_state.running, 1);
+}
+
+TEST_F(DebuggerTest, TheMenuEnablesWhatWouldDoSomething) {
+  const int ids[] = {kCmdDebugContinue, kCmdDebugPause, kCmdDebugStep, kCmdDebugStop, kCmdDebugClear};
+  auto states = [&] {
+    std::string shown;
+    for (int id : ids) shown += DebugCommandEnabled(id) ? "1" : "0";
+    return shown;
+  };
+  Open();
+  Type("TIMER {\r\n  n = 1 ;\r\n}\r\n");
+  EXPECT_EQ(states(), "00100");  // no run: a step starts one
+  ToggleBreakpoint(1);
+  ASSERT_EQ(RunFromEditor(kEditor), 1);
+  EXPECT_EQ(states(), "01011");  // running
+  editor_system_.while_paused = [&] {
+    EXPECT_EQ(states(), "10111");  // paused
+    Continue();
+  };
+  OnRunTimer(run_window);
+  OnRunDestroy(run_window);
+  EXPECT_EQ(states(), "00101");  // ended, the breakpoint kept
+}
+
 TEST_F(DebuggerTest, F9TogglesTheCaretsLineAndANewTextHasNone) {
   Open();
   Type("a=1;\r\nb=2;\r\n");
