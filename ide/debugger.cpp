@@ -82,11 +82,10 @@ void ShowDebugState(bool watch_now) {
 // The run waits before the statement at pos: it is selected (when the text
 // is still the one that runs), the watch shows the variables, and the
 // editor's messages are handled until a command lets the run go on.
-void Pause(WindowRef window, int pos, bool error, const PauseRule& here) {
+void Pause(int pos, bool error, const PauseRule& here) {
   debugger.paused = true;
   debugger.here = here;
   debugger.error_stop = error;
-  debugger.window = window;
   debugger.pos = pos;
   debugger.rule = PauseRule();
   size_t start = 0, end = 0;
@@ -107,7 +106,7 @@ void Pause(WindowRef window, int pos, bool error, const PauseRule& here) {
   WatchStatements();
 }
 
-void OnStatement(WindowRef window, int pos, int call_depth) {
+void OnStatement(WindowRef, int pos, int call_depth) {
   if (debugger.paused) return;  // a section run while the pause waits
   int depth = SectionRunDepth();
   uint32_t serial = depth > 0 && static_cast<size_t>(depth) <= debugger.serials.size()
@@ -115,11 +114,12 @@ void OnStatement(WindowRef window, int pos, int call_depth) {
   // A breakpoint pauses where the run comes to its line: from another line,
   // or back to the line's start (the next pass of a loop, the next event).
   int32_t line = LineOf(pos);
-  bool at_break = line >= 0 && static_cast<size_t>(line) < debugger.break_lines.size() &&
-                  debugger.break_lines[line] != 0 && (line != LineOf(debugger.last_pos) || pos <= debugger.last_pos);
+  bool marked = line >= 0 && static_cast<size_t>(line) < debugger.break_lines.size() &&
+                debugger.break_lines[line] != 0;
+  bool at_break = marked && (line != LineOf(debugger.last_pos) || pos <= debugger.last_pos);
   debugger.last_pos = pos;
   if (at_break || RulePauses(debugger.rule, depth, serial, call_depth)) {
-    Pause(window, pos, false, PauseRule{PauseRule::kOver, depth, serial, call_depth});
+    Pause(pos, false, PauseRule{PauseRule::kOver, depth, serial, call_depth});
   }
 }
 
@@ -157,9 +157,9 @@ class Watcher : public RunWatch {
     OnWatchTimer();
   }
 
-  void ErrorReported(WindowRef window, int pos) override {
+  void ErrorReported(WindowRef, int pos) override {
     if (debugger.breakpoints.empty() && !editor_system->WatchWindowOpen()) return;
-    Pause(window, pos, true, PauseRule());
+    Pause(pos, true, PauseRule());
   }
 
  private:

@@ -70,7 +70,6 @@ struct Debugger {
   bool paused = false;      // it waits before the statement at pos
   bool error_stop = false;  // the pause is its error's: it ends after it
   bool start_paused = false;  // the run about to start waits before its first statement
-  WindowRef window = nullptr;
   int pos = -1;
   PauseRule here;  // where it waits, as a step over from there
   PauseRule rule;
