@@ -12,6 +12,9 @@
 #           the run)
 #   grid    as open, and the array p is chosen in the variables' list, so
 #           that the grid shows its 20 x 4 cells as they change
+#   break   the watch window is not opened, and a breakpoint is set on the
+#           first line (a comment, where the run never pauses): the
+#           debugger's statement hook then looks at every statement
 # Each way runs $RUNS times (default 3), the ways alternating so that a slow
 # spell of the machine touches all; every figure is printed, and the best
 # of each way.
@@ -20,7 +23,7 @@
 #
 # Prints "closed: T ticks / S s = R per second" lines, one per run, then
 #   TIMER runs per second, best of N: watch closed R1, watch open R2 (open/closed Q2),
-#   with the array's grid R3 (Q3)
+#   with the array's grid R3 (Q3), with a breakpoint elsewhere R4 (Q4)
 # and exits 1 when a run did not report (the driver failed, or rate.txt
 # is missing or malformed).
 set -eu
@@ -41,7 +44,7 @@ sed "s|\"rate.txt\"|\"Z:$out/rate.txt\"|" "$here/game.zep" >"$out/game.utf8"
 grep -q "\"Z:$out/rate.txt\"" "$out/game.utf8" || { echo "game.zep names no rate.txt" >&2; exit 2; }
 "$root/tools/zep-encode" "$out/game.utf8" "$out/game.zep"
 
-# The driver script of one way: closed, open or grid.
+# The driver script of one way: closed, open, grid or break.
 driver() {
     local way="$1"
     echo '// The editor runs game.zep (bench/debugger/run.sh writes this file).'
@@ -51,14 +54,20 @@ driver() {
     echo '//! dialog "開く"'
     echo '//! dialogfile "game.zep"'
     echo '//! title "ZEP - [game.zep]"'
-    if [ "$way" != closed ]; then
+    if [ "$way" = break ]; then
+        # F9 with the caret on the first line.
+        echo '//! ctlselect 200 200 0 0'
+        echo '//! ctlselection 200 200 0 0'
+        echo '//! press "0x78"'
+    fi
+    if [ "$way" = open ] || [ "$way" = grid ]; then
         echo '//! command 32799'
         echo '//! window ZEPWATCH'
         echo '//! window ZEP2'
     fi
     echo '//! command 32781'
     echo '//! window RUN "rate"'
-    if [ "$way" != closed ]; then
+    if [ "$way" = open ] || [ "$way" = grid ]; then
         # The watch follows the run: the event strip counts its TIMER runs.
         echo '//! window ZEPWATCH'
         echo '//! lvfind 301 0 "TIMER" 0 "TIMER"'
@@ -78,7 +87,7 @@ driver() {
     echo '//! close'
     echo '//! exit 0'
 }
-for way in closed open grid; do
+for way in closed open grid break; do
     driver "$way" >"$out/drive_$way.utf8"
     "$root/tools/zep-encode" "$out/drive_$way.utf8" "$out/drive_$way.zep"
 done
@@ -102,16 +111,18 @@ run_way() {
     awk -v t="$ticks" -v s="$secs" 'BEGIN { printf "%.1f\n", t / s }'
 }
 
-closed=() open=() grid=()
+closed=() open=() grid=() breaks=()
 for i in $(seq 1 "$runs"); do
     r="$(run_way closed)"; closed+=("$r")
     r="$(run_way open)"; open+=("$r")
     r="$(run_way grid)"; grid+=("$r")
+    r="$(run_way break)"; breaks+=("$r")
 done
 best() { printf '%s\n' "$@" | sort -g | tail -1; }
 c="$(best "${closed[@]}")"
 o="$(best "${open[@]}")"
 g="$(best "${grid[@]}")"
-awk -v c="$c" -v o="$o" -v g="$g" -v n="$runs" 'BEGIN {
+k="$(best "${breaks[@]}")"
+awk -v c="$c" -v o="$o" -v g="$g" -v k="$k" -v n="$runs" 'BEGIN {
     printf "TIMER runs per second, best of %d: watch closed %.1f, watch open %.1f (open/closed %.2f),\n", n, c, o, o / c
-    printf "  with the array\47s grid %.1f (%.2f)\n", g, g / c }'
+    printf "  with the array\47s grid %.1f (%.2f), with a breakpoint elsewhere %.1f (%.2f)\n", g, g / c, k, k / c }'
