@@ -24,6 +24,7 @@
 # Prints "closed: T ticks / S s = R per second" lines, one per run, then
 #   TIMER runs per second, best of N: watch closed R1, watch open R2 (open/closed Q2),
 #   with the array's grid R3 (Q3), with a breakpoint elsewhere R4 (Q4)
+#   worst run of each way: ...
 # and exits 1 when a run did not report (the driver failed, or rate.txt
 # is missing or malformed).
 set -eu
@@ -119,6 +120,7 @@ for i in $(seq 1 "$runs"); do
     r="$(run_way break)"; breaks+=("$r")
 done
 best() { printf '%s\n' "$@" | sort -g | tail -1; }
+worst() { printf '%s\n' "$@" | sort -g | head -1; }
 c="$(best "${closed[@]}")"
 o="$(best "${open[@]}")"
 g="$(best "${grid[@]}")"
@@ -126,3 +128,6 @@ k="$(best "${breaks[@]}")"
 awk -v c="$c" -v o="$o" -v g="$g" -v k="$k" -v n="$runs" 'BEGIN {
     printf "TIMER runs per second, best of %d: watch closed %.1f, watch open %.1f (open/closed %.2f),\n", n, c, o, o / c
     printf "  with the array\47s grid %.1f (%.2f), with a breakpoint elsewhere %.1f (%.2f)\n", g, g / c, k, k / c }'
+# The rate asked for is a ceiling that a best run reaches easily; a cost
+# shows first as runs that fall short of it.
+echo "worst run of each way: closed $(worst "${closed[@]}"), open $(worst "${open[@]}"), grid $(worst "${grid[@]}"), break $(worst "${breaks[@]}")"
