@@ -113,7 +113,7 @@ run_way() {
 }
 
 closed=() open=() grid=() breaks=()
-for i in $(seq 1 "$runs"); do
+for _ in $(seq 1 "$runs"); do
     r="$(run_way closed)"; closed+=("$r")
     r="$(run_way open)"; open+=("$r")
     r="$(run_way grid)"; grid+=("$r")
