@@ -3,6 +3,7 @@
 #include <windowsx.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -320,18 +321,22 @@ LRESULT OnNotify(HWND, int id, NMHDR* header) {
   return 0;
 }
 
-// A refresh a section's end left due; then the rows whose highlight
-// starts (an array's cells changed: its text stays) or ends are drawn
-// anew. A row whose text changed was drawn anew with it, so a list whose
-// values change all the time is not drawn whole ten times a second.
+// A refresh a section's end left due; then the rows in view whose
+// highlight starts (an array's cells changed: its text stays) or ends are
+// drawn anew (a row scrolled into view is drawn as it stands then). A row
+// whose text changed was drawn anew with it, so a list whose values change
+// all the time is not drawn whole ten times a second.
 void OnTimer(HWND, UINT) {
   OnWatchTimer();
   int64_t now = editor_system->Milliseconds();
   const std::vector<LPARAM>& keys = watch.variables.keys;
-  for (size_t r = 0; r < keys.size(); ++r) {
+  HWND list = watch.variables.list;
+  size_t top = static_cast<size_t>(ListView_GetTopIndex(list));
+  size_t end = std::min(keys.size(), top + static_cast<size_t>(ListView_GetCountPerPage(list)) + 1);
+  for (size_t r = top; r < end; ++r) {
     bool drawn_changed = r < watch.lit.size() && watch.lit[r];
     if (Changed(static_cast<size_t>(keys[r]), now) != drawn_changed) {
-      ListView_RedrawItems(watch.variables.list, static_cast<int>(r), static_cast<int>(r));
+      ListView_RedrawItems(list, static_cast<int>(r), static_cast<int>(r));
     }
   }
 }
