@@ -19,9 +19,10 @@
 // line and looks it up among the breakpoints (none is set here). Without
 // it the hook stays null, as in a run with no breakpoint. --section-watch
 // sets a section watcher that counts the section runs by name, as the
-// debugger's event strip does for every run the editor starts. Each
-// checks what it saw (every statement before it ran, as many section ends
-// as starts), and its counts are printed after the figures.
+// debugger's event strip does for every run the editor starts. A run
+// fails its check when the hook was never called (a build without the
+// hooks) or the watcher saw no section run or a start without its end; the
+// counts of the last run are printed after the figures.
 //
 // Prints one line per benchmark:
 //   NAME US_PER_PASS ok|FAIL passes=P best_ms=T [what was watched] [what went wrong]
