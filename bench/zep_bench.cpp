@@ -6,14 +6,26 @@
 // After every run the results are checked (variables, and the figures the
 // recording canvas saw), so an interpreter that skips work fails.
 //
-//   zep_bench SCRIPT_FOLDER [--reps N] [--no-cache] [--cache-size] [B1 B2 ...]
+//   zep_bench SCRIPT_FOLDER [--reps N] [--no-cache] [--cache-size]
+//             [--statement-watch] [--section-watch] [B1 B2 ...]
 //
 // --no-cache runs every statement the old way, from the text; --cache-size
 // prints the statement cache's size after each benchmark (and for any
 // other script named with --size-of FILE SECTION).
 //
+// --statement-watch sets the core's statement hook (core/run_watch.h) to a
+// function that does what the editor's debugger does before a statement
+// when a breakpoint is set on some other line: it finds the statement's
+// line and looks it up among the breakpoints (none is set here). Without
+// it the hook stays null, as in a run with no breakpoint. --section-watch
+// sets a section watcher that counts the section runs by name, as the
+// debugger's event strip does for every run the editor starts. A run
+// fails its check when the hook was never called (a build without the
+// hooks) or the watcher saw no section run or a start without its end; the
+// counts of the last run are printed after the figures.
+//
 // Prints one line per benchmark:
-//   NAME US_PER_PASS ok|FAIL passes=P best_ms=T [what went wrong]
+//   NAME US_PER_PASS ok|FAIL passes=P best_ms=T [what was watched] [what went wrong]
 // and exits with 1 when any check fails (2 on a usage or file error).
 #include <chrono>
 #include <cmath>
@@ -34,6 +46,7 @@
 #include "core/loader.h"
 #include "core/program.h"
 #include "core/run_parts.h"
+#include "core/run_watch.h"
 #include "core/statement_cache.h"
 #include "core/variables.h"
 #include "graphics/figures.h"
@@ -150,6 +163,79 @@ bool CheckB6(std::string* why) {
   return false;
 }
 
+// The statement hook of --statement-watch: the debugger's work before a
+// statement that has no breakpoint. The line of each byte of the compacted
+// text is taken as the number of statement ends before it.
+struct StatementWatch {
+  std::vector<int32_t> line_of;
+  std::vector<uint8_t> break_lines;
+  long statements = 0;
+  long at_breaks = 0;
+
+  // Lines for the program text now loaded, and no breakpoint on any.
+  void Load() {
+    line_of.clear();
+    int32_t line = 0;
+    for (const char* p = zep::program_text; *p != '\0'; ++p) {
+      line_of.push_back(line);
+      if (*p == ';' || *p == '{' || *p == '}') ++line;
+    }
+    break_lines.assign(static_cast<size_t>(line) + 1, 0);
+    statements = at_breaks = 0;
+  }
+
+  static void Hook(zep::WindowRef window, int pos, int call_depth);
+};
+
+StatementWatch watched_statements;
+
+void StatementWatch::Hook(zep::WindowRef, int pos, int) {
+  StatementWatch& w = watched_statements;
+  ++w.statements;
+  int32_t line = pos >= 0 && static_cast<size_t>(pos) < w.line_of.size() ? w.line_of[pos] : -1;
+  if (line >= 0 && w.break_lines[static_cast<size_t>(line)] != 0) ++w.at_breaks;
+}
+
+// The section watcher of --section-watch: a count per section name.
+class SectionCounts : public zep::RunWatch {
+ public:
+  struct Row {
+    std::string name;
+    long started = 0, ended = 0;
+  };
+
+  void SectionStarted(zep::WindowRef, const char* name) override { ++Find(name)->started; }
+  void SectionEnded(zep::WindowRef, const char* name) override { ++Find(name)->ended; }
+  void ErrorReported(zep::WindowRef, int) override { ++errors; }
+
+  void Clear() { rows.clear(), errors = 0; }
+  long Started() const {
+    long n = 0;
+    for (const Row& r : rows) n += r.started;
+    return n;
+  }
+  bool Balanced() const {
+    for (const Row& r : rows) {
+      if (r.started != r.ended) return false;
+    }
+    return errors == 0;
+  }
+
+  std::vector<Row> rows;
+  long errors = 0;
+
+ private:
+  Row* Find(const char* name) {
+    for (Row& r : rows) {
+      if (r.name == name) return &r;
+    }
+    rows.push_back(Row{name});
+    return &rows.back();
+  }
+};
+
+SectionCounts watched_sections;
+
 struct Benchmark {
   const char* name;
   const char* file;
@@ -202,6 +288,8 @@ double RunOnce(const Benchmark& b, const std::string& script, std::string* why) 
   counting_canvas.figures = counting_canvas.elsewhere = 0;
   counting_canvas.checksum = 0;
   if (!Load(script, why)) return -1;
+  watched_statements.Load();
+  watched_sections.Clear();
   if (b.setup != nullptr) zep::RunSection(kWindow, b.setup);
   auto start = std::chrono::steady_clock::now();
   for (int r = 0; r < b.runs && error_code == 0; ++r) zep::RunSection(kWindow, b.section);
@@ -242,11 +330,16 @@ int main(int argc, char** argv) {
   std::vector<std::string> names;
   std::vector<std::pair<std::string, std::string>> sizes;
   bool print_sizes = false;
+  bool watch_statements = false, watch_sections = false;
   for (int a = 1; a < argc; ++a) {
     if (std::strcmp(argv[a], "--reps") == 0 && a + 1 < argc) {
       reps = std::atoi(argv[++a]);
     } else if (std::strcmp(argv[a], "--no-cache") == 0) {
       zep::statement_cache_enabled = false;
+    } else if (std::strcmp(argv[a], "--statement-watch") == 0) {
+      watch_statements = true;
+    } else if (std::strcmp(argv[a], "--section-watch") == 0) {
+      watch_sections = true;
     } else if (std::strcmp(argv[a], "--cache-size") == 0) {
       print_sizes = true;
     } else if (std::strcmp(argv[a], "--size-of") == 0 && a + 2 < argc) {
@@ -259,7 +352,10 @@ int main(int argc, char** argv) {
     }
   }
   if (folder.empty() || reps < 1) {
-    std::fprintf(stderr, "usage: %s SCRIPT_FOLDER [--reps N] [B1 B2 ...]\n", argv[0]);
+    std::fprintf(stderr,
+                 "usage: %s SCRIPT_FOLDER [--reps N] [--no-cache] [--cache-size] [--statement-watch] "
+                 "[--section-watch] [B1 B2 ...]\n",
+                 argv[0]);
     return 2;
   }
 
@@ -275,6 +371,8 @@ int main(int argc, char** argv) {
   const zep::RunPart* const parts[] = {&zep::core_run_part, &zep::screen_part, &zep::palette_part,
                                        &zep::back_screen_part};
   zep::InstallRunParts(parts, 4);
+  if (watch_statements) zep::statement_watch = StatementWatch::Hook;
+  if (watch_sections) zep::run_watch = &watched_sections;
 
   bool all_ok = true;
   for (const Benchmark& b : kBenchmarks) {
@@ -292,6 +390,14 @@ int main(int argc, char** argv) {
     for (int r = 0; r < reps && ok; ++r) {
       double seconds = RunOnce(b, script, &why);
       ok = seconds >= 0 && b.check(&why);
+      if (ok && watch_statements && (watched_statements.statements == 0 || watched_statements.at_breaks != 0)) {
+        why += "the statement hook saw " + std::to_string(watched_statements.statements) + " statements ";
+        ok = false;
+      }
+      if (ok && watch_sections && (watched_sections.Started() == 0 || !watched_sections.Balanced())) {
+        why += "the section watcher saw unbalanced or no section runs ";
+        ok = false;
+      }
       if (ok && (best < 0 || seconds < best)) best = seconds;
     }
     if (print_sizes) {
@@ -305,9 +411,12 @@ int main(int argc, char** argv) {
       ok = false;
     }
     all_ok = all_ok && ok;
+    std::string watched;
+    if (watch_statements) watched += " statements=" + std::to_string(watched_statements.statements);
+    if (watch_sections) watched += " sections=" + std::to_string(watched_sections.Started());
     if (ok) {
-      std::printf("%s %.4f ok passes=%ld best_ms=%.3f\n", b.name, best * 1e6 / b.passes,
-                  b.passes, best * 1e3);
+      std::printf("%s %.4f ok passes=%ld best_ms=%.3f%s\n", b.name, best * 1e6 / b.passes,
+                  b.passes, best * 1e3, watched.c_str());
     } else {
       std::printf("%s nan FAIL passes=%ld %s\n", b.name, b.passes, why.c_str());
     }
@@ -322,6 +431,8 @@ int main(int argc, char** argv) {
     PrintCacheSize(file.c_str(), script, section.c_str());
     zep::FreeRunParts(kWindow);
   }
+  zep::statement_watch = nullptr;
+  zep::run_watch = nullptr;
   zep::host_system = nullptr;
   return all_ok ? 0 : 1;
 }

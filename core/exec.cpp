@@ -25,6 +25,15 @@ namespace zep {
 
 namespace {
 
+// Whether this build tells the debugger of statements and sections (the
+// watchers of core/run_watch.h). On unless the build says ZEP_RUN_WATCH=0,
+// as the benchmarks' build without the hooks does: there a run never tests
+// the watcher pointers, and a debugger that sets them is not told anything.
+#ifndef ZEP_RUN_WATCH
+#define ZEP_RUN_WATCH 1
+#endif
+constexpr bool kRunWatch = ZEP_RUN_WATCH != 0;
+
 // Code 2 for a literal or block left open, naming the statement that starts
 // at start (up to end, or its first 31 bytes) rather than whatever an
 // earlier statement left in the name.
@@ -288,7 +297,7 @@ class BlockWalker {
         if (level_ < 0) return pos_;
         continue;
       }
-      if (statement_watch != nullptr && run_ != nullptr && Watched()) return pos_;
+      if (kRunWatch && statement_watch != nullptr && run_ != nullptr && Watched()) return pos_;
       int kind = Statement();
       if (error_code != 0 || (run_ != nullptr && run_->stopped)) return pos_;
       if (!Step(kind)) return pos_;
@@ -510,10 +519,10 @@ struct DispatchState {
 // it ends.
 struct WatchedSection {
   WatchedSection(WindowRef window, const char* name) : window(window), name(name) {
-    if (run_watch != nullptr) run_watch->SectionStarted(window, name);
+    if (kRunWatch && run_watch != nullptr) run_watch->SectionStarted(window, name);
   }
   ~WatchedSection() {
-    if (run_watch != nullptr) run_watch->SectionEnded(window, name);
+    if (kRunWatch && run_watch != nullptr) run_watch->SectionEnded(window, name);
   }
   WindowRef window;
   const char* name;
@@ -545,7 +554,7 @@ void RunSectionIn(SectionRun* run, WindowRef window, const char* name) {
   StopSectionRuns(nullptr);
   StopRunParts(window);
   ReportError(window, error_code, program_text, pos);
-  if (run_watch != nullptr) run_watch->ErrorReported(window, pos);
+  if (kRunWatch && run_watch != nullptr) run_watch->ErrorReported(window, pos);
   run_state.running = 0;
   host_system->PostCloseRequest(window);
 }

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -46,6 +47,7 @@ struct WatchWindow {
   size_t grid_row = SIZE_MAX;  // the array the grid shows (debugger.watch)
   size_t chosen_row = SIZE_MAX, chosen_cell = 0;  // what the value box changes
   bool quiet = false;          // the window changes its own controls
+  std::vector<bool> lit;       // each row of the variables' list as last drawn: standing out
 };
 
 WatchWindow watch;
@@ -280,15 +282,22 @@ void OnGridClick(const NMITEMACTIVATE& click) {
   if (cell < array.cells.size()) Choose(watch.grid_row, cell);
 }
 
-// A value that changed a moment ago stands out.
+// Whether the variable of row (debugger.watch) changed a moment ago.
+bool Changed(size_t row, int64_t now) {
+  return row < debugger.watch.size() && debugger.watch[row].changed_ms >= 0 &&
+         now - debugger.watch[row].changed_ms < kChangedShowMs;
+}
+
+// A value that changed a moment ago stands out; the list remembers which
+// rows it drew so (watch.lit).
 LRESULT OnVariableDraw(NMLVCUSTOMDRAW* draw) {
   if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
   if (draw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
-  size_t row = static_cast<size_t>(draw->nmcd.lItemlParam);
-  if (row < debugger.watch.size() && debugger.watch[row].changed_ms >= 0 &&
-      editor_system->Milliseconds() - debugger.watch[row].changed_ms < kChangedShowMs) {
-    draw->clrTextBk = kChangedBack;
-  }
+  bool changed = Changed(static_cast<size_t>(draw->nmcd.lItemlParam), editor_system->Milliseconds());
+  size_t item = static_cast<size_t>(draw->nmcd.dwItemSpec);
+  if (item >= watch.lit.size()) watch.lit.resize(item + 1, false);
+  watch.lit[item] = changed;
+  if (changed) draw->clrTextBk = kChangedBack;
   return CDRF_DODEFAULT;
 }
 
@@ -303,10 +312,24 @@ LRESULT OnNotify(HWND, int id, NMHDR* header) {
   return 0;
 }
 
-// A refresh a section's end left due, and the highlights that fade.
+// A refresh a section's end left due; then the rows in view whose
+// highlight starts (an array's cells changed: its text stays) or ends are
+// drawn anew (a row scrolled into view is drawn as it stands then). A row
+// whose text changed was drawn anew with it, so a list whose values change
+// all the time is not drawn whole ten times a second.
 void OnTimer(HWND, UINT) {
   OnWatchTimer();
-  InvalidateRect(watch.variables.list, nullptr, FALSE);
+  int64_t now = editor_system->Milliseconds();
+  const std::vector<LPARAM>& keys = watch.variables.keys;
+  HWND list = watch.variables.list;
+  size_t top = static_cast<size_t>(ListView_GetTopIndex(list));
+  size_t end = std::min(keys.size(), top + static_cast<size_t>(ListView_GetCountPerPage(list)) + 1);
+  for (size_t r = top; r < end; ++r) {
+    bool drawn_changed = r < watch.lit.size() && watch.lit[r];
+    if (Changed(static_cast<size_t>(keys[r]), now) != drawn_changed) {
+      ListView_RedrawItems(list, static_cast<int>(r), static_cast<int>(r));
+    }
+  }
 }
 
 void OnDestroy(HWND) { watch = WatchWindow(); }
