@@ -207,6 +207,7 @@ class SectionCounts : public zep::RunWatch {
   void SectionStarted(zep::WindowRef, const char* name) override { ++Find(name)->started; }
   void SectionEnded(zep::WindowRef, const char* name) override { ++Find(name)->ended; }
   void ErrorReported(zep::WindowRef, int) override { ++errors; }
+  void RunEnding() override {}
 
   void Clear() { rows.clear(), errors = 0; }
   long Started() const {

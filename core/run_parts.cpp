@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/program.h"
 #include "core/run_settings.h"
+#include "core/run_watch.h"
 #include "core/section_runs.h"
 #include "core/variables.h"
 
@@ -23,6 +24,7 @@ void ResetCore() {
 void OpenCore(WindowRef) { run_state.answer = 0; }
 
 void FreeCore(WindowRef) {
+  if (run_watch != nullptr) run_watch->RunEnding();
   EndSectionRuns();
   FreeVariableStore();
   FreeProgramText();

@@ -17,6 +17,9 @@ class RunWatch {
   // The error of a section run at pos (compacted text) has been shown in
   // its box; the run ends when this returns.
   virtual void ErrorReported(WindowRef window, int pos) = 0;
+  // The run's state is about to be freed: its variables are there for a
+  // last look.
+  virtual void RunEnding() = 0;
 };
 
 extern RunWatch* run_watch;

@@ -162,6 +162,9 @@ class Watcher : public RunWatch {
     Pause(pos, true, PauseRule());
   }
 
+  // The watch keeps the values the run ended with.
+  void RunEnding() override { ShowDebugState(editor_system->WatchWindowOpen()); }
+
  private:
   static EventRow* FindRow(const char* name) {
     for (EventRow& row : debugger.events) {

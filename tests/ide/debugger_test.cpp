@@ -227,6 +227,11 @@ TEST_F(DebuggerTest, TheWatchIsShownAtMostTenTimesASecond) {
   }
   EXPECT_EQ(debugger.watch.at(0).cells.at(0), 3);
   EXPECT_EQ(debugger.watch.at(0).changed_ms, 1210);
+  editor_system_.clock_ms = 1250;
+  OnRunTimer(run_window);  // too soon to be shown
+  EXPECT_EQ(debugger.watch.at(0).cells.at(0), 3);
+  OnRunDestroy(run_window);  // the values the run ended with stay
+  EXPECT_EQ(debugger.watch.at(0).cells.at(0), 4);
 }
 
 TEST_F(DebuggerTest, BreakpointsMoveWithTheirLines) {
