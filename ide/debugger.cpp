@@ -11,6 +11,7 @@
 #include "core/loader.h"
 #include "core/program.h"
 #include "core/run_settings.h"
+#include "core/run_watch.h"
 #include "core/section_runs.h"
 #include "core/text.h"
 #include "core/variables.h"
@@ -191,8 +192,6 @@ std::vector<int32_t> CompactedLines(const std::string& text) {
 }
 
 }  // namespace
-
-RunWatch* DebugWatch() { return &watcher; }
 
 void StartDebugging(const std::string& text) {
   debugger.active = true;

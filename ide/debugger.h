@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "core/common.h"
-#include "core/run_watch.h"
 
 namespace zep {
 
@@ -135,8 +134,5 @@ std::string WatchValueText(double value);
 bool WatchRowShown(const WatchRow& row, const std::string& filter);
 // "12.34 秒": milliseconds since the run started.
 std::string EventTimeText(int64_t ms);
-
-// The watcher the debugger sets for its runs.
-RunWatch* DebugWatch();
 
 }  // namespace zep
