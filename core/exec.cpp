@@ -290,6 +290,20 @@ class BlockWalker {
     top.resume = top.body_end + 1;
     top.repeat = 1;
     pos_ = top.body_start;
+    // A section run that starts while the debugger looks at statements is
+    // walked with its hook; any other walk has no test of it at all, so a
+    // hook set while a section waits in a command (a box) takes effect from
+    // the next section run.
+    if (kRunWatch && statement_watch != nullptr && run_ != nullptr) return WatchedSteps();
+    return Steps<false>();
+  }
+
+ private:
+  [[gnu::noinline]] int WatchedSteps() { return Steps<true>(); }
+  // Each walk has its own copy of the loop with everything it calls
+  // inlined: the plain one is then compiled as if no hook existed.
+  template <bool kWatched>
+  [[gnu::flatten]] int Steps() {
     for (;;) {
       if (create_pass_ && pos_ >= frames_[0].body_end) return pos_;
       if (frames_[level_].repeat <= 0) {
@@ -297,14 +311,13 @@ class BlockWalker {
         if (level_ < 0) return pos_;
         continue;
       }
-      if (kRunWatch && statement_watch != nullptr && run_ != nullptr && Watched()) return pos_;
+      if (kWatched && statement_watch != nullptr && Watched()) return pos_;
       int kind = Statement();
       if (error_code != 0 || (run_ != nullptr && run_->stopped)) return pos_;
       if (!Step(kind)) return pos_;
     }
   }
 
- private:
   // The debugger looks at the statement about to run (and may pause there);
   // true when the run was stopped meanwhile.
   bool Watched() {

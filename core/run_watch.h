@@ -24,10 +24,11 @@ class RunWatch {
 
 extern RunWatch* run_watch;
 
-// Called before each statement of a section run, when set, with the
-// statement's position in the compacted text and how many calls deep the
-// section's walk is. It may wait (a pause); when it returns, the statement
-// runs unless the run was stopped meanwhile.
+// Called before each statement of a section run that started while it was
+// set (and while it stays set), with the statement's position in the
+// compacted text and how many calls deep the section's walk is. It may wait
+// (a pause); when it returns, the statement runs unless the run was stopped
+// meanwhile. A section run that starts while it is null never tests it.
 extern void (*statement_watch)(WindowRef window, int pos, int call_depth);
 
 }  // namespace zep
