@@ -204,7 +204,7 @@ class SectionCounts : public zep::RunWatch {
     long started = 0, ended = 0;
   };
 
-  void SectionStarted(zep::WindowRef, const char* name) override { ++Find(name)->started; }
+  void SectionStarted(zep::WindowRef, const char* name, int) override { ++Find(name)->started; }
   void SectionEnded(zep::WindowRef, const char* name) override { ++Find(name)->ended; }
   void ErrorReported(zep::WindowRef, int) override { ++errors; }
   void RunEnding() override {}

@@ -531,8 +531,8 @@ struct DispatchState {
 // Tells the debugger of a section run from its start to its end, however
 // it ends.
 struct WatchedSection {
-  WatchedSection(WindowRef window, const char* name) : window(window), name(name) {
-    if (kRunWatch && run_watch != nullptr) run_watch->SectionStarted(window, name);
+  WatchedSection(WindowRef window, const char* name, int open) : window(window), name(name) {
+    if (kRunWatch && run_watch != nullptr) run_watch->SectionStarted(window, name, open);
   }
   ~WatchedSection() {
     if (kRunWatch && run_watch != nullptr) run_watch->SectionEnded(window, name);
@@ -552,7 +552,7 @@ void RunSectionIn(SectionRun* run, WindowRef window, const char* name) {
     return;
   }
   int pos = open;
-  WatchedSection watched(window, name);
+  WatchedSection watched(window, name, open);
   try {
     if (section_starting != nullptr) section_starting(name);
     BlockWalker walker(window, false, nullptr, run);

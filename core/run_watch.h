@@ -10,9 +10,10 @@ namespace zep {
 class RunWatch {
  public:
   virtual ~RunWatch() = default;
-  // A section run starts and ends (runs nested in a waiting command too);
-  // an end comes for every start, whether the section failed or not.
-  virtual void SectionStarted(WindowRef window, const char* name) = 0;
+  // A section run starts (its `{` at open in the compacted text) and ends
+  // (runs nested in a waiting command too); an end comes for every start,
+  // whether the section failed or not.
+  virtual void SectionStarted(WindowRef window, const char* name, int open) = 0;
   virtual void SectionEnded(WindowRef window, const char* name) = 0;
   // The error of a section run at pos (compacted text) has been shown in
   // its box; the run ends when this returns.

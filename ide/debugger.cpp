@@ -8,7 +8,6 @@
 
 #include "core/errors.h"
 #include "core/host.h"
-#include "core/loader.h"
 #include "core/program.h"
 #include "core/run_settings.h"
 #include "core/run_watch.h"
@@ -39,9 +38,7 @@ namespace {
 
 // The text control still holds the text that runs: lines and places of the
 // run are the editor's.
-bool TextIsRanText() {
-  return editor.text != nullptr && control_system->GetText(editor.text) == debugger.ran_text;
-}
+bool TextIsRanText() { return editor.text != nullptr && editor.shown == debugger.ran_text; }
 
 int32_t LineOf(int pos) {
   if (pos < 0 || static_cast<size_t>(pos) >= debugger.line_of.size()) return -1;
@@ -60,6 +57,14 @@ void TakeBreakpointsIntoRun() {
 }
 
 void OnStatement(WindowRef window, int pos, int call_depth);
+void WatchStatements();
+
+// The run takes the breakpoints as they are now, and the margin shows them.
+void BreakpointsChanged() {
+  TakeBreakpointsIntoRun();
+  WatchStatements();
+  if (editor.text != nullptr) editor_system->RedrawMargin(editor.text);
+}
 
 // The statement hook is set only while the debugger may pause: a
 // breakpoint, or a pause or step asked for.
@@ -134,7 +139,7 @@ int SectionNamePos(int brace) {
 
 class Watcher : public RunWatch {
  public:
-  void SectionStarted(WindowRef, const char* name) override {
+  void SectionStarted(WindowRef, const char* name, int open) override {
     debugger.serials.push_back(++debugger.next_serial);
     int64_t now = editor_system->Milliseconds();
     EventRow* row = FindRow(name);
@@ -145,8 +150,7 @@ class Watcher : public RunWatch {
     ++row->count;
     ++row->running;
     row->last_ms = now - debugger.started_ms;
-    int brace = FindSection(name);
-    if (error_code == 0) debugger.section_line = LineOf(SectionNamePos(brace));
+    debugger.section_line = LineOf(SectionNamePos(open));
     debugger.watch_due = true;
   }
 
@@ -285,9 +289,7 @@ void ToggleBreakpoint(int32_t line) {
   } else {
     debugger.breakpoints.insert(at, line);
   }
-  TakeBreakpointsIntoRun();
-  WatchStatements();
-  editor_system->RedrawMargin(editor.text);
+  BreakpointsChanged();
 }
 
 void ToggleBreakpointAtCaret() {
@@ -300,9 +302,7 @@ void ToggleBreakpointAtCaret() {
 
 void ClearBreakpoints() {
   debugger.breakpoints.clear();
-  TakeBreakpointsIntoRun();
-  WatchStatements();
-  editor_system->RedrawMargin(editor.text);
+  BreakpointsChanged();
 }
 
 void MapBreakpoints() {
@@ -316,7 +316,7 @@ void MapBreakpoints() {
 
 void DropBreakpoints() {
   debugger.breakpoints.clear();
-  WatchStatements();
+  BreakpointsChanged();
 }
 
 int32_t PausedLine() {
